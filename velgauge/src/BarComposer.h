@@ -1,0 +1,36 @@
+#pragma once
+
+#include "GaugeLook.h"
+#include "VelgaugeTesting.h"
+
+#include <QImage>
+
+namespace Velgauge {
+
+class CaptionSprite;
+
+// What a picture shows beyond the pre-rendered bar.
+struct BarState {
+    double value = 50;
+    double minValue = 0;
+    double maxValue = 100;
+    qint32 alignment = 2;
+    quint32 foreColor = 0;
+    bool invertText = false;
+};
+
+// Composes the visible picture into work (resized to the look's size as needed): the back
+// colour, the revealed part of gradient, the cut edge of a bevelled block, the sunken border
+// and the caption.
+VELGAUGE_AUTOTEST_EXPORT void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look,
+                                      const BarState &state, const CaptionSprite &caption);
+
+// Percentage of the range that value fills, 0 … 100. An empty range, a reversed one, or
+// values that are not finite give a sound answer rather than a division by zero.
+VELGAUGE_AUTOTEST_EXPORT double fillPercent(double value, double minValue, double maxValue);
+
+// Where the caption's text cell starts, for a text tw × th pixels on a W × H control.
+VELGAUGE_AUTOTEST_EXPORT QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw,
+                                                int th);
+
+} // namespace Velgauge

@@ -1,0 +1,214 @@
+#include <Velgauge/ProgressBar.h>
+
+#include "GradientRenderer.h"
+#include "ProgressBar_p.h"
+#include "SystemColors.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace Velgauge {
+
+namespace {
+
+qint32 measureSystemColors(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    // Qt reports packed pixels: one colour plane.
+    return colorCount(1, screen ? screen->depth() : 24);
+}
+
+} // namespace
+
+ProgressBar::Private::Private(ProgressBar *owner) : q(owner)
+{
+    look.backColor = SystemColorFlag | COLOR_BTNFACE;
+    look.fillColor = SystemColorFlag | COLOR_ACTIVECAPTION;
+    look.fillColorGradient = systemColor(COLOR_GRADIENTACTIVECAPTION);
+    look.systemColors = measureSystemColors(owner);
+    state.foreColor = SystemColorFlag | COLOR_CAPTIONTEXT;
+}
+
+const QImage &ProgressBar::Private::compose()
+{
+    look.width = q->width();
+    look.height = q->height();
+    if (gradientRebuilds == 0 || look != gradientLook) {
+        gradient = RebuildGradient(look);
+        gradientLook = look;
+        ++gradientRebuilds;
+    }
+    sprite.update(caption, q->font(), q, state.invertText);
+    DrawBar(work, gradient, look, state, sprite);
+    return work;
+}
+
+void ProgressBar::Private::changed()
+{
+    q->update();
+    Q_EMIT q->propertyChanged();
+}
+
+ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>(this))
+{
+    // Every pixel is ours: no need for Qt to clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+ProgressBar::~ProgressBar() = default;
+
+ProgressBar::Alignment ProgressBar::alignment() const { return Alignment(d->state.alignment); }
+void ProgressBar::setAlignment(Alignment alignment)
+{
+    if (d->assign(d->state.alignment, qint32(alignment)))
+        d->changed();
+}
+
+quint32 ProgressBar::backColor() const { return d->look.backColor; }
+void ProgressBar::setBackColor(quint32 color)
+{
+    if (d->assign(d->look.backColor, color))
+        d->changed();
+}
+
+QString ProgressBar::caption() const { return d->caption; }
+void ProgressBar::setCaption(const QString &caption)
+{
+    if (d->assign(d->caption, caption))
+        d->changed();
+}
+
+ProgressBar::Direction ProgressBar::direction() const { return Direction(d->look.direction); }
+void ProgressBar::setDirection(Direction direction)
+{
+    if (d->assign(d->look.direction, qint32(direction)))
+        d->changed();
+}
+
+quint32 ProgressBar::fillColor() const { return d->look.fillColor; }
+void ProgressBar::setFillColor(quint32 color)
+{
+    if (d->assign(d->look.fillColor, color))
+        d->changed();
+}
+
+quint32 ProgressBar::fillColorGradient() const { return d->look.fillColorGradient; }
+void ProgressBar::setFillColorGradient(quint32 color)
+{
+    if (d->assign(d->look.fillColorGradient, color))
+        d->changed();
+}
+
+ProgressBar::FillMode ProgressBar::fillMode() const { return FillMode(d->look.fillMode); }
+void ProgressBar::setFillMode(FillMode mode)
+{
+    if (d->assign(d->look.fillMode, qint32(mode)))
+        d->changed();
+}
+
+void ProgressBar::setCaptionFont(const QFont &font)
+{
+    if (font == this->font())
+        return;
+    setFont(font);
+    d->changed();
+}
+
+quint32 ProgressBar::foreColor() const { return d->state.foreColor; }
+void ProgressBar::setForeColor(quint32 color)
+{
+    if (d->assign(d->state.foreColor, color))
+        d->changed();
+}
+
+bool ProgressBar::gradientFill() const { return d->look.gradientFill; }
+void ProgressBar::setGradientFill(bool on)
+{
+    if (d->assign(d->look.gradientFill, on))
+        d->changed();
+}
+
+bool ProgressBar::invertText() const { return d->state.invertText; }
+void ProgressBar::setInvertText(bool on)
+{
+    if (d->assign(d->state.invertText, on))
+        d->changed();
+}
+
+double ProgressBar::maxValue() const { return d->state.maxValue; }
+void ProgressBar::setMaxValue(double maxValue)
+{
+    bool changed = d->assign(d->state.maxValue, maxValue);
+    if (d->state.value > maxValue)
+        changed = d->assign(d->state.value, maxValue) || changed;
+    if (changed)
+        d->changed();
+}
+
+double ProgressBar::minValue() const { return d->state.minValue; }
+void ProgressBar::setMinValue(double minValue)
+{
+    bool changed = d->assign(d->state.minValue, minValue);
+    if (d->state.value < minValue)
+        changed = d->assign(d->state.value, minValue) || changed;
+    if (changed)
+        d->changed();
+}
+
+qint32 ProgressBar::systemColors() const { return d->look.systemColors; }
+
+double ProgressBar::value() const { return d->state.value; }
+void ProgressBar::setValue(double value)
+{
+    // Written so that a NaN, which compares false with everything, is refused too.
+    if (!(d->state.minValue <= value && value <= d->state.maxValue)) {
+        QApplication::beep();
+        Q_EMIT valueRejected(value);
+        return;
+    }
+    if (d->assign(d->state.value, value))
+        d->changed();
+}
+
+void ProgressBar::paint(QPainter &painter) const
+{
+    const QImage &picture = d->compose();
+    if (!picture.isNull())
+        painter.drawImage(0, 0, picture);
+}
+
+QSize ProgressBar::sizeHint() const
+{
+    const int thickness = fontMetrics().height() + 8;
+    return d->look.direction == dirHorizontal ? QSize(150, thickness) : QSize(thickness, 150);
+}
+
+QSize ProgressBar::minimumSizeHint() const
+{
+    return {6, 6};
+}
+
+void ProgressBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paint(painter);
+}
+
+void ProgressBar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    update();
+}
+
+void ProgressBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        update();
+}
+
+} // namespace Velgauge

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <Velgauge/ProgressBar.h>
+
+#include "BarComposer.h"
+#include "CaptionSprite.h"
+#include "GaugeLook.h"
+
+#include <QImage>
+
+namespace Velgauge {
+
+class ProgressBar::Private
+{
+public:
+    explicit Private(ProgressBar *owner);
+
+    // The picture for the control's current size and properties; the bar is re-rendered
+    // first only if its look changed since the last picture.
+    const QImage &compose();
+
+    // Stores value in field; true when that changed anything.
+    template <typename T> bool assign(T &field, const T &value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        return true;
+    }
+    // Schedules a repaint and tells the host a stored property changed.
+    void changed();
+
+    ProgressBar *const q;
+    GaugeLook look;
+    BarState state;
+    QString caption;
+
+    QImage gradient;
+    GaugeLook gradientLook;
+    int gradientRebuilds = 0;
+    QImage work;
+    CaptionSprite sprite;
+};
+
+} // namespace Velgauge

@@ -1,0 +1,242 @@
+#include "GaugeImages.h"
+
+#include "GradientTable.h"
+
+#include <Velgauge/ProgressBar.h>
+#include <Velgauge/PropertyBag.h>
+
+#include <gtest/gtest.h>
+
+using namespace GaugeImages;
+using Velgauge::ProgressBar;
+
+class GaugeDrawing : public ::testing::Test
+{
+protected:
+    ProgressBar bar;
+};
+
+TEST_F(GaugeDrawing, HalfFullHundredPixelBar_Is48ColumnsFromColumn2)
+{
+    makePlain(bar, 100, 20);
+    bar.setValue(50); // 50 × 95 ÷ 100 = 47.5, rounded to even
+    const QImage image = render(bar);
+    for (int y = 2; y <= 17; ++y) {
+        EXPECT_EQ(countInRow(image, y, RedPixel), 48) << "row " << y;
+        EXPECT_EQ(image.pixel(2, y), RedPixel);
+        EXPECT_EQ(image.pixel(49, y), RedPixel);
+        EXPECT_EQ(image.pixel(50, y), WhitePixel);
+    }
+    EXPECT_EQ(countInRow(image, 1, RedPixel), 0);
+    EXPECT_EQ(countInRow(image, 18, RedPixel), 0);
+}
+
+TEST_F(GaugeDrawing, AtMinValue_OnlyBackgroundAndBorder)
+{
+    makePlain(bar, 100, 20);
+    bar.setValue(0);
+    const QImage image = render(bar);
+    // The 98 inner columns, and the white right-hand border.
+    for (int y = 1; y <= 18; ++y)
+        EXPECT_EQ(countInRow(image, y, WhitePixel), 99) << "row " << y;
+}
+
+TEST_F(GaugeDrawing, Full_StopsThreeColumnsShortOfTheRightEdge)
+{
+    makePlain(bar, 100, 20);
+    bar.setValue(100);
+    const QImage image = render(bar);
+    EXPECT_EQ(countInRow(image, 10, RedPixel), 95);
+    EXPECT_EQ(image.pixel(96, 10), RedPixel);
+    EXPECT_EQ(image.pixel(97, 10), WhitePixel);
+}
+
+TEST_F(GaugeDrawing, SunkenBorder_ShadowTopLeft_HighlightBottomRight)
+{
+    makePlain(bar, 40, 12);
+    const QImage image = render(bar);
+    const QRgb shadow = qRgb(128, 128, 128);
+    EXPECT_EQ(image.pixel(0, 0), shadow);
+    EXPECT_EQ(image.pixel(20, 0), shadow);
+    EXPECT_EQ(image.pixel(0, 6), shadow);
+    EXPECT_EQ(image.pixel(20, 11), WhitePixel);
+    EXPECT_EQ(image.pixel(39, 6), WhitePixel);
+    EXPECT_EQ(image.pixel(39, 11), WhitePixel);
+}
+
+TEST_F(GaugeDrawing, EmptyRange_DrawsEmptyBar)
+{
+    makePlain(bar, 100, 20);
+    bar.setMaxValue(0); // value follows down to 0; MinValue is 0 too
+    ASSERT_EQ(bar.value(), 0);
+    EXPECT_EQ(countInRow(render(bar), 10, RedPixel), 0);
+}
+
+TEST_F(GaugeDrawing, StoredValueBeyondRange_DrawsNoFurtherThanFull)
+{
+    makePlain(bar, 100, 20);
+    Velgauge::PropertyBag stored;
+    bar.writeProperties(stored);
+    stored.write("Value", 500.0);
+    bar.readProperties(stored);
+    const QImage image = render(bar);
+    EXPECT_EQ(countInRow(image, 10, RedPixel), 95);
+    EXPECT_EQ(image.pixel(99, 10), WhitePixel); // the border stays
+}
+
+TEST_F(GaugeDrawing, FlatBlocksOfTwentyPixelBar_AreElevenLongWithBackColourGaps)
+{
+    makePlain(bar, 100, 20);
+    bar.setFillMode(ProgressBar::fm2DBlocks);
+    bar.setValue(100);
+    const QImage image = render(bar);
+    // Work columns 2 … 96 show block area columns 0 … 94.
+    for (int x = 2; x <= 96; ++x)
+        EXPECT_EQ(image.pixel(x, 10), (x - 2) % 13 >= 11 ? WhitePixel : RedPixel) << x;
+}
+
+class CutEdge : public ::testing::TestWithParam<std::pair<int, bool>>
+{
+};
+
+// MaxValue 95 on a 100-pixel bar makes the bar exactly Value columns long.
+TEST_P(CutEdge, DarkLastColumnOnlyWhenEndFallsInsideBlock)
+{
+    const auto [length, cut] = GetParam();
+    ProgressBar bar;
+    makePlain(bar, 100, 20);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.setMaxValue(95);
+    bar.setValue(length);
+    const QImage image = render(bar);
+    const int last = length + 1;
+    const QRgb darkRed = qRgb(155, 0, 0);
+    // A cut column takes one colour from top to bottom: the darkened colour of its middle.
+    for (int y = 2; y <= 17; ++y)
+        EXPECT_EQ(image.pixel(last, y), cut ? darkRed : WhitePixel) << "row " << y;
+    EXPECT_EQ(image.pixel(last + 1, 10), WhitePixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(BlockEnds, CutEdge,
+                         ::testing::Values(std::pair{6, true},    // inside the first block
+                                           std::pair{10, true},   // its last-but-one column
+                                           std::pair{12, false},  // first gap column
+                                           std::pair{13, false},  // end of the gap
+                                           std::pair{20, true})); // inside the second block
+
+TEST_F(GaugeDrawing, EndOnBlocksShadowEdge_DarkensItAgain)
+{
+    makePlain(bar, 100, 20);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.setMaxValue(95);
+    bar.setValue(11); // the whole first block, shadow edge included
+    const QImage image = render(bar);
+    EXPECT_EQ(image.pixel(12, 10), qRgb(55, 0, 0)); // the shadow edge, darkened again
+    bar.setValue(12);
+    EXPECT_EQ(render(bar).pixel(12, 10), qRgb(155, 0, 0));
+}
+
+TEST_F(GaugeDrawing, Gradient_StartsAtFillColorAndReachesGradientOnlyWhenFull)
+{
+    bar.resize(100, 20);
+    bar.setCaption(QString());
+    bar.setFillColor(Red);
+    bar.setFillColorGradient(Green);
+    ASSERT_GE(bar.systemColors(), 65536);
+    bar.setValue(100);
+    const QImage full = render(bar);
+    const auto table = Velgauge::BuildGradientTable(100, Red, Green);
+    for (int x = 2; x <= 96; ++x)
+        EXPECT_EQ(full.pixel(x, 10), table[std::size_t(x - 2)]) << x;
+    EXPECT_GT(qRed(full.pixel(2, 10)), 250);
+    EXPECT_GT(qGreen(full.pixel(96, 10)), 235);
+
+    bar.setValue(50);
+    const QImage half = render(bar);
+    EXPECT_EQ(half.pixel(49, 10), table[47]); // the same colours, only fewer of them
+    EXPECT_LT(qGreen(half.pixel(49, 10)), 130);
+}
+
+TEST_F(GaugeDrawing, GradientOff_IsPlainFillColorWithItsGreenAndBlueQuirk)
+{
+    makePlain(bar, 60, 12);
+    bar.setFillColor(0xC8C8C8);
+    bar.setValue(100);
+    const QImage image = render(bar);
+    EXPECT_EQ(image.pixel(2, 6), qRgb(200, 201, 201));
+    EXPECT_EQ(image.pixel(56, 6), qRgb(200, 201, 201));
+}
+
+TEST_F(GaugeDrawing, VerticalBar_GrowsFromTheBottom)
+{
+    makePlain(bar, 20, 104);
+    bar.setDirection(ProgressBar::dirVertical);
+    bar.setValue(25); // top = 100 − 25 + 2 = 77: rows 77 … 101
+    const QImage image = render(bar);
+    EXPECT_EQ(image.pixel(10, 76), WhitePixel);
+    EXPECT_EQ(image.pixel(10, 77), RedPixel);
+    EXPECT_EQ(image.pixel(10, 101), RedPixel);
+    EXPECT_EQ(image.pixel(10, 102), WhitePixel);
+    EXPECT_EQ(image.pixel(1, 90), WhitePixel);
+    EXPECT_EQ(image.pixel(2, 90), RedPixel);
+    EXPECT_EQ(image.pixel(17, 90), RedPixel);
+    EXPECT_EQ(image.pixel(18, 90), WhitePixel);
+}
+
+TEST_F(GaugeDrawing, VerticalBevelledBlocks_LightenTheTopRowAtTheCut)
+{
+    makePlain(bar, 20, 104);
+    bar.setDirection(ProgressBar::dirVertical);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.setValue(5); // top = 97, inside the first block (rows 89 … 99)
+    const QImage image = render(bar);
+    EXPECT_EQ(image.pixel(10, 97), qRgb(255, 100, 100));
+    EXPECT_EQ(image.pixel(16, 97), qRgb(255, 100, 100)); // up to column W − 4
+}
+
+TEST_F(GaugeDrawing, TinyControls_DrawWhatFitsWithoutFault)
+{
+    for (int mode : {0, 1, 2})
+        for (int direction : {0, 1})
+            for (int w = 0; w <= 6; ++w)
+                for (int h = 0; h <= 6; ++h) {
+                    makePlain(bar, w, h);
+                    bar.setCaption("Caption");
+                    bar.setFillMode(ProgressBar::FillMode(mode));
+                    bar.setDirection(ProgressBar::Direction(direction));
+                    bar.setInvertText(w % 2 == 1);
+                    for (double v : {0.0, 50.0, 100.0}) {
+                        bar.setValue(v);
+                        render(bar);
+                    }
+                }
+}
+
+TEST(GaugeRebuilds, ValueChangesNeverRebuildTheBar_LookAndSizeChangesDoOnce)
+{
+    using Velgauge::ProgressBarInspector;
+    ProgressBar bar;
+    bar.resize(200, 20);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    render(bar);
+    const int first = ProgressBarInspector::gradientRebuilds(bar);
+    for (int v = 0; v <= 100; v += 5) {
+        bar.setValue(v);
+        render(bar);
+    }
+    bar.setCaption("changed");
+    bar.setForeColor(0xFF);
+    bar.setInvertText(true);
+    bar.setAlignment(ProgressBar::alnLeft);
+    render(bar);
+    EXPECT_EQ(ProgressBarInspector::gradientRebuilds(bar), first);
+
+    bar.setBackColor(0xFF);
+    bar.setFillColor(0xFF00);
+    render(bar);
+    EXPECT_EQ(ProgressBarInspector::gradientRebuilds(bar), first + 1);
+    bar.resize(150, 30);
+    render(bar);
+    render(bar);
+    EXPECT_EQ(ProgressBarInspector::gradientRebuilds(bar), first + 2);
+}

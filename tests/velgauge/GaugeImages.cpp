@@ -1,0 +1,46 @@
+#include "GaugeImages.h"
+
+#include "ProgressBar_p.h"
+
+#include <QPainter>
+
+namespace Velgauge {
+
+int ProgressBarInspector::gradientRebuilds(const ProgressBar &bar)
+{
+    return bar.d->gradientRebuilds;
+}
+
+} // namespace Velgauge
+
+namespace GaugeImages {
+
+QImage render(const Velgauge::ProgressBar &bar)
+{
+    if (bar.size().isEmpty())
+        return {};
+    QImage image(bar.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    bar.paint(painter);
+    return image;
+}
+
+void makePlain(Velgauge::ProgressBar &bar, int width, int height)
+{
+    bar.resize(width, height);
+    bar.setCaption(QString());
+    bar.setBackColor(White);
+    bar.setFillColor(Red);
+    bar.setGradientFill(false);
+}
+
+int countInRow(const QImage &image, int y, QRgb colour)
+{
+    int count = 0;
+    for (int x = 0; x < image.width(); ++x)
+        count += image.pixel(x, y) == colour;
+    return count;
+}
+
+} // namespace GaugeImages

@@ -1,0 +1,172 @@
+#include "GradientRenderer.h"
+#include "GradientTable.h"
+#include "SystemColors.h"
+
+#include <gtest/gtest.h>
+
+using namespace Velgauge;
+
+TEST(SystemColors, TranslatesSystemColoursFromTheFixedTable_LiteralsPassThrough)
+{
+    EXPECT_EQ(TranslateVBColor(0x8000000F), 0xC8D0D4u); // button face
+    EXPECT_EQ(TranslateVBColor(0x80000007), 0x000000u);
+    EXPECT_EQ(TranslateVBColor(0x80000010), 0x808080u); // button shadow
+    EXPECT_EQ(TranslateVBColor(0x8000001B), 0xF0CAA6u); // caption gradient
+    EXPECT_EQ(TranslateVBColor(0x80001234), 0u);        // no such system colour
+    EXPECT_EQ(TranslateVBColor(0x00123456), 0x123456u);
+    EXPECT_EQ(TranslateVBColor(0x7FFFFFFF), 0x7FFFFFFFu);
+}
+
+TEST(SystemColors, SplitsComponentsFromLowByteUp)
+{
+    EXPECT_EQ(GetRedValue(0x123456), 0x56);
+    EXPECT_EQ(GetGreenValue(0x123456), 0x34);
+    EXPECT_EQ(GetBlueValue(0x123456), 0x12);
+    EXPECT_EQ(GetBlueValue(0x7F123456), 0x12);
+}
+
+TEST(SystemColors, CountsColoursOfDisplay)
+{
+    EXPECT_EQ(colorCount(1, 32), 16777216);
+    EXPECT_EQ(colorCount(1, 24), 16777216);
+    EXPECT_EQ(colorCount(1, 16), 65536);
+    EXPECT_EQ(colorCount(1, 8), 256);
+    EXPECT_EQ(colorCount(2, 24), 2147483647); // too many for 32 bits: held at the top
+}
+
+TEST(GradientTable, FirstEntryIsOneStepFromStart_EntryBeforeLastIsEnd)
+{
+    const auto table = BuildGradientTable(4, 0x000000, 0x0000FF); // black to red over 4 bands
+    ASSERT_EQ(table.size(), 5u);
+    EXPECT_EQ(qRed(table[0]), 64); // 63.75, one step already
+    EXPECT_EQ(qRed(table[1]), 128);
+    EXPECT_EQ(qRed(table[3]), 255);
+    EXPECT_EQ(qRed(table[4]), 255); // one step beyond, clamped
+}
+
+TEST(GradientTable, GreenAndBlueAreScaledBy256Over255)
+{
+    // 200 × 256 ÷ 255 = 200.78: a plain grey comes out one higher in green and blue.
+    const auto grey = BuildGradientTable(3, 0xC8C8C8, 0xC8C8C8);
+    for (QRgb entry : grey)
+        EXPECT_EQ(entry, qRgb(200, 201, 201));
+    // 255 becomes 256 and is clamped back.
+    EXPECT_EQ(BuildGradientTable(1, 0xFFFFFF, 0xFFFFFF)[0], qRgb(255, 255, 255));
+    // 128 × 256 ÷ 255 = 128.502: the hold gauge's grey shows one higher in green and blue.
+    EXPECT_EQ(BuildGradientTable(1, 0x808080, 0x808080)[0], qRgb(128, 129, 129));
+}
+
+TEST(GradientTable, RoundsHalvesToEven)
+{
+    // Red steps of 0.5 from 0: 0.5, 1.0, 1.5, 2.0 round to 0, 1, 2, 2.
+    const auto table = BuildGradientTable(4, 0x000000, 0x000002);
+    EXPECT_EQ(qRed(table[0]), 0);
+    EXPECT_EQ(qRed(table[1]), 1);
+    EXPECT_EQ(qRed(table[2]), 2);
+    EXPECT_EQ(qRed(table[3]), 2);
+}
+
+TEST(GradientTable, NoBandsGivesTheEndColourAlone)
+{
+    EXPECT_EQ(BuildGradientTable(0, 0x0000FF, 0x00FF00), std::vector<QRgb>{qRgb(0, 255, 0)});
+}
+
+namespace {
+
+GaugeLook blockLook(int width, int height, int direction, int fillMode)
+{
+    GaugeLook look;
+    look.width = width;
+    look.height = height;
+    look.direction = direction;
+    look.fillMode = fillMode;
+    look.backColor = 0xFFFFFF;
+    look.fillColor = 0x0000FF;
+    look.fillColorGradient = 0x00FF00;
+    look.gradientFill = false;
+    look.systemColors = 16777216;
+    return look;
+}
+
+constexpr QRgb White = 0xFFFFFFFF, Red = 0xFFFF0000;
+
+} // namespace
+
+TEST(GradientImage, HorizontalFlatBlocks_AreTwoThirdsOfHeightWithTwoColumnGaps)
+{
+    const QImage image = RebuildGradient(blockLook(100, 20, 0, 1)); // area 96 × 16: L = 11
+    const int mid = 8;
+    for (int x = 0; x < 96; ++x) {
+        const bool gap = x % 13 >= 11;
+        EXPECT_EQ(image.pixel(x, mid), gap ? White : Red) << "column " << x;
+    }
+    EXPECT_EQ(image.pixel(96, mid), White); // outside the block area
+    EXPECT_EQ(image.pixel(5, 16), White);
+}
+
+TEST(GradientImage, VerticalBlocks_StackUpFromTheBottomOfTheArea)
+{
+    const QImage image = RebuildGradient(blockLook(20, 60, 1, 1)); // area 16 × 56: L = 11
+    const int mid = 8;
+    for (int y = 55, k = 0; y >= 0; --y, ++k)
+        EXPECT_EQ(image.pixel(mid, y), k % 13 >= 11 ? White : Red) << "row " << y;
+}
+
+TEST(GradientImage, BevelledBlocks_LightenLeftAndTop_DarkenRightAndBottom)
+{
+    const QImage image = RebuildGradient(blockLook(100, 20, 0, 2));
+    const QRgb highlight = qRgb(255, 100, 100), shadow = qRgb(155, 0, 0);
+    EXPECT_EQ(image.pixel(0, 8), highlight);  // left edge
+    EXPECT_EQ(image.pixel(5, 0), highlight);  // top edge
+    EXPECT_EQ(image.pixel(10, 8), shadow);    // right edge
+    EXPECT_EQ(image.pixel(5, 15), shadow);    // bottom edge
+    EXPECT_EQ(image.pixel(10, 0), shadow);    // top-right corner goes to the shadow
+    EXPECT_EQ(image.pixel(0, 15), shadow);    // bottom-left too
+    EXPECT_EQ(image.pixel(0, 0), highlight);
+    EXPECT_EQ(image.pixel(5, 8), Red);
+    EXPECT_EQ(image.pixel(13, 8), highlight); // next block
+}
+
+TEST(GradientImage, VerticalGradient_RunsFromFillColorAtBottomToGradientAtTop)
+{
+    GaugeLook look = blockLook(10, 40, 1, 0);
+    look.gradientFill = true;
+    const QImage image = RebuildGradient(look);
+    const auto table = BuildGradientTable(40, 0x00FF00, 0x0000FF);
+    for (int y = 0; y < 40; ++y)
+        EXPECT_EQ(image.pixel(4, y), table[std::size_t(y)]) << "row " << y;
+    EXPECT_EQ(image.pixel(4, 39), Red);
+}
+
+TEST(GradientImage, FewColoursOrNoGradient_GivePlainFillColor)
+{
+    GaugeLook look = blockLook(50, 10, 0, 0);
+    look.gradientFill = true;
+    look.systemColors = 65535;
+    const QImage image = RebuildGradient(look);
+    EXPECT_EQ(image.pixel(0, 5), Red);
+    EXPECT_EQ(image.pixel(49, 5), Red);
+}
+
+TEST(GradientImage, MirroredStyle_PeaksAtTheMiddleAndReturns)
+{
+    GaugeLook look = blockLook(8, 2, 0, 0);
+    QImage image(8, 2, QImage::Format_RGB32);
+    GradientFill(image, look, 0x000000, 0x0000FF, FillDirection::LeftToRight,
+                 FillStyle::Mirrored);
+    const auto table = BuildGradientTable(8, 0x000000, 0x0000FF);
+    const std::size_t entries[8] = {0, 2, 4, 6, 8, 6, 4, 2};
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(image.pixel(x, 0), table[entries[x]]) << "band " << x;
+}
+
+TEST(GradientImage, TinyOrEmptyControls_RenderWhatFits)
+{
+    for (int mode : {0, 1, 2})
+        for (int direction : {0, 1})
+            for (int w = 0; w <= 6; ++w)
+                for (int h = 0; h <= 6; ++h) {
+                    const QImage image = RebuildGradient(blockLook(w, h, direction, mode));
+                    EXPECT_EQ(image.isNull(), w == 0 || h == 0);
+                }
+}

@@ -1,0 +1,199 @@
+#include <Velgauge/ControlFactory.h>
+#include <Velgauge/ProgressBar.h>
+
+#include <QMetaEnum>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using Velgauge::ProgressBar;
+
+namespace {
+
+std::unique_ptr<ProgressBar> createNamed(const QString &name)
+{
+    QWidget *control = Velgauge::createControl(QStringLiteral("VelgaugeLib.ProgressBar"), name);
+    return std::unique_ptr<ProgressBar>(qobject_cast<ProgressBar *>(control));
+}
+
+} // namespace
+
+TEST(ControlFactory, CreatesProgressBarNamedByHost)
+{
+    auto bar = createNamed(QStringLiteral("prgStatus"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->objectName(), "prgStatus");
+    EXPECT_EQ(bar->caption(), "prgStatus");
+}
+
+TEST(ControlFactory, MatchesIdentifierWithoutCase_RefusesUnknownOnes)
+{
+    std::unique_ptr<QWidget> lower(Velgauge::createControl("velgaugelib.progressbar", "x"));
+    EXPECT_NE(qobject_cast<ProgressBar *>(lower.get()), nullptr);
+    EXPECT_EQ(Velgauge::createControl("VelgaugeLib.Slider", "x"), nullptr);
+    EXPECT_EQ(Velgauge::createControl("", "x"), nullptr);
+    EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
+}
+
+TEST(ProgressBarProperties, NewInstanceHasInitialValues)
+{
+    auto bar = createNamed(QStringLiteral("Gauge1"));
+    EXPECT_EQ(bar->alignment(), ProgressBar::alnCenter);
+    EXPECT_EQ(bar->backColor(), 0x8000000Fu);
+    EXPECT_EQ(bar->direction(), ProgressBar::dirHorizontal);
+    EXPECT_EQ(bar->fillColor(), 0x80000002u);
+    EXPECT_EQ(bar->fillColorGradient(), 0xF0CAA6u); // system colour 27, as a literal colour
+    EXPECT_EQ(bar->fillMode(), ProgressBar::fmBar);
+    EXPECT_EQ(bar->foreColor(), 0x80000009u);
+    EXPECT_TRUE(bar->gradientFill());
+    EXPECT_FALSE(bar->invertText());
+    EXPECT_EQ(bar->maxValue(), 100);
+    EXPECT_EQ(bar->minValue(), 0);
+    EXPECT_EQ(bar->value(), 50);
+    // The offscreen test screen is 32 bits deep, capped at 24.
+    EXPECT_EQ(bar->systemColors(), 16777216);
+}
+
+TEST(ProgressBarProperties, EveryPropertyIsReadable_AllButSystemColorsWritable)
+{
+    const QStringList names{"Alignment", "BackColor", "Caption", "Direction", "FillColor",
+                            "FillColorGradient", "FillMode", "Font", "ForeColor",
+                            "GradientFill", "InvertText", "MaxValue", "MinValue",
+                            "SystemColors", "Value"};
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
+    for (const QString &name : names) {
+        const int index = meta.indexOfProperty(name.toLatin1());
+        ASSERT_GE(index, 0) << name.toStdString();
+        const QMetaProperty property = meta.property(index);
+        EXPECT_TRUE(property.isReadable()) << name.toStdString();
+        EXPECT_EQ(property.isWritable(), name != "SystemColors") << name.toStdString();
+    }
+}
+
+struct EnumCase {
+    const char *enumName;
+    std::vector<std::pair<const char *, int>> members;
+};
+
+class ProgressBarEnums : public ::testing::TestWithParam<EnumCase>
+{
+};
+
+TEST_P(ProgressBarEnums, HaveTheirNamesAndValues)
+{
+    const EnumCase &expected = GetParam();
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
+    const int index = meta.indexOfEnumerator(expected.enumName);
+    ASSERT_GE(index, 0);
+    const QMetaEnum metaEnum = meta.enumerator(index);
+    ASSERT_EQ(metaEnum.keyCount(), int(expected.members.size()));
+    for (const auto &[key, value] : expected.members)
+        EXPECT_EQ(metaEnum.keyToValue(key), value) << key;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TypeLibrary, ProgressBarEnums,
+    ::testing::Values(
+        EnumCase{"Alignment", {{"alnLeft", 0}, {"alnRight", 1}, {"alnCenter", 2}}},
+        EnumCase{"Direction", {{"dirHorizontal", 0}, {"dirVertical", 1}}},
+        EnumCase{"FillMode", {{"fmBar", 0}, {"fm2DBlocks", 1}, {"fm3DBlocks", 2}}},
+        EnumCase{"EnumGradientFillDirection", {{"gfdTopToBottom", 0}, {"gfdLeftToRight", 1}}},
+        EnumCase{"EnumGradientFillStyle", {{"gfsNormal", 0}, {"gfsMirrored", 1}}}));
+
+class ProgressBarRange : public ::testing::Test
+{
+protected:
+    ProgressBar bar;
+    QSignalSpy changed{&bar, &ProgressBar::propertyChanged};
+    QSignalSpy rejected{&bar, &ProgressBar::valueRejected};
+};
+
+TEST_F(ProgressBarRange, AcceptsBothEndsOfTheRange)
+{
+    bar.setValue(100);
+    EXPECT_EQ(bar.value(), 100);
+    bar.setValue(0);
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(rejected.count(), 0);
+}
+
+TEST_F(ProgressBarRange, ValueOutsideRange_IsRefusedWithoutChange)
+{
+    for (double refused : {100.0001, -0.0001, 1e300, -double(INFINITY), double(NAN)}) {
+        bar.setValue(refused);
+        EXPECT_EQ(bar.value(), 50) << refused;
+    }
+    EXPECT_EQ(rejected.count(), 5);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(ProgressBarRange, RefusalThroughPropertySystemIsSilentToo)
+{
+    EXPECT_TRUE(bar.setProperty("Value", 250.0));
+    EXPECT_EQ(bar.property("Value").toDouble(), 50);
+    EXPECT_EQ(rejected.count(), 1);
+}
+
+TEST_F(ProgressBarRange, MaxBelowValuePullsValueDown_MinAboveValuePullsItUp)
+{
+    bar.setValue(80);
+    bar.setMaxValue(60);
+    EXPECT_EQ(bar.maxValue(), 60);
+    EXPECT_EQ(bar.value(), 60);
+    // MinValue may pass MaxValue: neither end is checked against the other.
+    bar.setMinValue(70);
+    EXPECT_EQ(bar.minValue(), 70);
+    EXPECT_EQ(bar.maxValue(), 60);
+    EXPECT_EQ(bar.value(), 70);
+    EXPECT_EQ(changed.count(), 3);
+}
+
+TEST_F(ProgressBarRange, MovingAnEndPastNothing_KeepsValue)
+{
+    bar.setMaxValue(1000);
+    bar.setMinValue(-1000);
+    EXPECT_EQ(bar.value(), 50);
+}
+
+TEST(ProgressBarNotification, EachSetterNotifiesOnce_UnchangedValuesDoNot)
+{
+    ProgressBar bar;
+    QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
+    const std::vector<std::pair<const char *, QVariant>> settings{
+        {"Alignment", QVariant::fromValue(ProgressBar::alnRight)},
+        {"BackColor", QVariant::fromValue(quint32(0xFF))},
+        {"Caption", QStringLiteral("Hold")},
+        {"Direction", QVariant::fromValue(ProgressBar::dirVertical)},
+        {"FillColor", QVariant::fromValue(quint32(0x808080))},
+        {"FillColorGradient", QVariant::fromValue(quint32(0xFF00))},
+        {"FillMode", QVariant::fromValue(ProgressBar::fm3DBlocks)},
+        {"Font", QFont(QStringLiteral("DejaVu Sans"), 14)},
+        {"ForeColor", QVariant::fromValue(quint32(0x80000007))},
+        {"GradientFill", false},
+        {"InvertText", true},
+        {"MaxValue", 60.0},
+        {"MinValue", 10.0},
+        {"Value", 20.0},
+    };
+    for (const auto &[name, value] : settings) {
+        const int before = int(changed.count());
+        ASSERT_TRUE(bar.setProperty(name, value)) << name;
+        EXPECT_EQ(bar.property(name), value) << name;
+        EXPECT_EQ(changed.count(), before + 1) << name;
+        bar.setProperty(name, value);
+        EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
+    }
+}
+
+TEST(ProgressBarProperties, EnumerationsAcceptAnyNumber)
+{
+    ProgressBar bar;
+    bar.setAlignment(ProgressBar::Alignment(7));
+    bar.setFillMode(ProgressBar::FillMode(-3));
+    EXPECT_EQ(int(bar.alignment()), 7);
+    EXPECT_EQ(int(bar.fillMode()), -3);
+}
