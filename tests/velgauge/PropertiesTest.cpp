@@ -197,3 +197,17 @@ TEST(ProgressBarProperties, EnumerationsAcceptAnyNumber)
     EXPECT_EQ(int(bar.alignment()), 7);
     EXPECT_EQ(int(bar.fillMode()), -3);
 }
+
+TEST(ProgressBarProperties, EveryPropertyCarriesItsHelpString)
+{
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
+    auto help = [&meta](const char *property) {
+        const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
+        return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
+    };
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+        EXPECT_FALSE(help(meta.property(i).name()).isEmpty()) << meta.property(i).name();
+    EXPECT_EQ(help("Value"), "Sets/returns the current value displayed.\n"
+                             "This value must be between MinValue and MaxValue.");
+    EXPECT_EQ(help("BackColor"), "Sets/returns the color *behind* the bar/blocks.");
+}

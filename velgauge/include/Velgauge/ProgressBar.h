@@ -20,12 +20,43 @@ class PropertyBag;
  * Colours are 32-bit values 0x00BBGGRR (red in the low byte). A value with the high bit set,
  * 0x80000000 + n, names classic desktop system colour n and is resolved when drawing.
  *
+ * Each property's one-line help is in the class info "HelpString.<property>".
+ *
  * Every setter stores the value, re-renders the bar when its look changes, schedules a
  * repaint and emits propertyChanged(). Setting a property to its current value does nothing.
  */
 class VELGAUGE_EXPORT ProgressBar : public QWidget
 {
     Q_OBJECT
+    Q_CLASSINFO("HelpString.Alignment", "Sets/returns the alignment of the caption.")
+    Q_CLASSINFO("HelpString.BackColor", "Sets/returns the color *behind* the bar/blocks.")
+    Q_CLASSINFO("HelpString.Caption", "Sets/returns the text displayed on the control.")
+    Q_CLASSINFO("HelpString.Direction",
+                "Sets/returns whether the control is in horizontal or vertical mode.\n"
+                "Note that vertical mode only supports TrueType fonts !")
+    Q_CLASSINFO("HelpString.FillColor", "Sets/returns the color of the bar/blocks.\n"
+                                        "When using a gradient this is the startcolor of the "
+                                        "gradient.")
+    Q_CLASSINFO("HelpString.FillColorGradient",
+                "Sets/returns the endcolor of the gradient when displaying a gradient "
+                "bar/blocks.")
+    Q_CLASSINFO("HelpString.FillMode",
+                "Sets/returns whether a bar, blocks, or 3D blocks are displayed.")
+    Q_CLASSINFO("HelpString.Font", "Sets/returns the font used to display the caption.\n"
+                                   "Note that only TrueType fonts are supported when in "
+                                   "vertical mode !")
+    Q_CLASSINFO("HelpString.ForeColor", "Sets/returns the color used to display the caption.\n"
+                                        "This property is ignored if InvertText is selected.")
+    Q_CLASSINFO("HelpString.GradientFill", "Sets/returns whether a gradient should be used for "
+                                           "the bar/blocks (if possible).")
+    Q_CLASSINFO("HelpString.InvertText",
+                "Sets/returns whether the caption should be displayed using inverted colors.")
+    Q_CLASSINFO("HelpString.MaxValue", "Sets/returns the maximum value for the control.")
+    Q_CLASSINFO("HelpString.MinValue", "Sets/returns the minimum value for the control.")
+    Q_CLASSINFO("HelpString.SystemColors",
+                "Returns the number of colors the system currently supports.")
+    Q_CLASSINFO("HelpString.Value", "Sets/returns the current value displayed.\n"
+                                    "This value must be between MinValue and MaxValue.")
     Q_PROPERTY(Alignment Alignment READ alignment WRITE setAlignment NOTIFY propertyChanged)
     Q_PROPERTY(quint32 BackColor READ backColor WRITE setBackColor NOTIFY propertyChanged)
     Q_PROPERTY(QString Caption READ caption WRITE setCaption NOTIFY propertyChanged)
