@@ -12,7 +12,8 @@
 
 using Velgauge::ProgressBar;
 
-namespace {
+namespace
+{
 
 void settle()
 {

@@ -10,7 +10,7 @@
 // their mean times per iteration and whether it is within budget.
 class RatioReporter : public benchmark::ConsoleReporter
 {
-public:
+  public:
     struct Comparison {
         std::string subject;
         std::string reference;
@@ -24,7 +24,7 @@ public:
     // False when some ratio was over its budget or could not be measured.
     bool allWithinBudget() const { return m_withinBudget; }
 
-private:
+  private:
     std::vector<Comparison> m_comparisons;
     std::map<std::string, double> m_secondsPerIteration;
     bool m_withinBudget = true;

@@ -11,7 +11,8 @@
 
 using Velgauge::ProgressBar;
 
-namespace {
+namespace
+{
 
 constexpr quint32 Red = 0x0000FF, Green = 0x00FF00, Navy = 0x800000, Gold = 0x00C0FF;
 constexpr quint32 Black = 0x000000, White = 0xFFFFFF;
@@ -47,12 +48,14 @@ GalleryWindow::GalleryWindow(QWidget *parent) : QWidget(parent)
 void GalleryWindow::setAllValues(int percent)
 {
     for (ProgressBar *gauge : m_gauges)
-        gauge->setValue(gauge->minValue() + (gauge->maxValue() - gauge->minValue()) * percent / 100);
+        gauge->setValue(gauge->minValue() +
+                        (gauge->maxValue() - gauge->minValue()) * percent / 100);
 }
 
 ProgressBar *GalleryWindow::addGauge(const QString &name, const QString &caption)
 {
-    auto *gauge = qobject_cast<ProgressBar *>(Velgauge::createControl(Velgauge::ProgressBarId, name));
+    auto *gauge =
+        qobject_cast<ProgressBar *>(Velgauge::createControl(Velgauge::ProgressBarId, name));
     gauge->setCaption(caption);
     m_gauges.push_back(gauge);
     return gauge;

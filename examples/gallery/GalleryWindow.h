@@ -3,7 +3,8 @@
 #include <QWidget>
 #include <vector>
 
-namespace Velgauge {
+namespace Velgauge
+{
 class ProgressBar;
 }
 
@@ -13,12 +14,12 @@ class GalleryWindow : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit GalleryWindow(QWidget *parent = nullptr);
 
     void setAllValues(int percent);
 
-private:
+  private:
     Velgauge::ProgressBar *addGauge(const QString &name, const QString &caption);
     QWidget *horizontalColumn();
     QWidget *verticalRow();

@@ -10,7 +10,8 @@
 using namespace GaugeImages;
 using Velgauge::ProgressBar;
 
-namespace {
+namespace
+{
 
 // Pixels that differ between two pictures of the same size, as a bounding box and count.
 struct Difference {
@@ -32,7 +33,7 @@ Difference compare(const QImage &before, const QImage &after)
 
 class CaptionDrawing : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         makePlain(bar, 120, 30);
@@ -140,8 +141,9 @@ TEST_P(CaptionPosition, FollowsDirectionAndAlignment)
     EXPECT_EQ(Velgauge::captionPosition(look, GetParam().alignment, 30, 12), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CaptionPosition,
-                         ::testing::Values(PositionCase{0, 0, {3, 13}}, PositionCase{0, 1, {67, 13}},
-                                           PositionCase{0, 2, {35, 13}}, PositionCase{0, 9, {0, 13}},
-                                           PositionCase{1, 0, {42, 37}}, PositionCase{1, 1, {42, 33}},
-                                           PositionCase{1, 2, {42, 35}}, PositionCase{1, -1, {42, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, CaptionPosition,
+    ::testing::Values(PositionCase{0, 0, {3, 13}}, PositionCase{0, 1, {67, 13}},
+                      PositionCase{0, 2, {35, 13}}, PositionCase{0, 9, {0, 13}},
+                      PositionCase{1, 0, {42, 37}}, PositionCase{1, 1, {42, 33}},
+                      PositionCase{1, 2, {42, 35}}, PositionCase{1, -1, {42, 0}}));

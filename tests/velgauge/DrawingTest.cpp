@@ -12,7 +12,7 @@ using Velgauge::ProgressBar;
 
 class GaugeDrawing : public ::testing::Test
 {
-protected:
+  protected:
     ProgressBar bar;
 };
 

@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 int ProgressBarInspector::gradientRebuilds(const ProgressBar &bar)
 {
@@ -13,7 +14,8 @@ int ProgressBarInspector::gradientRebuilds(const ProgressBar &bar)
 
 } // namespace Velgauge
 
-namespace GaugeImages {
+namespace GaugeImages
+{
 
 QImage render(const Velgauge::ProgressBar &bar)
 {

@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QRgb>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 // Reaches into a gauge for what only tests need to see.
 struct ProgressBarInspector {
@@ -14,7 +15,8 @@ struct ProgressBarInspector {
 
 } // namespace Velgauge
 
-namespace GaugeImages {
+namespace GaugeImages
+{
 
 inline constexpr quint32 Red = 0x0000FF;
 inline constexpr quint32 Green = 0x00FF00;

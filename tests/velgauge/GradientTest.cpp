@@ -71,7 +71,8 @@ TEST(GradientTable, NoBandsGivesTheEndColourAlone)
     EXPECT_EQ(BuildGradientTable(0, 0x0000FF, 0x00FF00), std::vector<QRgb>{qRgb(0, 255, 0)});
 }
 
-namespace {
+namespace
+{
 
 GaugeLook blockLook(int width, int height, int direction, int fillMode)
 {
@@ -116,12 +117,12 @@ TEST(GradientImage, BevelledBlocks_LightenLeftAndTop_DarkenRightAndBottom)
 {
     const QImage image = RebuildGradient(blockLook(100, 20, 0, 2));
     const QRgb highlight = qRgb(255, 100, 100), shadow = qRgb(155, 0, 0);
-    EXPECT_EQ(image.pixel(0, 8), highlight);  // left edge
-    EXPECT_EQ(image.pixel(5, 0), highlight);  // top edge
-    EXPECT_EQ(image.pixel(10, 8), shadow);    // right edge
-    EXPECT_EQ(image.pixel(5, 15), shadow);    // bottom edge
-    EXPECT_EQ(image.pixel(10, 0), shadow);    // top-right corner goes to the shadow
-    EXPECT_EQ(image.pixel(0, 15), shadow);    // bottom-left too
+    EXPECT_EQ(image.pixel(0, 8), highlight); // left edge
+    EXPECT_EQ(image.pixel(5, 0), highlight); // top edge
+    EXPECT_EQ(image.pixel(10, 8), shadow);   // right edge
+    EXPECT_EQ(image.pixel(5, 15), shadow);   // bottom edge
+    EXPECT_EQ(image.pixel(10, 0), shadow);   // top-right corner goes to the shadow
+    EXPECT_EQ(image.pixel(0, 15), shadow);   // bottom-left too
     EXPECT_EQ(image.pixel(0, 0), highlight);
     EXPECT_EQ(image.pixel(5, 8), Red);
     EXPECT_EQ(image.pixel(13, 8), highlight); // next block
@@ -152,8 +153,7 @@ TEST(GradientImage, MirroredStyle_PeaksAtTheMiddleAndReturns)
 {
     GaugeLook look = blockLook(8, 2, 0, 0);
     QImage image(8, 2, QImage::Format_RGB32);
-    GradientFill(image, look, 0x000000, 0x0000FF, FillDirection::LeftToRight,
-                 FillStyle::Mirrored);
+    GradientFill(image, look, 0x000000, 0x0000FF, FillDirection::LeftToRight, FillStyle::Mirrored);
     const auto table = BuildGradientTable(8, 0x000000, 0x0000FF);
     const std::size_t entries[8] = {0, 2, 4, 6, 8, 6, 4, 2};
     for (int x = 0; x < 8; ++x)

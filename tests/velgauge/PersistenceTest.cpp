@@ -58,8 +58,7 @@ TEST(ProgressBarPersistence, EveryChangedProperty_IsWrittenInFixedOrder)
     bar.writeProperties(bag);
     EXPECT_EQ(bag.names(), (QStringList{"Alignment", "Caption", "BackColor", "Direction",
                                         "FillColor", "FillColorGradient", "FillMode", "ForeColor",
-                                        "GradientFill", "Value", "Font", "MaxValue",
-                                        "MinValue"}));
+                                        "GradientFill", "Value", "Font", "MaxValue", "MinValue"}));
     // InvertText True is the stored default, so it is the entry left out.
     EXPECT_FALSE(bag.contains("InvertText"));
     EXPECT_EQ(bag.read("BackColor").toInt(), qint32(0x80000007));

@@ -11,7 +11,8 @@
 
 using Velgauge::ProgressBar;
 
-namespace {
+namespace
+{
 
 std::unique_ptr<ProgressBar> createNamed(const QString &name)
 {
@@ -59,10 +60,10 @@ TEST(ProgressBarProperties, NewInstanceHasInitialValues)
 
 TEST(ProgressBarProperties, EveryPropertyIsReadable_AllButSystemColorsWritable)
 {
-    const QStringList names{"Alignment", "BackColor", "Caption", "Direction", "FillColor",
-                            "FillColorGradient", "FillMode", "Font", "ForeColor",
-                            "GradientFill", "InvertText", "MaxValue", "MinValue",
-                            "SystemColors", "Value"};
+    const QStringList names{"Alignment", "BackColor",         "Caption",    "Direction",
+                            "FillColor", "FillColorGradient", "FillMode",   "Font",
+                            "ForeColor", "GradientFill",      "InvertText", "MaxValue",
+                            "MinValue",  "SystemColors",      "Value"};
     const QMetaObject &meta = ProgressBar::staticMetaObject;
     for (const QString &name : names) {
         const int index = meta.indexOfProperty(name.toLatin1());
@@ -96,16 +97,16 @@ TEST_P(ProgressBarEnums, HaveTheirNamesAndValues)
 
 INSTANTIATE_TEST_SUITE_P(
     TypeLibrary, ProgressBarEnums,
-    ::testing::Values(
-        EnumCase{"Alignment", {{"alnLeft", 0}, {"alnRight", 1}, {"alnCenter", 2}}},
-        EnumCase{"Direction", {{"dirHorizontal", 0}, {"dirVertical", 1}}},
-        EnumCase{"FillMode", {{"fmBar", 0}, {"fm2DBlocks", 1}, {"fm3DBlocks", 2}}},
-        EnumCase{"EnumGradientFillDirection", {{"gfdTopToBottom", 0}, {"gfdLeftToRight", 1}}},
-        EnumCase{"EnumGradientFillStyle", {{"gfsNormal", 0}, {"gfsMirrored", 1}}}));
+    ::testing::Values(EnumCase{"Alignment", {{"alnLeft", 0}, {"alnRight", 1}, {"alnCenter", 2}}},
+                      EnumCase{"Direction", {{"dirHorizontal", 0}, {"dirVertical", 1}}},
+                      EnumCase{"FillMode", {{"fmBar", 0}, {"fm2DBlocks", 1}, {"fm3DBlocks", 2}}},
+                      EnumCase{"EnumGradientFillDirection",
+                               {{"gfdTopToBottom", 0}, {"gfdLeftToRight", 1}}},
+                      EnumCase{"EnumGradientFillStyle", {{"gfsNormal", 0}, {"gfsMirrored", 1}}}));
 
 class ProgressBarRange : public ::testing::Test
 {
-protected:
+  protected:
     ProgressBar bar;
     QSignalSpy changed{&bar, &ProgressBar::propertyChanged};
     QSignalSpy rejected{&bar, &ProgressBar::valueRejected};

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <cstring>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
-namespace {
+namespace
+{
 
 int roundHalfEven(double value)
 {
@@ -24,8 +26,7 @@ void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target
         return;
     for (int y = source.top(); y <= source.bottom(); ++y)
         std::memcpy(work.scanLine(y + offset.y()) + 4 * (source.left() + offset.x()),
-                    gradient.constScanLine(y) + 4 * source.left(),
-                    std::size_t(source.width()) * 4);
+                    gradient.constScanLine(y) + 4 * source.left(), std::size_t(source.width()) * 4);
 }
 
 void paintRect(QImage &image, QRect rect, QRgb color)
@@ -90,18 +91,26 @@ QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw, int th)
     if (look.direction == 0) {
         const int y = (h - th) / 2 - 1;
         switch (alignment) {
-        case 0: return {3, y};
-        case 1: return {w - tw - 3, y};
-        case 2: return {(w - tw) / 2, y};
-        default: return {0, y};
+        case 0:
+            return {3, y};
+        case 1:
+            return {w - tw - 3, y};
+        case 2:
+            return {(w - tw) / 2, y};
+        default:
+            return {0, y};
         }
     }
     const int x = (w - th) / 2 - 2;
     switch (alignment) {
-    case 0: return {x, h - 3};
-    case 1: return {x, tw + 3};
-    case 2: return {x, tw + (h - tw) / 2};
-    default: return {x, 0};
+    case 0:
+        return {x, h - 3};
+    case 1:
+        return {x, tw + 3};
+    case 2:
+        return {x, tw + (h - tw) / 2};
+    default:
+        return {x, 0};
     }
 }
 
@@ -131,8 +140,8 @@ void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const 
         cutEdge(work, back, look, end);
     sunkenBorder(work);
 
-    const QPoint at = captionPosition(look, state.alignment, caption.textWidth(),
-                                      caption.textHeight());
+    const QPoint at =
+        captionPosition(look, state.alignment, caption.textWidth(), caption.textHeight());
     const bool vertical = look.direction != 0;
     if (state.invertText)
         caption.invert(work, at.x(), at.y(), vertical);

@@ -5,7 +5,8 @@
 
 #include <QImage>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 class CaptionSprite;
 

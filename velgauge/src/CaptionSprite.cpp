@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 QFont captionFont(const QFont &controlFont, int dpiY)
 {

@@ -8,13 +8,14 @@
 
 class QPaintDevice;
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 // The caption rendered once as a coverage mask, laid out horizontally, ready to be stamped
 // onto each new picture. Re-rendered only when the text, font or kind of stamping change.
 class VELGAUGE_AUTOTEST_EXPORT CaptionSprite
 {
-public:
+  public:
     // Caption metrics are those of the control's font on device; the glyphs are drawn in a
     // font of S × dpiY ÷ 72 pixels (S the point size rounded half to even), bold or normal,
     // never italic, underlined or struck out. Inverted captions are drawn without
@@ -31,7 +32,7 @@ public:
     // Inverts the pixels under the glyphs, but never in row 0 or column 0.
     void invert(QImage &image, int x, int y, bool vertical) const;
 
-private:
+  private:
     template <typename Apply>
     void forEachGlyphPixel(QImage &image, int x, int y, bool vertical, QPoint clipTopLeft,
                            Apply apply) const;

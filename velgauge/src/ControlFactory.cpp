@@ -1,7 +1,8 @@
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 QWidget *createControl(const QString &progId, const QString &instanceName, QWidget *parent)
 {

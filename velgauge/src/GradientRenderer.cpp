@@ -5,9 +5,11 @@
 
 #include <cmath>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
-namespace {
+namespace
+{
 
 constexpr int BlockGap = 2;
 
@@ -21,8 +23,8 @@ void fillClipped(QImage &image, QSize area, QRect rect, QRgb color)
     }
 }
 
-void fillBands(QImage &image, QSize area, const std::vector<QRgb> &table,
-               FillDirection direction, FillStyle style)
+void fillBands(QImage &image, QSize area, const std::vector<QRgb> &table, FillDirection direction,
+               FillStyle style)
 {
     const int n = direction == FillDirection::TopToBottom ? area.height() : area.width();
     int entry = 0;
@@ -125,4 +127,3 @@ QImage RebuildGradient(const GaugeLook &look)
 }
 
 } // namespace Velgauge
-

@@ -5,7 +5,8 @@
 
 #include <QImage>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 enum class FillDirection { TopToBottom = 0, LeftToRight = 1 };
 enum class FillStyle { Normal = 0, Mirrored = 1 };

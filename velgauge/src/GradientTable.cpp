@@ -1,11 +1,12 @@
 #include "GradientTable.h"
 
-
 #include <cmath>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
-namespace {
+namespace
+{
 
 struct Components {
     double red, green, blue;

@@ -5,7 +5,8 @@
 #include <QRgb>
 #include <vector>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 // The n + 1 colour steps from c1 towards c2 (colours 0x00BBGGRR, literal). Entry k holds
 // c1 + (k + 1)/n × (c2 − c1): entry n − 1 is c2 and entry n one step beyond, clamped. Green

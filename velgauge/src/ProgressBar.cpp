@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QScreen>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
-namespace {
+namespace
+{
 
 qint32 measureSystemColors(const QWidget *widget)
 {
@@ -61,53 +63,67 @@ ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), d(std::make_unique<
 
 ProgressBar::~ProgressBar() = default;
 
-ProgressBar::Alignment ProgressBar::alignment() const { return Alignment(d->state.alignment); }
+ProgressBar::Alignment ProgressBar::alignment() const
+{
+    return Alignment(d->state.alignment);
+}
 void ProgressBar::setAlignment(Alignment alignment)
 {
-    if (d->assign(d->state.alignment, qint32(alignment)))
-        d->changed();
+    d->set(d->state.alignment, qint32(alignment));
 }
 
-quint32 ProgressBar::backColor() const { return d->look.backColor; }
+quint32 ProgressBar::backColor() const
+{
+    return d->look.backColor;
+}
 void ProgressBar::setBackColor(quint32 color)
 {
-    if (d->assign(d->look.backColor, color))
-        d->changed();
+    d->set(d->look.backColor, color);
 }
 
-QString ProgressBar::caption() const { return d->caption; }
+QString ProgressBar::caption() const
+{
+    return d->caption;
+}
 void ProgressBar::setCaption(const QString &caption)
 {
-    if (d->assign(d->caption, caption))
-        d->changed();
+    d->set(d->caption, caption);
 }
 
-ProgressBar::Direction ProgressBar::direction() const { return Direction(d->look.direction); }
+ProgressBar::Direction ProgressBar::direction() const
+{
+    return Direction(d->look.direction);
+}
 void ProgressBar::setDirection(Direction direction)
 {
-    if (d->assign(d->look.direction, qint32(direction)))
-        d->changed();
+    d->set(d->look.direction, qint32(direction));
 }
 
-quint32 ProgressBar::fillColor() const { return d->look.fillColor; }
+quint32 ProgressBar::fillColor() const
+{
+    return d->look.fillColor;
+}
 void ProgressBar::setFillColor(quint32 color)
 {
-    if (d->assign(d->look.fillColor, color))
-        d->changed();
+    d->set(d->look.fillColor, color);
 }
 
-quint32 ProgressBar::fillColorGradient() const { return d->look.fillColorGradient; }
+quint32 ProgressBar::fillColorGradient() const
+{
+    return d->look.fillColorGradient;
+}
 void ProgressBar::setFillColorGradient(quint32 color)
 {
-    if (d->assign(d->look.fillColorGradient, color))
-        d->changed();
+    d->set(d->look.fillColorGradient, color);
 }
 
-ProgressBar::FillMode ProgressBar::fillMode() const { return FillMode(d->look.fillMode); }
+ProgressBar::FillMode ProgressBar::fillMode() const
+{
+    return FillMode(d->look.fillMode);
+}
 void ProgressBar::setFillMode(FillMode mode)
 {
-    if (d->assign(d->look.fillMode, qint32(mode)))
-        d->changed();
+    d->set(d->look.fillMode, qint32(mode));
 }
 
 void ProgressBar::setCaptionFont(const QFont &font)
@@ -118,28 +134,37 @@ void ProgressBar::setCaptionFont(const QFont &font)
     d->changed();
 }
 
-quint32 ProgressBar::foreColor() const { return d->state.foreColor; }
+quint32 ProgressBar::foreColor() const
+{
+    return d->state.foreColor;
+}
 void ProgressBar::setForeColor(quint32 color)
 {
-    if (d->assign(d->state.foreColor, color))
-        d->changed();
+    d->set(d->state.foreColor, color);
 }
 
-bool ProgressBar::gradientFill() const { return d->look.gradientFill; }
+bool ProgressBar::gradientFill() const
+{
+    return d->look.gradientFill;
+}
 void ProgressBar::setGradientFill(bool on)
 {
-    if (d->assign(d->look.gradientFill, on))
-        d->changed();
+    d->set(d->look.gradientFill, on);
 }
 
-bool ProgressBar::invertText() const { return d->state.invertText; }
+bool ProgressBar::invertText() const
+{
+    return d->state.invertText;
+}
 void ProgressBar::setInvertText(bool on)
 {
-    if (d->assign(d->state.invertText, on))
-        d->changed();
+    d->set(d->state.invertText, on);
 }
 
-double ProgressBar::maxValue() const { return d->state.maxValue; }
+double ProgressBar::maxValue() const
+{
+    return d->state.maxValue;
+}
 void ProgressBar::setMaxValue(double maxValue)
 {
     bool changed = d->assign(d->state.maxValue, maxValue);
@@ -149,7 +174,10 @@ void ProgressBar::setMaxValue(double maxValue)
         d->changed();
 }
 
-double ProgressBar::minValue() const { return d->state.minValue; }
+double ProgressBar::minValue() const
+{
+    return d->state.minValue;
+}
 void ProgressBar::setMinValue(double minValue)
 {
     bool changed = d->assign(d->state.minValue, minValue);
@@ -159,9 +187,15 @@ void ProgressBar::setMinValue(double minValue)
         d->changed();
 }
 
-qint32 ProgressBar::systemColors() const { return d->look.systemColors; }
+qint32 ProgressBar::systemColors() const
+{
+    return d->look.systemColors;
+}
 
-double ProgressBar::value() const { return d->state.value; }
+double ProgressBar::value() const
+{
+    return d->state.value;
+}
 void ProgressBar::setValue(double value)
 {
     // Written so that a NaN, which compares false with everything, is refused too.
@@ -170,8 +204,7 @@ void ProgressBar::setValue(double value)
         Q_EMIT valueRejected(value);
         return;
     }
-    if (d->assign(d->state.value, value))
-        d->changed();
+    d->set(d->state.value, value);
 }
 
 void ProgressBar::paint(QPainter &painter) const

@@ -1,12 +1,14 @@
-#include <Velgauge/PropertyBag.h>
 #include <Velgauge/ProgressBar.h>
+#include <Velgauge/PropertyBag.h>
 
 #include "ProgressBar_p.h"
 #include "SystemColors.h"
 
-namespace Velgauge {
+namespace Velgauge
+{
 
-namespace {
+namespace
+{
 
 constexpr qint32 DefaultAlignment = ProgressBar::alnCenter;
 constexpr quint32 DefaultBackColor = SystemColorFlag | COLOR_BTNFACE;

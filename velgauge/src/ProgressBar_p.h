@@ -8,11 +8,12 @@
 
 #include <QImage>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 class ProgressBar::Private
 {
-public:
+  public:
     explicit Private(ProgressBar *owner);
 
     // The picture for the control's current size and properties; the bar is re-rendered
@@ -29,6 +30,12 @@ public:
     }
     // Schedules a repaint and tells the host a stored property changed.
     void changed();
+    // Stores value in field, and repaints and notifies if that changed anything.
+    template <typename T> void set(T &field, const T &value)
+    {
+        if (assign(field, value))
+            changed();
+    }
 
     ProgressBar *const q;
     GaugeLook look;

@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 PropertyBag::PropertyBag(std::initializer_list<std::pair<QString, QVariant>> entries)
 {

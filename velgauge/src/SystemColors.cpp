@@ -4,9 +4,11 @@
 #include <cmath>
 #include <limits>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
-namespace {
+namespace
+{
 
 // The classic desktop scheme's colours, by system colour index, as 0x00BBGGRR.
 constexpr std::array<quint32, 31> ClassicScheme = {

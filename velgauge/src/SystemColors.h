@@ -5,14 +5,24 @@
 #include <QRgb>
 #include <QtGlobal>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 // Colours are 0x00BBGGRR; 0x80000000 + n names classic desktop colour n. The table of system
 // colours is fixed so that pictures are the same on every machine.
 VELGAUGE_AUTOTEST_EXPORT quint32 TranslateVBColor(quint32 color);
-inline int GetRedValue(quint32 color) { return int(color & 0xFF); }
-inline int GetGreenValue(quint32 color) { return int((color / 0x100) & 0xFF); }
-inline int GetBlueValue(quint32 color) { return int((color / 0x10000) & 0xFF); }
+inline int GetRedValue(quint32 color)
+{
+    return int(color & 0xFF);
+}
+inline int GetGreenValue(quint32 color)
+{
+    return int((color / 0x100) & 0xFF);
+}
+inline int GetBlueValue(quint32 color)
+{
+    return int((color / 0x10000) & 0xFF);
+}
 
 inline quint32 makeColor(int red, int green, int blue)
 {

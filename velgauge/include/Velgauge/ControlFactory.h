@@ -7,7 +7,8 @@
 
 class QWidget;
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 /// The programmatic identifier of ProgressBar.
 inline constexpr char ProgressBarId[] = "VelgaugeLib.ProgressBar";

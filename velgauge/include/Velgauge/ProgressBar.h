@@ -7,7 +7,8 @@
 
 class QPainter;
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 class PropertyBag;
 
@@ -62,8 +63,8 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     Q_PROPERTY(QString Caption READ caption WRITE setCaption NOTIFY propertyChanged)
     Q_PROPERTY(Direction Direction READ direction WRITE setDirection NOTIFY propertyChanged)
     Q_PROPERTY(quint32 FillColor READ fillColor WRITE setFillColor NOTIFY propertyChanged)
-    Q_PROPERTY(quint32 FillColorGradient READ fillColorGradient WRITE setFillColorGradient
-                   NOTIFY propertyChanged)
+    Q_PROPERTY(quint32 FillColorGradient READ fillColorGradient WRITE setFillColorGradient NOTIFY
+                   propertyChanged)
     Q_PROPERTY(FillMode FillMode READ fillMode WRITE setFillMode NOTIFY propertyChanged)
     Q_PROPERTY(QFont Font READ font WRITE setCaptionFont NOTIFY propertyChanged)
     Q_PROPERTY(quint32 ForeColor READ foreColor WRITE setForeColor NOTIFY propertyChanged)
@@ -74,7 +75,7 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     Q_PROPERTY(qint32 SystemColors READ systemColors CONSTANT)
     Q_PROPERTY(double Value READ value WRITE setValue NOTIFY propertyChanged)
 
-public:
+  public:
     /// Caption position along the bar.
     enum Alignment : qint32 { alnLeft = 0, alnRight = 1, alnCenter = 2 };
     Q_ENUM(Alignment)
@@ -167,18 +168,18 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     /// A stored property changed; the host should consider its form modified.
     void propertyChanged();
     /// setValue() refused a value outside the range.
     void valueRejected(double value);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
-private:
+  private:
     friend struct ProgressBarInspector;
     class Private;
     std::unique_ptr<Private> const d;

@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-namespace Velgauge {
+namespace Velgauge
+{
 
 /**
  * The host's store of a control's saved properties: named values kept in the order they
@@ -16,7 +17,7 @@ namespace Velgauge {
  */
 class VELGAUGE_EXPORT PropertyBag
 {
-public:
+  public:
     PropertyBag() = default;
     PropertyBag(std::initializer_list<std::pair<QString, QVariant>> entries);
 
@@ -33,7 +34,7 @@ public:
     int count() const { return int(m_entries.size()); }
     bool isEmpty() const { return m_entries.empty(); }
 
-private:
+  private:
     using Entry = std::pair<QString, QVariant>;
     std::vector<Entry>::const_iterator find(const QString &name) const;
     std::vector<Entry> m_entries;
