@@ -1,0 +1,176 @@
+#include "runtime/QtRuntime.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <climits>
+
+namespace Sardek
+{
+
+namespace
+{
+
+QMessageBox::Icon iconFor(MsgBoxStyle style)
+{
+    switch (style) {
+    case MsgBoxStyle::CriticalOk:
+        return QMessageBox::Critical;
+    case MsgBoxStyle::InformationOk:
+        return QMessageBox::Information;
+    case MsgBoxStyle::QuestionYesNo:
+        return QMessageBox::Question;
+    case MsgBoxStyle::ExclamationYesNo:
+    case MsgBoxStyle::ExclamationYesNoCancel:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+QMessageBox::StandardButtons buttonsFor(MsgBoxStyle style)
+{
+    if (hasOkOnly(style))
+        return QMessageBox::Ok;
+    if (style == MsgBoxStyle::ExclamationYesNoCancel)
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    return QMessageBox::Yes | QMessageBox::No;
+}
+
+// A box closed without a button (its parent went away, say) counts as its gentlest answer.
+MsgBoxResult resultFor(QMessageBox::StandardButton button, MsgBoxStyle style)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return MsgBoxResult::Ok;
+    case QMessageBox::Yes:
+        return MsgBoxResult::Yes;
+    case QMessageBox::No:
+        return MsgBoxResult::No;
+    case QMessageBox::Cancel:
+        return MsgBoxResult::Cancel;
+    default:
+        break;
+    }
+    if (hasOkOnly(style))
+        return MsgBoxResult::Ok;
+    return style == MsgBoxStyle::ExclamationYesNoCancel ? MsgBoxResult::Cancel : MsgBoxResult::No;
+}
+
+// One wait of at most INT_MAX ms (a QTimer's limit); false when the loop was ended from
+// outside, which happens when the application quits.
+bool waitOnTimer(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    bool timedOut = false;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+    });
+    timer.start(milliseconds);
+    loop.exec();
+    return timedOut;
+}
+
+std::optional<QString> runFileDialog(QWidget *parent, const QString &title, const QString &filter,
+                                     const QString &initialPath, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, title, initialPath, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QtRuntime::QtRuntime()
+{
+    Randomize(timeOfDaySeed());
+    m_clock.start();
+}
+
+float QtRuntime::unitFloat(std::uint32_t bits)
+{
+    // generate_canonical may round up to 1.0 in float; 24 bits fit a float's mantissa exactly.
+    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+}
+
+std::uint32_t QtRuntime::timeOfDaySeed()
+{
+    return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+float QtRuntime::Rnd()
+{
+    return unitFloat(static_cast<std::uint32_t>(m_generator()));
+}
+
+void QtRuntime::Randomize(std::uint32_t seed)
+{
+    m_generator.seed(seed);
+}
+
+void QtRuntime::Delay(std::uint32_t milliseconds)
+{
+    const QDeadlineTimer deadline(std::chrono::milliseconds(milliseconds), Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        const qint64 remaining = std::clamp<qint64>(deadline.remainingTime(), 0, INT_MAX);
+        if (!waitOnTimer(static_cast<int>(remaining)))
+            return;
+    }
+}
+
+std::uint32_t QtRuntime::TickCount()
+{
+    // Truncation is the wrap-around at 2^32 that callers expect of a tick count.
+    return static_cast<std::uint32_t>(m_clock.elapsed());
+}
+
+std::optional<QString> QtRuntime::GetOpenFileName(QWidget *parent, const QString &title,
+                                                  const QString &filter, const QString &initialPath)
+{
+    return runFileDialog(parent, title, filter, initialPath, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtRuntime::GetSaveFileName(QWidget *parent, const QString &title,
+                                                  const QString &filter, const QString &initialPath)
+{
+    return runFileDialog(parent, title, filter, initialPath, QFileDialog::AcceptSave);
+}
+
+bool QtRuntime::OpenLink(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+void QtRuntime::Beep()
+{
+    QApplication::beep();
+}
+
+MsgBoxResult QtRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,
+                                       const QString &title, QWidget *parent)
+{
+    QMessageBox box(iconFor(style), title, prompt, buttonsFor(style),
+                    parent ? parent : QApplication::activeWindow());
+    // Prompts are the game's own texts, trailing blanks included; never rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(hasOkOnly(style) ? QMessageBox::Ok : QMessageBox::Yes);
+    box.exec();
+    return resultFor(box.standardButton(box.clickedButton()), style);
+}
+
+} // namespace Sardek

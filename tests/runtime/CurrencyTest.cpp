@@ -1,0 +1,173 @@
+#include "runtime/Currency.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using Sardek::Currency;
+
+namespace
+{
+
+constexpr Currency Max = Currency::max();
+constexpr Currency Min = Currency::min();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+} // namespace
+
+TEST(Currency, DecimalFractions_AddExactly)
+{
+    // Binary doubles miss this sum; ten-thousandths hit it.
+    EXPECT_EQ(Currency::fromDouble(0.1) + Currency::fromDouble(0.2), Currency::fromDouble(0.3));
+    EXPECT_EQ(Currency::fromDouble(1.1) - Currency::fromDouble(0.9), Currency::fromDouble(0.2));
+}
+
+TEST(Currency, ProductsWithWholeNumbers_AreExact)
+{
+    EXPECT_EQ(Currency(123456789) * 7000, Currency(864197523000));
+    EXPECT_EQ(Currency(25) * Currency(310), Currency(7750));
+    EXPECT_EQ(-3 * Currency::fromDouble(2.5), Currency::fromDouble(-7.5));
+    EXPECT_EQ(Currency(100000000) * Currency(9000000), Currency(900000000000000));
+}
+
+TEST(Currency, ProductOfFractions_RoundsHalvesToEven)
+{
+    // 0.0005 * 0.1 = 0.00005 and 0.0015 * 0.1 = 0.00015: exact halves of the last place.
+    EXPECT_EQ(Currency::fromRaw(5) * Currency::fromRaw(1000), Currency::fromRaw(0));
+    EXPECT_EQ(Currency::fromRaw(15) * Currency::fromRaw(1000), Currency::fromRaw(2));
+    EXPECT_EQ(Currency::fromRaw(-15) * Currency::fromRaw(1000), Currency::fromRaw(-2));
+    EXPECT_EQ(Currency::fromRaw(16) * Currency::fromRaw(1000), Currency::fromRaw(2));
+}
+
+TEST(Currency, IntegersBeyondRange_Saturate)
+{
+    EXPECT_EQ(Currency(std::numeric_limits<std::int64_t>::max()), Max);
+    EXPECT_EQ(Currency(std::numeric_limits<std::int64_t>::min()), Min);
+    EXPECT_EQ(Currency(std::numeric_limits<std::uint64_t>::max()), Max);
+    EXPECT_EQ(Currency(Currency::MaxWhole).raw(), Currency::MaxWhole * Currency::Scale);
+    EXPECT_EQ(Currency(Currency::MaxWhole + 1), Max);
+    EXPECT_EQ(Currency(Currency::MinWhole - 1), Min);
+}
+
+struct SaturationCase {
+    const char *name;
+    Currency (*operation)();
+    Currency expected;
+};
+
+class CurrencySaturation : public testing::TestWithParam<SaturationCase>
+{
+};
+
+TEST_P(CurrencySaturation, OverflowingResult_StopsAtTheEndOfTheRange)
+{
+    EXPECT_EQ(GetParam().operation(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operators, CurrencySaturation,
+    testing::Values(SaturationCase{"MaxPlusOne", [] { return Max + Currency::fromRaw(1); }, Max},
+                    SaturationCase{"MinMinusOne", [] { return Min - Currency::fromRaw(1); }, Min},
+                    SaturationCase{"MinusMinusMax", [] { return Currency(-1) - Max; }, Min},
+                    SaturationCase{"MaxMinusMin", [] { return Max - Min; }, Max},
+                    SaturationCase{"NegatedMin", [] { return -Min; }, Max},
+                    SaturationCase{"MaxTimesTwo", [] { return Max * 2; }, Max},
+                    SaturationCase{"MaxTimesMinusTwo", [] { return Max * -2; }, Min},
+                    SaturationCase{"MinTimesMinusOne", [] { return Min * -1; }, Max},
+                    SaturationCase{"HugeSquare",
+                                   [] { return Currency(1000000000) * Currency(1000000000); }, Max},
+                    SaturationCase{"HugeNegativeProduct",
+                                   [] { return Currency(-1000000000) * Currency(1000000000); },
+                                   Min},
+                    SaturationCase{"CompoundAdd",
+                                   [] {
+                                       Currency c = Max;
+                                       c += Currency(5);
+                                       return c;
+                                   },
+                                   Max}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Currency, CheckedOperations_RefuseWhatDoesNotFit)
+{
+    EXPECT_EQ(Currency::checkedAdd(Max - Currency(1), Currency(1)), Max);
+    EXPECT_FALSE(Currency::checkedAdd(Max, Currency::fromRaw(1)));
+    EXPECT_FALSE(Currency::checkedSub(Min, Currency::fromRaw(1)));
+    EXPECT_EQ(Currency::checkedSub(Currency(5), Currency(8)), Currency(-3));
+    EXPECT_FALSE(Currency::checkedMul(Currency(2147483647), Currency(2147483647)));
+    EXPECT_EQ(Currency::checkedMul(Currency(20000), Currency(25000)), Currency(500000000));
+    EXPECT_FALSE(Currency::checkedMul(Currency(2), std::numeric_limits<std::int64_t>::max()));
+    EXPECT_FALSE(Currency::checkedMul(Min, -1));
+}
+
+TEST(Currency, FromDouble_RoundsToFourPlaces)
+{
+    EXPECT_EQ(Currency::fromDouble(1.23456).raw(), 12346);
+    EXPECT_EQ(Currency::fromDouble(-1.23454).raw(), -12345);
+    EXPECT_EQ(Currency::fromDouble(5000.0), Currency(5000));
+    EXPECT_EQ(Currency::fromDouble(-0.00004).raw(), 0);
+}
+
+TEST(Currency, FromDouble_OutsideRange_SaturatesAndTryRefuses)
+{
+    const double justOutside = 9223372036854775808.0 / Currency::Scale; // 2^63 ten-thousandths
+    for (const double value : {Inf, 1e300, justOutside}) {
+        EXPECT_EQ(Currency::fromDouble(value), Max) << value;
+        EXPECT_EQ(Currency::fromDouble(-value * 1.0000001), Min) << value;
+        EXPECT_FALSE(Currency::tryFromDouble(value)) << value;
+    }
+    EXPECT_EQ(Currency::fromDouble(std::nan("")), Currency(0));
+    EXPECT_FALSE(Currency::tryFromDouble(std::nan("")));
+    EXPECT_EQ(Currency::tryFromDouble(-9223372036854775808.0 / Currency::Scale), Min);
+}
+
+TEST(Currency, ToDouble_KeepsTheFraction)
+{
+    EXPECT_DOUBLE_EQ(Currency::fromRaw(-15000).toDouble(), -1.5);
+    EXPECT_DOUBLE_EQ(Currency(1000000000000).toDouble(), 1e12);
+    EXPECT_DOUBLE_EQ(Currency::fromRaw(12345).toDouble(), 1.2345);
+}
+
+TEST(Currency, ComparesWithWholeNumbers)
+{
+    EXPECT_TRUE(Currency(10) > 9);
+    EXPECT_TRUE(Currency::fromRaw(-1) < 0);
+    EXPECT_TRUE(Currency(1000000000000) >= 1000000000000LL);
+    EXPECT_TRUE(Currency::fromRaw(99999) < 10);
+}
+
+struct IntCase {
+    Currency::Raw raw;
+    Currency::Raw expectedWhole;
+};
+
+void PrintTo(const IntCase &c, std::ostream *out)
+{
+    *out << "raw " << c.raw;
+}
+
+class CurrencyInt : public testing::TestWithParam<IntCase>
+{
+};
+
+TEST_P(CurrencyInt, RoundsTowardMinusInfinity)
+{
+    EXPECT_EQ(Sardek::Int(Currency::fromRaw(GetParam().raw)), Currency(GetParam().expectedWhole));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CurrencyInt,
+                         testing::Values(IntCase{25000, 2}, IntCase{-25000, -3},
+                                         IntCase{-20000, -2}, IntCase{-1, -1}, IntCase{9999, 0},
+                                         IntCase{0, 0}, IntCase{Max.raw(), Currency::MaxWhole},
+                                         IntCase{Min.raw(), Currency::MinWhole}));
+
+TEST(Currency, IntOfDouble_RoundsDownAndStaysInRange)
+{
+    EXPECT_EQ(Sardek::Int(2.9999), Currency(2));
+    EXPECT_EQ(Sardek::Int(-0.5), Currency(-1));
+    EXPECT_EQ(Sardek::Int(-7.0), Currency(-7));
+    EXPECT_EQ(Sardek::Int(1e300), Currency(Currency::MaxWhole));
+    EXPECT_EQ(Sardek::Int(-Inf), Currency(Currency::MinWhole));
+    EXPECT_EQ(Sardek::Int(std::nan("")), Currency(0));
+}

@@ -1,0 +1,231 @@
+#include "runtime/QtRuntime.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <sys/resource.h>
+
+using Sardek::MsgBoxResult;
+using Sardek::MsgBoxStyle;
+using Sardek::QtRuntime;
+
+namespace
+{
+
+// Runs act on the modal window of type T once it is up (tried for a few seconds).
+template <typename T> void whenModal(std::function<void(T *)> act, int attemptsLeft = 300)
+{
+    QTimer::singleShot(10, [act = std::move(act), attemptsLeft] {
+        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()))
+            act(window);
+        else if (attemptsLeft > 0)
+            whenModal<T>(act, attemptsLeft - 1);
+        else
+            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+    });
+}
+
+double processCpuMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+} // namespace
+
+TEST(QtRuntimeRnd, UnitFloat_CoversZeroToJustBelowOne)
+{
+    EXPECT_EQ(QtRuntime::unitFloat(0), 0.0f);
+    EXPECT_LT(QtRuntime::unitFloat(0xFFFFFFFFu), 1.0f);
+    EXPECT_EQ(QtRuntime::unitFloat(0xFFFFFFFFu), 1.0f - 1.0f / 16777216.0f);
+    EXPECT_EQ(QtRuntime::unitFloat(0x80000000u), 0.5f);
+}
+
+TEST(QtRuntimeRnd, SameSeed_GivesSameSequence)
+{
+    QtRuntime a;
+    QtRuntime b;
+    a.Randomize(1860);
+    b.Randomize(1860);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(a.Rnd(), b.Rnd());
+    b.Randomize(1861);
+    EXPECT_NE(a.Rnd(), b.Rnd());
+}
+
+TEST(QtRuntimeRnd, Draws_AreUniformOnZeroToOne)
+{
+    QtRuntime runtime;
+    runtime.Randomize(42);
+    constexpr int Draws = 210000;
+    std::array<int, 21> counts{}; // as Int(Rnd * 21 + 5) picks a price step
+    for (int i = 0; i < Draws; ++i) {
+        const float r = runtime.Rnd();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        ++counts[static_cast<std::size_t>(r * 21)];
+    }
+    // 10,000 expected per value, standard deviation about 98: allow five of them.
+    for (std::size_t value = 0; value < counts.size(); ++value)
+        EXPECT_NEAR(counts[value], 10000, 500) << "value " << value;
+}
+
+TEST(QtRuntimeDelay, WaitsTheTimeAskedWithoutSpinning)
+{
+    QtRuntime runtime;
+    const double cpuBefore = processCpuMilliseconds();
+    const std::uint32_t ticksBefore = runtime.TickCount();
+    QElapsedTimer wall;
+    wall.start();
+    runtime.Delay(300);
+    const qint64 waited = wall.elapsed();
+    const double cpu = processCpuMilliseconds() - cpuBefore;
+    EXPECT_GE(waited, 299);
+    EXPECT_LT(waited, 450);
+    EXPECT_GE(runtime.TickCount() - ticksBefore, 299u);
+    EXPECT_LT(cpu, 60.0) << "a spinning wait would use about 300 ms";
+}
+
+TEST(QtRuntimeDelay, KeepsProcessingEvents)
+{
+    QtRuntime runtime;
+    int fired = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++fired; });
+    timer.start(10);
+    runtime.Delay(120);
+    EXPECT_GE(fired, 5);
+}
+
+TEST(QtRuntimeDelay, WorksInsideNestedModalDialogs)
+{
+    QtRuntime runtime;
+    qint64 innerWait = -1;
+    bool dialogRan = false;
+    QTimer::singleShot(20, [&] {
+        QDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] {
+            QElapsedTimer inner;
+            inner.start();
+            runtime.Delay(60);
+            innerWait = inner.elapsed();
+            dialog.accept();
+        });
+        dialog.exec();
+        dialogRan = true;
+    });
+    QElapsedTimer outer;
+    outer.start();
+    runtime.Delay(150);
+    EXPECT_TRUE(dialogRan);
+    EXPECT_GE(innerWait, 59);
+    EXPECT_GE(outer.elapsed(), 149);
+    EXPECT_LT(outer.elapsed(), 400);
+}
+
+struct MsgBoxCase {
+    const char *name;
+    MsgBoxStyle style;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton press; // NoButton: press Esc
+    MsgBoxResult expected;
+};
+
+void PrintTo(const MsgBoxCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class QtRuntimeMsgBox : public testing::TestWithParam<MsgBoxCase>
+{
+};
+
+TEST_P(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
+{
+    const MsgBoxCase &c = GetParam();
+    QtRuntime runtime;
+    bool seen = false;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        seen = true;
+        EXPECT_EQ(box->icon(), c.icon);
+        EXPECT_EQ(box->standardButtons(), c.buttons);
+        EXPECT_EQ(box->windowTitle(), "Sardek");
+        EXPECT_EQ(box->text(), "Really <b>sail</b>?   ");
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        if (c.press == QMessageBox::NoButton)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(c.press)->click();
+    });
+    EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", c.style), c.expected);
+    EXPECT_TRUE(seen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, QtRuntimeMsgBox,
+    testing::Values(
+        MsgBoxCase{"Critical", MsgBoxStyle::CriticalOk, QMessageBox::Critical, QMessageBox::Ok,
+                   QMessageBox::Ok, MsgBoxResult::Ok},
+        MsgBoxCase{"InformationEsc", MsgBoxStyle::InformationOk, QMessageBox::Information,
+                   QMessageBox::Ok, QMessageBox::NoButton, MsgBoxResult::Ok},
+        MsgBoxCase{"QuestionYes", MsgBoxStyle::QuestionYesNo, QMessageBox::Question,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MsgBoxResult::Yes},
+        MsgBoxCase{"ExclamationNo", MsgBoxStyle::ExclamationYesNo, QMessageBox::Warning,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, MsgBoxResult::No},
+        MsgBoxCase{"ThreeButtonsCancel", MsgBoxStyle::ExclamationYesNoCancel, QMessageBox::Warning,
+                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+                   MsgBoxResult::Cancel},
+        MsgBoxCase{"ThreeButtonsEsc", MsgBoxStyle::ExclamationYesNoCancel, QMessageBox::Warning,
+                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton,
+                   MsgBoxResult::Cancel}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(QtRuntimeFileDialog, Open_ReturnsTheChosenFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("voyage.srd");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QtRuntime runtime;
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->windowTitle(), "Load Game");
+        EXPECT_EQ(dialog->nameFilters(),
+                  QStringList({"Saved Game Files (*.srd)", "All Files (*.*)"}));
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides the public slot
+    });
+    const auto chosen = runtime.GetOpenFileName(
+        nullptr, "Load Game", "Saved Game Files (*.srd);;All Files (*.*)", folder.path());
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(*chosen, path);
+}
+
+TEST(QtRuntimeFileDialog, SaveCancelled_ReturnsNothing)
+{
+    QtRuntime runtime;
+    whenModal<QFileDialog>([](QFileDialog *dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        dialog->reject();
+    });
+    EXPECT_FALSE(runtime.GetSaveFileName(nullptr, "Save Game", "Saved Game Files (*.srd)", {}));
+}
