@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace Sardek {
+namespace Sardek
+{
 
 /**
  * The whole state of a game: one record, one instance for the program's life, handed to every
@@ -54,9 +55,12 @@ struct GameState {
 inline const QString HongKong = QStringLiteral("Hong Kong");
 
 /// The seven ports, in their fixed order (port 1 is Hong Kong).
-inline const QStringList PortNames{HongKong,          QStringLiteral("Shanghai"),
-                                   QStringLiteral("Nagasaki"), QStringLiteral("Saigon"),
-                                   QStringLiteral("Manila"),   QStringLiteral("Singapore"),
+inline const QStringList PortNames{HongKong,
+                                   QStringLiteral("Shanghai"),
+                                   QStringLiteral("Nagasaki"),
+                                   QStringLiteral("Saigon"),
+                                   QStringLiteral("Manila"),
+                                   QStringLiteral("Singapore"),
                                    QStringLiteral("Batavia")};
 
 } // namespace Sardek

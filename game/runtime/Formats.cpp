@@ -69,4 +69,21 @@ QString FormatNumber(double value, NumberFormat format)
     return applyPattern(rounded < 0, digits, format);
 }
 
+QString PlainNumber(Currency value)
+{
+    const Currency::Raw raw = value.raw();
+    // Work on the magnitude as unsigned: the most negative value has no positive twin.
+    const auto magnitude =
+        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    QString text = raw < 0 ? QStringLiteral("-") : QString();
+    text += QString::number(magnitude / Currency::Scale);
+    if (const auto fraction = magnitude % Currency::Scale; fraction != 0) {
+        QString decimals = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
+        while (decimals.endsWith(QLatin1Char('0')))
+            decimals.chop(1);
+        text += QLatin1Char('.') + decimals;
+    }
+    return text;
+}
+
 } // namespace Sardek

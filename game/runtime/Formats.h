@@ -41,4 +41,8 @@ template <std::integral T> QString FormatNumber(T value, NumberFormat format)
     return detail::formatWholeNumber(negative, magnitude, format);
 }
 
+/// The number as the game writes it plainly: an optional minus, the whole part, and only when
+/// there is a fraction a period and its significant decimals ("0", "-4600", "12.5", "0.0001").
+QString PlainNumber(Currency value);
+
 } // namespace Sardek

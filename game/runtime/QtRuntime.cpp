@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 
 namespace Sardek
 {
@@ -159,6 +161,14 @@ bool QtRuntime::OpenLink(const QUrl &url)
 void QtRuntime::Beep()
 {
     QApplication::beep();
+}
+
+void QtRuntime::EndProgram()
+{
+    // "At once" means no close handler, no further dialog and no nested event loop running
+    // on: the game code that called it would otherwise carry on with the voyage.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 MsgBoxResult QtRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,

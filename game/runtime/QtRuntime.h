@@ -37,6 +37,7 @@ class QtRuntime final : public Runtime
                                            const QString &initialPath) override;
     bool OpenLink(const QUrl &url) override;
     void Beep() override;
+    void EndProgram() override;
 
     /// The number Rnd() makes of 32 random bits: the top 24 bits times 2^-24, so every value
     /// is exact in a float and the largest is 1 - 2^-24, never 1.

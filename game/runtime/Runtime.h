@@ -77,6 +77,9 @@ class Runtime
     /// Hands a web address or mail link to the desktop; false when nothing would take it.
     virtual bool OpenLink(const QUrl &url) = 0;
     virtual void Beep() = 0;
+    /// Ends the program at once: no window is asked to close and nothing is saved. Callers
+    /// return straight after it, for the test double comes back.
+    virtual void EndProgram() = 0;
 
   protected:
     /// Shows the box; title is never empty here.

@@ -25,7 +25,7 @@ namespace Sardek
  *   then calls onDelay, if set (a test can look at a window in the middle of a pause).
  * - File dialogs take the next queued answer (std::nullopt is a cancel); running dry fails the
  *   test and cancels.
- * - OpenLink() records the link and returns linkAccepted; Beep() counts.
+ * - OpenLink() records the link and returns linkAccepted; Beep() and EndProgram() count.
  */
 class ScriptedRuntime : public Runtime
 {
@@ -60,6 +60,7 @@ class ScriptedRuntime : public Runtime
                                            const QString &initialPath) override;
     bool OpenLink(const QUrl &url) override;
     void Beep() override { ++m_beeps; }
+    void EndProgram() override { ++m_programEnds; }
 
     std::size_t rndLeft() const { return m_rnd.size(); }
     std::size_t msgBoxResultsLeft() const { return m_msgBoxResults.size(); }
@@ -69,6 +70,8 @@ class ScriptedRuntime : public Runtime
     const std::vector<FileDialogCall> &fileDialogs() const { return m_fileDialogs; }
     const std::vector<QUrl> &openedLinks() const { return m_links; }
     int beeps() const { return m_beeps; }
+    /// How often the program would have ended.
+    int programEnds() const { return m_programEnds; }
 
     /// Called by Delay() with the milliseconds asked, after recording them.
     std::function<void(std::uint32_t)> onDelay;
@@ -91,6 +94,7 @@ class ScriptedRuntime : public Runtime
     std::vector<QUrl> m_links;
     std::uint32_t m_ticks = 0;
     int m_beeps = 0;
+    int m_programEnds = 0;
 };
 
 } // namespace Sardek
