@@ -1,0 +1,143 @@
+// The main window's costs against plain Qt references measured in the same run: a log entry
+// with the redraw that trims the log and refreshes every field and gauge; start-up to a
+// shown, painted window; and the pacing Delay's accuracy and processor use.
+#include "RatioReporter.h"
+
+#include "core/frmMain.h"
+#include "runtime/QtRuntime.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <ctime>
+#include <memory>
+
+namespace
+{
+
+using Sardek::frmMain;
+using Sardek::QtRuntime;
+
+const QString Entry = QStringLiteral(" - Arrived at Nagasaki: prices have risen sharply");
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+void fillLog(frmMain &window)
+{
+    Sardek::GameState &state = window.state();
+    state.GameInProgress = true;
+    state.CurrentPort = Sardek::HongKong;
+    state.HoldCapacity = 60;
+    state.ShipStatus = 100;
+    state.MillionaireShown = true;
+    while (window.log().text().size() < 21000)
+        window.LogAppend(Entry);
+    window.UpdateMainForm();
+}
+
+void LogAppendAndUpdateMainForm(benchmark::State &bench)
+{
+    QtRuntime runtime;
+    frmMain window(runtime);
+    window.show();
+    fillLog(window);
+    settle();
+    for (auto _ : bench) {
+        window.LogAppend(Entry);
+        window.UpdateMainForm();
+        window.repaint();
+    }
+}
+
+// Appending one line to a bare shown text box of 20,000 characters and cutting its oldest
+// text through a cursor, the cheapest way Qt offers.
+void PlainTextAppendAndTrim(benchmark::State &bench)
+{
+    QPlainTextEdit box;
+    box.show();
+    QString text;
+    while (text.size() < 20000)
+        text += QStringLiteral("\nJan 15, 1860") + Entry;
+    box.setPlainText(text.right(20000));
+    settle();
+    for (auto _ : bench) {
+        QTextCursor end(box.document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral("\nJan 15, 1860") + Entry);
+        QTextCursor start(box.document());
+        start.setPosition(int(Entry.size()) + 13, QTextCursor::KeepAnchor);
+        start.removeSelectedText();
+        box.repaint();
+    }
+}
+
+void StartUpToPaintedMainWindow(benchmark::State &bench)
+{
+    QtRuntime runtime;
+    for (auto _ : bench) {
+        auto window = std::make_unique<frmMain>(runtime);
+        window->show();
+        settle();
+        window->repaint();
+    }
+}
+
+// About forty ordinary widgets in frames and a grid: labels, boxes and buttons.
+void StartUpToPaintedPlainWindow(benchmark::State &bench)
+{
+    for (auto _ : bench) {
+        auto window = std::make_unique<QWidget>();
+        auto *grid = new QGridLayout(window.get());
+        for (int i = 0; i < 14; ++i) {
+            grid->addWidget(new QLabel(QStringLiteral("Label %1:").arg(i)), i, 0);
+            grid->addWidget(new QLineEdit(QStringLiteral("$1,234")), i, 1);
+            grid->addWidget(new QPushButton(QStringLiteral("Button %1").arg(i)), i, 2);
+        }
+        window->show();
+        settle();
+        window->repaint();
+    }
+}
+
+// Counters: how far the wait was from the time asked, and the share of it spent on the CPU.
+void Delay2250(benchmark::State &bench)
+{
+    QtRuntime runtime;
+    for (auto _ : bench) {
+        QElapsedTimer wall;
+        const std::clock_t cpuBefore = std::clock();
+        wall.start();
+        runtime.Delay(2250);
+        const double waitedMs = double(wall.nsecsElapsed()) / 1e6;
+        const double cpuMs = double(std::clock() - cpuBefore) * 1000.0 / CLOCKS_PER_SEC;
+        bench.counters["error_ms"] = waitedMs - 2250.0;
+        bench.counters["cpu_share"] = cpuMs / waitedMs;
+    }
+}
+
+} // namespace
+
+BENCHMARK(LogAppendAndUpdateMainForm)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PlainTextAppendAndTrim)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StartUpToPaintedMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUpToPaintedPlainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(Delay2250)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return runWithRatios(argc, argv,
+                         {{"LogAppendAndUpdateMainForm", "PlainTextAppendAndTrim", 2.0},
+                          {"StartUpToPaintedMainWindow", "StartUpToPaintedPlainWindow", 1.5}});
+}

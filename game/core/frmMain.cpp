@@ -1,0 +1,216 @@
+#include "core/frmMain.h"
+
+#include "core/NewGame.h"
+#include "core/frmNew.h"
+#include "info/Links.h"
+#include "info/ScoreRank.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
+#include "info/frmStats.h"
+#include "runtime/Formats.h"
+#include "runtime/Runtime.h"
+
+#include <Velgauge/ProgressBar.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTime>
+
+namespace Sardek
+{
+
+namespace
+{
+
+const Currency Million = 1'000'000;
+const Currency Trillion = 1'000'000'000'000;
+
+} // namespace
+
+frmMain::frmMain(Runtime &runtime, QWidget *parent)
+    : QMainWindow(parent), m_runtime(runtime), m_log(nullptr)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Sardek"));
+    m_runtime.Randomize(std::uint32_t(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    buildControls();
+    createMenus();
+    m_log = CompradorLog(txtLog);
+
+    connect(mnuNewItem, &QAction::triggered, this, &frmMain::mnuNewItem_Click);
+    connect(mnuLoadItem, &QAction::triggered, this, &frmMain::mnuLoadItem_Click);
+    connect(mnuSaveItem, &QAction::triggered, this, &frmMain::SaveGame);
+    connect(mnuExitItem, &QAction::triggered, this, &QWidget::close);
+    connect(mnuStatsItem, &QAction::triggered, this, &frmMain::mnuStatsItem_Click);
+    connect(mnuHelpItem, &QAction::triggered, this, [this] { frmHelp(this).exec(); });
+    connect(mnuItemUpdates, &QAction::triggered, this, [this] { OpenHomePage(m_runtime); });
+    connect(mnuAboutItem, &QAction::triggered, this, [this] { frmAbout(m_runtime, this).exec(); });
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::LogAppend(const QString &entry)
+{
+    m_log.append(m_state.GameDate, entry);
+}
+
+bool frmMain::moneyLenderBugEnabled() const
+{
+    return mnuMoneyItem->isChecked();
+}
+
+void frmMain::UpdateMainForm()
+{
+    m_log.moveCaretToEnd();
+    if (m_log.trim())
+        m_log.moveCaretToEnd();
+    enableOrders();
+    updateNetWorthScoreRank(m_state);
+    setWindowTitle(QStringLiteral("Sardek - ") + m_state.Rank + QStringLiteral(" [") +
+                   FormatNumber(m_state.NetWorth, NumberFormat::Dollars) + QStringLiteral("]"));
+    showFields();
+    showGauges();
+    runEndOfGameChecks();
+}
+
+// Buy, Sell and Leave Port are always open; the Hong Kong services only in Hong Kong, where
+// the money lender keeps whatever state its own rules gave it.
+void frmMain::enableOrders()
+{
+    cmdBuy->setEnabled(true);
+    cmdSell->setEnabled(true);
+    cmdLeave->setEnabled(true);
+    const bool home = m_state.CurrentPort == HongKong;
+    cmdVisit->setEnabled(home);
+    cmdTransfer->setEnabled(home);
+    cmdRepair->setEnabled(home && m_state.ShipStatus < 100);
+    if (!home)
+        cmdMoney->setEnabled(false);
+}
+
+void frmMain::showFields()
+{
+    const std::pair<QLineEdit *, Currency> counts[] = {
+        {txtSOpium, m_state.ShipOpium},      {txtSSilk, m_state.ShipSilk},
+        {txtSArms, m_state.ShipArms},        {txtSGeneral, m_state.ShipGeneral},
+        {txtWOpium, m_state.WarehouseOpium}, {txtWSilk, m_state.WarehouseSilk},
+        {txtWArms, m_state.WarehouseArms},   {txtWGeneral, m_state.WarehouseGeneral},
+        {txtCannons, m_state.Cannons}};
+    for (const auto &[box, value] : counts)
+        box->setText(PlainNumber(value));
+    const std::pair<QLineEdit *, Currency> money[] = {{txtCash, m_state.Cash},
+                                                      {txtBank, m_state.Bank},
+                                                      {txtDebt, m_state.Debt},
+                                                      {txtPOpium, m_state.PriceOpium},
+                                                      {txtPSilk, m_state.PriceSilk},
+                                                      {txtPArms, m_state.PriceArms},
+                                                      {txtPGeneral, m_state.PriceGeneral}};
+    for (const auto &[box, value] : money)
+        box->setText(FormatNumber(value, NumberFormat::Dollars));
+    txtDate->setText(m_state.GameDate.toString());
+    fraPrices->setTitle(QStringLiteral("Prices at ") + m_state.CurrentPort + QStringLiteral(" "));
+}
+
+// The hold's maximum goes first: the gauge refuses a value beyond its range, and a loaded
+// game may carry more than the previous maximum.
+void frmMain::showGauges()
+{
+    fraStatus->setTitle(QStringLiteral("Ship's Status - ") + PlainNumber(m_state.ShipStatus) +
+                        QStringLiteral("% "));
+    prgStatus->setValue(m_state.ShipStatus.toDouble());
+    fraHold->setTitle(QStringLiteral("Ship's Hold - ") + PlainNumber(m_state.HoldUsed) +
+                      QStringLiteral(" of ") + PlainNumber(m_state.HoldCapacity) +
+                      QStringLiteral(" "));
+    prgHold->setMaxValue(m_state.HoldCapacity.toDouble());
+    prgHold->setValue(m_state.HoldUsed.toDouble());
+}
+
+// Returns false when the game ended with this redraw.
+bool frmMain::runEndOfGameChecks()
+{
+    if (m_state.NetWorth >= Million && m_state.NetWorth < Trillion && !m_state.MillionaireShown) {
+        showStatistics(QStringLiteral("You are a Millionaire!"), true);
+        m_state.MillionaireShown = true;
+    }
+    if (m_state.NetWorth >= Trillion)
+        showStatistics(QStringLiteral("You are a Trillionaire!"), true, false);
+    if (m_state.Debt >= Trillion) {
+        const MsgBoxResult answer = m_runtime.MsgBox(
+            QStringLiteral("Sardek, you are Bankrupt.  Would you like to play again?   "),
+            MsgBoxStyle::ExclamationYesNo, QStringLiteral("Game Over"), this);
+        if (answer != MsgBoxResult::Yes) {
+            m_runtime.EndProgram();
+            return false;
+        }
+        m_state.GameInProgress = false;
+        m_state.GameOver = true;
+        showNewGame();
+        return false;
+    }
+    return true;
+}
+
+void frmMain::showStatistics(const QString &title, bool retireEnabled, bool okEnabled)
+{
+    frmStats stats(*this);
+    stats.setWindowTitle(title);
+    stats.cmdRetire->setEnabled(retireEnabled);
+    stats.cmdOK->setEnabled(okEnabled);
+    stats.exec();
+}
+
+void frmMain::mnuStatsItem_Click()
+{
+    showStatistics(QStringLiteral("Current Statistics"), m_state.NetWorth >= Million);
+}
+
+void frmMain::showNewGame()
+{
+    frmNew dialog(*this);
+    dialog.exec();
+}
+
+void frmMain::beginGame(const QString &firstLogLine, bool moneyLenderOpen)
+{
+    // A frame title takes '&' as the mark of an access key; the firm's name means it literally.
+    QString caption = HouseCaption(m_state.FirmName);
+    fraHouse->setTitle(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    m_log.reset(firstLogLine);
+    m_state.GameInProgress = true;
+    mnuSaveItem->setEnabled(true);
+    mnuStatsItem->setEnabled(true);
+    if (moneyLenderOpen)
+        cmdMoney->setEnabled(true);
+    cmdCannon->setEnabled(false);
+    cmdShip->setEnabled(false);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_state.GameInProgress && !m_state.GameSaved) {
+        switch (askToSave()) {
+        case MsgBoxResult::Cancel:
+            event->ignore();
+            return;
+        case MsgBoxResult::Yes:
+            SaveGame();
+            break;
+        default:
+            break;
+        }
+    }
+    event->accept();
+    UnloadAllForms();
+}
+
+void frmMain::UnloadAllForms()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+}
+
+} // namespace Sardek

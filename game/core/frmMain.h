@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/CompradorLog.h"
+#include "core/GameState.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace Velgauge
+{
+class ProgressBar;
+}
+
+namespace Sardek
+{
+
+class Runtime;
+enum class MsgBoxResult : int;
+
+/**
+ * The main window: owner of the game record and the log for the program's life, showing the
+ * whole firm, offering the orders and the menus. Dialogs get it by reference, read and write
+ * its record, log through LogAppend() and call UpdateMainForm() when they close; they may
+ * enable or disable the order buttons directly.
+ */
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+  public:
+    /// Seeds the random generator from the time of day and shows the design-time texts with
+    /// every order disabled; no game runs until New Game or Load.
+    explicit frmMain(Runtime &runtime, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    GameState &state() { return m_state; }
+    const GameState &state() const { return m_state; }
+    Runtime &runtime() { return m_runtime; }
+    CompradorLog &log() { return m_log; }
+
+    /// Appends a line break, the game date and entry (which begins " - ") to the log.
+    void LogAppend(const QString &entry);
+    /// Recomputes worth, score and rank, redraws every field and gauge, and runs the
+    /// millionaire, trillionaire and bankruptcy checks, in that order.
+    void UpdateMainForm();
+    /// The check mark of Options > Enable Money Lender Bug.
+    bool moneyLenderBugEnabled() const;
+
+    /// The window-side steps of starting or loading a game: the house caption, the log's
+    /// first line, the menus and the purchase buttons.
+    void beginGame(const QString &firstLogLine, bool moneyLenderOpen);
+    /// Opens the New Game dialog modally (it cannot be cancelled while GameOver is set).
+    void showNewGame();
+    /// Asks for a file and saves the game; true when it was written.
+    bool SaveGame();
+    /// Asks for a file and loads a game from it.
+    void LoadGame();
+    /// Opens the statistics window with title; Retire enabled as given, OK unless disabled.
+    void showStatistics(const QString &title, bool retireEnabled, bool okEnabled = true);
+
+    // The controls, named as the game names them.
+    QGroupBox *fraHouse = nullptr;
+    QLabel *lblShip = nullptr;
+    QLabel *lblWarehouse = nullptr;
+    QLineEdit *txtSOpium = nullptr, *txtSSilk = nullptr, *txtSArms = nullptr,
+              *txtSGeneral = nullptr;
+    QLineEdit *txtWOpium = nullptr, *txtWSilk = nullptr, *txtWArms = nullptr,
+              *txtWGeneral = nullptr;
+    QLineEdit *txtCannons = nullptr, *txtCash = nullptr, *txtBank = nullptr, *txtDebt = nullptr;
+    QGroupBox *fraPrices = nullptr;
+    QLineEdit *txtPOpium = nullptr, *txtPSilk = nullptr, *txtPArms = nullptr,
+              *txtPGeneral = nullptr;
+    QLineEdit *txtDate = nullptr;
+    QGroupBox *fraStatus = nullptr;
+    Velgauge::ProgressBar *prgStatus = nullptr;
+    QGroupBox *fraHold = nullptr;
+    Velgauge::ProgressBar *prgHold = nullptr;
+    QGroupBox *fraOrders = nullptr;
+    QPushButton *cmdBuy = nullptr, *cmdSell = nullptr, *cmdLeave = nullptr, *cmdVisit = nullptr,
+                *cmdMoney = nullptr, *cmdTransfer = nullptr, *cmdRepair = nullptr,
+                *cmdCannon = nullptr, *cmdShip = nullptr;
+    QGroupBox *fraLog = nullptr;
+    QPlainTextEdit *txtLog = nullptr;
+
+    QAction *mnuNewItem = nullptr, *mnuLoadItem = nullptr, *mnuSaveItem = nullptr,
+            *mnuExitItem = nullptr;
+    QAction *mnuMoneyItem = nullptr, *mnuStatsItem = nullptr;
+    QAction *mnuHelpItem = nullptr, *mnuItemUpdates = nullptr, *mnuAboutItem = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void buildControls();
+    void createMenus();
+    void mnuNewItem_Click();
+    void mnuLoadItem_Click();
+    void mnuStatsItem_Click();
+    MsgBoxResult askToSave();
+    void enableOrders();
+    void showFields();
+    void showGauges();
+    bool runEndOfGameChecks();
+    void UnloadAllForms();
+
+    Runtime &m_runtime;
+    GameState m_state;
+    CompradorLog m_log;
+    bool m_closing = false;
+};
+
+} // namespace Sardek

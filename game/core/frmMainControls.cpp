@@ -1,0 +1,248 @@
+// The main window's controls, their design-time texts and the menus.
+#include "core/frmMain.h"
+
+#include <Velgauge/ControlFactory.h>
+#include <Velgauge/ProgressBar.h>
+#include <Velgauge/PropertyBag.h>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace Sardek
+{
+
+namespace
+{
+
+// The client area draws an etched rule under the menu bar: white one pixel down, then the
+// button shadow along the very top.
+class EtchedClientArea : public QWidget
+{
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(Qt::white);
+        painter.drawLine(0, 1, width() - 1, 1);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(0, 0, width() - 1, 0);
+    }
+};
+
+QFont comicFont()
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSize(9);
+    return font;
+}
+
+QLineEdit *valueBox(const char *name, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFont(comicFont());
+    box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(90);
+    return box;
+}
+
+QLabel *valueLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(comicFont());
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+// Adds "label [box]" at row, column pair column.
+QLineEdit *addValue(QGridLayout *grid, int row, int column, const QString &label, const char *name)
+{
+    QWidget *parent = grid->parentWidget();
+    QLineEdit *box = valueBox(name, parent);
+    grid->addWidget(valueLabel(label, parent), row, column);
+    grid->addWidget(box, row, column + 1);
+    return box;
+}
+
+QGroupBox *frame(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+// The stored forms of the two gauges; the entries left out are at their defaults.
+Velgauge::PropertyBag gaugeForm(quint32 fillColor)
+{
+    return Velgauge::PropertyBag{
+        {QStringLiteral("caption"), QString()},
+        {QStringLiteral("backcolor"), qint32(0x80000007)},
+        {QStringLiteral("fillcolor"), qint32(fillColor)},
+        {QStringLiteral("fillcolorgradient"), qint32(65280)},
+        {QStringLiteral("fillmode"), qint32(2)},
+        {QStringLiteral("inverttext"), false},
+        {QStringLiteral("value"), 0.0},
+        {QStringLiteral("font"), QFont(QStringLiteral("MS Sans Serif"), 8)}};
+}
+
+Velgauge::ProgressBar *createGauge(const char *name, const Velgauge::PropertyBag &form,
+                                   QWidget *parent)
+{
+    QWidget *control = Velgauge::createControl(QLatin1String(Velgauge::ProgressBarId),
+                                               QLatin1String(name), parent);
+    auto *gauge = qobject_cast<Velgauge::ProgressBar *>(control);
+    Q_ASSERT(gauge);
+    gauge->readProperties(form);
+    gauge->setFixedHeight(22);
+    return gauge;
+}
+
+QPushButton *orderButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setEnabled(false);
+    button->setMinimumWidth(120);
+    return button;
+}
+
+} // namespace
+
+void frmMain::buildControls()
+{
+    auto *client = new EtchedClientArea(this);
+    setCentralWidget(client);
+
+    fraHouse = frame("fraHouse", QStringLiteral("House of Sardek, Hong Kong"), client);
+    auto *house = new QGridLayout(fraHouse);
+    lblShip = new QLabel(QStringLiteral("- Ship -"), fraHouse);
+    lblShip->setObjectName(QStringLiteral("lblShip"));
+    lblWarehouse = new QLabel(QStringLiteral("- Warehouse -"), fraHouse);
+    lblWarehouse->setObjectName(QStringLiteral("lblWarehouse"));
+    for (QLabel *head : {lblShip, lblWarehouse}) {
+        head->setFont(comicFont());
+        head->setAlignment(Qt::AlignCenter);
+    }
+    house->addWidget(lblShip, 0, 1);
+    house->addWidget(lblWarehouse, 0, 3);
+    txtSOpium = addValue(house, 1, 0, QStringLiteral("Opium:"), "txtSOpium");
+    txtSSilk = addValue(house, 2, 0, QStringLiteral("Silk:"), "txtSSilk");
+    txtSArms = addValue(house, 3, 0, QStringLiteral("Arms:"), "txtSArms");
+    txtSGeneral = addValue(house, 4, 0, QStringLiteral("General:"), "txtSGeneral");
+    txtWOpium = addValue(house, 1, 2, QStringLiteral("Opium:"), "txtWOpium");
+    txtWSilk = addValue(house, 2, 2, QStringLiteral("Silk:"), "txtWSilk");
+    txtWArms = addValue(house, 3, 2, QStringLiteral("Arms:"), "txtWArms");
+    txtWGeneral = addValue(house, 4, 2, QStringLiteral("General:"), "txtWGeneral");
+    txtCannons = addValue(house, 5, 0, QStringLiteral("Cannons:"), "txtCannons");
+    txtCash = addValue(house, 5, 2, QStringLiteral("Cash:"), "txtCash");
+    txtBank = addValue(house, 6, 2, QStringLiteral("Bank:"), "txtBank");
+    txtDebt = addValue(house, 7, 2, QStringLiteral("Debt:"), "txtDebt");
+
+    fraPrices = frame("fraPrices", QStringLiteral("Prices at Hong Kong "), client);
+    auto *prices = new QGridLayout(fraPrices);
+    txtPOpium = addValue(prices, 0, 0, QStringLiteral("Opium:"), "txtPOpium");
+    txtPSilk = addValue(prices, 1, 0, QStringLiteral("Silk:"), "txtPSilk");
+    txtPArms = addValue(prices, 2, 0, QStringLiteral("Arms:"), "txtPArms");
+    txtPGeneral = addValue(prices, 3, 0, QStringLiteral("General:"), "txtPGeneral");
+    auto *dateRow = new QGridLayout;
+    txtDate = valueBox("txtDate", client);
+    txtDate->setText(QStringLiteral("Jan 15, 1860"));
+    dateRow->addWidget(valueLabel(QStringLiteral("Date:"), client), 0, 0);
+    dateRow->addWidget(txtDate, 0, 1);
+
+    fraStatus = frame("fraStatus", QStringLiteral("Ship's Status - 100%"), client);
+    prgStatus = createGauge("prgStatus", gaugeForm(255), fraStatus);
+    (new QGridLayout(fraStatus))->addWidget(prgStatus);
+    fraHold = frame("fraHold", QStringLiteral("Ship's Hold - 0 of 60"), client);
+    Velgauge::PropertyBag holdForm = gaugeForm(0x808080);
+    holdForm.write(QStringLiteral("gradientfill"), false);
+    holdForm.write(QStringLiteral("maxvalue"), 60.0);
+    prgHold = createGauge("prgHold", holdForm, fraHold);
+    (new QGridLayout(fraHold))->addWidget(prgHold);
+
+    fraOrders = frame("fraOrders", QStringLiteral("Orders"), client);
+    auto *orders = new QGridLayout(fraOrders);
+    cmdBuy = orderButton("cmdBuy", QStringLiteral("Buy Merchandice"), fraOrders);
+    cmdSell = orderButton("cmdSell", QStringLiteral("Sell Merchandice"), fraOrders);
+    cmdLeave = orderButton("cmdLeave", QStringLiteral("Leave Port"), fraOrders);
+    cmdVisit = orderButton("cmdVisit", QStringLiteral("Visit Bank"), fraOrders);
+    cmdMoney = orderButton("cmdMoney", QStringLiteral("Money Lender"), fraOrders);
+    cmdTransfer = orderButton("cmdTransfer", QStringLiteral("Transfer Cargo"), fraOrders);
+    cmdRepair = orderButton("cmdRepair", QStringLiteral("Repair Ship"), fraOrders);
+    cmdCannon = orderButton("cmdCannon", QStringLiteral("Buy Cannon"), fraOrders);
+    cmdShip = orderButton("cmdShip", QStringLiteral("Buy Ship"), fraOrders);
+    QPushButton *const order[] = {cmdBuy,      cmdSell,   cmdLeave,  cmdVisit, cmdMoney,
+                                  cmdTransfer, cmdRepair, cmdCannon, cmdShip};
+    for (int i = 0; i < 9; ++i)
+        orders->addWidget(order[i], i / 3, i % 3);
+
+    fraLog = frame("fraLog", QStringLiteral("Comprador's Report"), client);
+    txtLog = new QPlainTextEdit(fraLog);
+    txtLog->setObjectName(QStringLiteral("txtLog"));
+    txtLog->setReadOnly(true);
+    txtLog->setFont(comicFont());
+    txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtLog->setMinimumHeight(150);
+    QPalette logColours = txtLog->palette();
+    logColours.setColor(QPalette::Base, Qt::black);
+    logColours.setColor(QPalette::Text, QColor(255, 192, 128));
+    txtLog->setPalette(logColours);
+    (new QGridLayout(fraLog))->addWidget(txtLog);
+
+    auto *right = new QGridLayout;
+    right->addWidget(fraPrices, 0, 0);
+    right->addLayout(dateRow, 1, 0);
+    right->addWidget(fraStatus, 2, 0);
+    right->addWidget(fraHold, 3, 0);
+    auto *grid = new QGridLayout(client);
+    grid->setContentsMargins(8, 10, 8, 8);
+    grid->addWidget(fraHouse, 0, 0);
+    grid->addLayout(right, 0, 1, 2, 1);
+    grid->addWidget(fraOrders, 1, 0);
+    grid->addWidget(fraLog, 2, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+}
+
+void frmMain::createMenus()
+{
+    auto action = [this](QMenu *menu, const char *name, const QString &text) {
+        QAction *item = menu->addAction(text);
+        item->setObjectName(QLatin1String(name));
+        return item;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuNewItem = action(file, "mnuNewItem", QStringLiteral("&New Game"));
+    mnuNewItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuLoadItem = action(file, "mnuLoadItem", QStringLiteral("&Load Game..."));
+    mnuLoadItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuSaveItem = action(file, "mnuSaveItem", QStringLiteral("&Save Game..."));
+    mnuSaveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveItem->setEnabled(false);
+    file->addSeparator();
+    mnuExitItem = action(file, "mnuExitItem", QStringLiteral("E&xit"));
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuMoneyItem = action(options, "mnuMoneyItem", QStringLiteral("Enable Money Lender Bug"));
+    mnuMoneyItem->setCheckable(true);
+    mnuStatsItem = action(options, "mnuStatsItem", QStringLiteral("Display Statistics"));
+    mnuStatsItem->setEnabled(false);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpItem = action(help, "mnuHelpItem", QStringLiteral("&Help"));
+    mnuHelpItem->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    mnuItemUpdates = action(help, "mnuItemUpdates", QStringLiteral("&Check for Updates"));
+    mnuAboutItem = action(help, "mnuAboutItem", QStringLiteral("&About Sardek"));
+}
+
+} // namespace Sardek

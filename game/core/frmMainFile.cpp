@@ -1,0 +1,86 @@
+// The main window's game-file orders: New Game, Load and Save, with their save questions.
+#include "core/frmMain.h"
+
+#include "core/SavedGame.h"
+#include "runtime/Runtime.h"
+
+namespace Sardek
+{
+
+namespace
+{
+
+const QString FileFilter = QStringLiteral("Saved Game Files (*.srd);;All Files (*.*)");
+
+} // namespace
+
+MsgBoxResult frmMain::askToSave()
+{
+    return m_runtime.MsgBox(QStringLiteral("Do you want to save the current game?   "),
+                            MsgBoxStyle::ExclamationYesNoCancel, QString(), this);
+}
+
+// Asks even right after a save: starting afresh is the one order that always asks.
+void frmMain::mnuNewItem_Click()
+{
+    if (m_state.GameInProgress) {
+        const MsgBoxResult answer = askToSave();
+        if (answer == MsgBoxResult::Cancel)
+            return;
+        if (answer == MsgBoxResult::Yes)
+            SaveGame();
+    }
+    showNewGame();
+}
+
+void frmMain::mnuLoadItem_Click()
+{
+    if (m_state.GameInProgress && !m_state.GameSaved) {
+        const MsgBoxResult answer = askToSave();
+        if (answer == MsgBoxResult::Cancel)
+            return;
+        if (answer == MsgBoxResult::Yes)
+            SaveGame();
+    }
+    LoadGame();
+}
+
+bool frmMain::SaveGame()
+{
+    const std::optional<QString> path =
+        m_runtime.GetSaveFileName(this, QStringLiteral("Save Game"), FileFilter, QString());
+    if (!path)
+        return false;
+    if (const SaveResult saved = saveGame(m_state, *path); !saved.ok) {
+        m_runtime.MsgBox(QStringLiteral("Error Saving File   "), MsgBoxStyle::CriticalOk,
+                         saved.error, this);
+        return false;
+    }
+    m_log.moveCaretToEnd();
+    m_state.GameSaved = true;
+    LogAppend(QStringLiteral(" - Game Saved Successfully"));
+    return true;
+}
+
+// The whole file is read and checked before anything changes: a bad file leaves the game
+// exactly as it was.
+void frmMain::LoadGame()
+{
+    const std::optional<QString> path =
+        m_runtime.GetOpenFileName(this, QStringLiteral("Load Game"), FileFilter, QString());
+    if (!path)
+        return;
+    const LoadResult loaded = loadGame(*path);
+    if (!loaded.values) {
+        m_runtime.MsgBox(QStringLiteral("Error Opening File   "), MsgBoxStyle::CriticalOk,
+                         loaded.error, this);
+        return;
+    }
+    applySavedValues(*loaded.values, m_state);
+    beginGame(m_state.GameDate.toString() + QStringLiteral(" - Game Loaded Successfully"),
+              m_state.CurrentPort == HongKong);
+    m_state.GameSaved = true;
+    UpdateMainForm();
+}
+
+} // namespace Sardek

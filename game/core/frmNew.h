@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace Sardek
+{
+
+class frmMain;
+
+/**
+ * The New Game dialog: the scenario, the firm's name, and Start Game, which fills the whole
+ * record afresh. After a lost game (GameOver) it cannot be left without starting one: Cancel
+ * is disabled and Esc and the close box do nothing.
+ */
+class frmNew : public QDialog
+{
+    Q_OBJECT
+
+  public:
+    explicit frmNew(frmMain &main);
+
+    QGroupBox *fraSelectScenario = nullptr;
+    QRadioButton *optCash = nullptr;
+    QRadioButton *optDebt = nullptr;
+    QGroupBox *fraFirm = nullptr;
+    QLineEdit *txtFirm = nullptr;
+    QPushButton *cmdStart = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+  public slots:
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void cmdStart_Click();
+
+    frmMain &m_main;
+};
+
+} // namespace Sardek

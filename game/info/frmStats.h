@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace Sardek
+{
+
+class frmMain;
+
+/**
+ * The statistics window: time trading, worth, ship, cannons, score and rank with the legend
+ * of ranks, and the only way to retire. The opener sets its title and which of Retire and OK
+ * are enabled; while OK is disabled neither Esc nor the close box leaves it.
+ */
+class frmStats : public QDialog
+{
+    Q_OBJECT
+
+  public:
+    /// Fills the values from the game as it was at the last redraw.
+    explicit frmStats(frmMain &main);
+
+    QLabel *lblTimeValue = nullptr;
+    QLabel *lblNetValue = nullptr;
+    QLabel *lblShipValue = nullptr;
+    QLabel *lblCannonsValue = nullptr;
+    QLabel *lblTotalValue = nullptr;
+    QLabel *lblRankValue = nullptr;
+    QPushButton *cmdRetire = nullptr;
+    QPushButton *cmdOK = nullptr;
+
+  public slots:
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    QWidget *statisticsFrame();
+    QWidget *legendFrame();
+    void cmdRetire_Click();
+
+    frmMain &m_main;
+};
+
+} // namespace Sardek

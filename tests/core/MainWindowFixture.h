@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ModalDialogs.h"
+#include "QtPrinters.h"
+#include "ScriptedRuntime.h"
+
+#include "core/frmMain.h"
+
+#include <Velgauge/ProgressBar.h>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace Sardek
+{
+
+// A main window on the scripted runtime, and the player's ways of starting a game.
+class MainWindowTest : public ::testing::Test
+{
+  protected:
+    // Draws that give the opening prices 12,000 / 1,500 / 120 / 9.
+    static constexpr float PriceDraws[4] = {7.5f / 21, 10.5f / 21, 7.5f / 21, 4.5f / 21};
+
+    // New Game from the menu, choosing the scenario and typing the name in the dialog.
+    void startGame(bool cashAndDebt, const QString &firm = QStringLiteral("Lee"))
+    {
+        runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
+        whenDialogOpens([=](QDialog &dialog) {
+            if (cashAndDebt)
+                QTest::mouseClick(control<QRadioButton>(dialog, "optCash"), Qt::LeftButton);
+            QTest::keyClicks(control<QLineEdit>(dialog, "txtFirm"), firm);
+            QTest::mouseClick(control<QPushButton>(dialog, "cmdStart"), Qt::LeftButton);
+        });
+        main.mnuNewItem->trigger();
+    }
+
+    // The enabled state of the nine orders, in their order on the window.
+    std::vector<bool> orders() const
+    {
+        std::vector<bool> enabled;
+        for (QPushButton *button :
+             {main.cmdBuy, main.cmdSell, main.cmdLeave, main.cmdVisit, main.cmdMoney,
+              main.cmdTransfer, main.cmdRepair, main.cmdCannon, main.cmdShip})
+            enabled.push_back(button->isEnabled());
+        return enabled;
+    }
+
+    // A frame's caption as the player reads it: "&&" shows one '&'.
+    static QString shown(const QGroupBox *frame)
+    {
+        return frame->title().replace(QStringLiteral("&&"), QStringLiteral("&"));
+    }
+
+    ScriptedRuntime runtime;
+    frmMain main{runtime};
+};
+
+} // namespace Sardek

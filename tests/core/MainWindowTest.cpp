@@ -1,0 +1,206 @@
+#include "MainWindowFixture.h"
+
+#include "runtime/GameDate.h"
+
+#include <QMenuBar>
+
+namespace Sardek
+{
+
+TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled)
+{
+    EXPECT_EQ(main.windowTitle(), "Sardek");
+    EXPECT_EQ(main.objectName(), "frmMain");
+    EXPECT_EQ(main.fraHouse->title(), "House of Sardek, Hong Kong");
+    EXPECT_EQ(main.fraStatus->title(), "Ship's Status - 100%");
+    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 0 of 60");
+    EXPECT_EQ(main.txtDate->text(), "Jan 15, 1860");
+    EXPECT_EQ(orders(), std::vector<bool>(9, false));
+    EXPECT_FALSE(main.mnuSaveItem->isEnabled());
+    EXPECT_FALSE(main.mnuStatsItem->isEnabled());
+    EXPECT_TRUE(main.mnuNewItem->isEnabled());
+    EXPECT_FALSE(main.mnuMoneyItem->isChecked());
+    EXPECT_EQ(runtime.seeds().size(), 1u);
+    EXPECT_EQ(main.prgHold->maxValue(), 60);
+    EXPECT_EQ(main.prgStatus->fillMode(), Velgauge::ProgressBar::fm3DBlocks);
+    EXPECT_EQ(main.prgStatus->caption(), "");
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts)
+{
+    EXPECT_EQ(main.mnuNewItem->text(), "&New Game");
+    EXPECT_EQ(main.mnuNewItem->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(main.mnuLoadItem->text(), "&Load Game...");
+    EXPECT_EQ(main.mnuLoadItem->shortcut(), QKeySequence("Ctrl+L"));
+    EXPECT_EQ(main.mnuSaveItem->text(), "&Save Game...");
+    EXPECT_EQ(main.mnuSaveItem->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(main.mnuExitItem->text(), "E&xit");
+    EXPECT_EQ(main.mnuHelpItem->shortcut(), QKeySequence("F1"));
+    EXPECT_EQ(main.mnuItemUpdates->text(), "&Check for Updates");
+    EXPECT_EQ(main.mnuAboutItem->text(), "&About Sardek");
+    QStringList menus;
+    for (QAction *menu : main.menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Options", "&Help"}));
+}
+
+TEST_F(MainWindowTest, CashScenario_FirstScreen)
+{
+    startGame(true, QStringLiteral("  lee & sons "));
+    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [-$4,600]");
+    EXPECT_EQ(shown(main.fraHouse), "House of Lee & sons, Hong Kong ");
+    EXPECT_EQ(main.txtCash->text(), "$400");
+    EXPECT_EQ(main.txtBank->text(), "$0");
+    EXPECT_EQ(main.txtDebt->text(), "$5,000");
+    EXPECT_EQ(main.txtCannons->text(), "0");
+    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 0 of 60 ");
+    EXPECT_EQ(main.fraStatus->title(), "Ship's Status - 100% ");
+    EXPECT_EQ(main.fraPrices->title(), "Prices at Hong Kong ");
+    EXPECT_EQ(main.txtPOpium->text(), "$12,000");
+    EXPECT_EQ(main.txtPSilk->text(), "$1,500");
+    EXPECT_EQ(main.txtPArms->text(), "$120");
+    EXPECT_EQ(main.txtPGeneral->text(), "$9");
+    EXPECT_EQ(main.txtDate->text(), "Jan 15, 1860");
+    for (QLineEdit *box : {main.txtSOpium, main.txtSSilk, main.txtSArms, main.txtSGeneral,
+                           main.txtWOpium, main.txtWSilk, main.txtWArms, main.txtWGeneral})
+        EXPECT_EQ(box->text(), "0");
+    EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
+    EXPECT_EQ(main.txtLog->toPlainText(), "Jan 15, 1860 - Welcome Captain");
+    // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
+    EXPECT_EQ(orders(),
+              (std::vector<bool>{true, true, true, true, true, true, false, false, false}));
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled());
+    EXPECT_TRUE(main.mnuStatsItem->isEnabled());
+    EXPECT_TRUE(main.state().GameSaved);
+    EXPECT_TRUE(main.state().GameInProgress);
+    EXPECT_EQ(main.prgStatus->value(), 100);
+    EXPECT_EQ(main.prgHold->value(), 0);
+    EXPECT_TRUE(runtime.messageBoxes().empty());
+}
+
+TEST_F(MainWindowTest, CannonScenario_FirstScreen)
+{
+    startGame(false, QString());
+    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$0]");
+    EXPECT_EQ(main.fraHouse->title(), "House of Sardek, Hong Kong ");
+    EXPECT_EQ(main.txtCash->text(), "$0");
+    EXPECT_EQ(main.txtDebt->text(), "$0");
+    EXPECT_EQ(main.txtCannons->text(), "5");
+    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 50 of 60 ");
+    EXPECT_EQ(main.prgHold->value(), 50);
+    EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
+}
+
+TEST_F(MainWindowTest, SecondGame_KeepsTheOldRankUntilFirstMonthBoundary)
+{
+    startGame(false);
+    main.state().GameDate = *GameDate::fromYmd(1860, 3, 15);
+    main.state().Cash = 10'000'000;
+    whenDialogOpens([](QDialog &stats) { stats.accept(); }); // the millionaire's window
+    main.UpdateMainForm();
+    ASSERT_EQ(main.state().Rank, "Ma Tsu");
+    runtime.queueMsgBoxResults({MsgBoxResult::No}); // don't save the game in progress
+    startGame(false);
+    EXPECT_EQ(main.windowTitle(), "Sardek - Ma Tsu [$0]");
+}
+
+TEST_F(MainWindowTest, HongKongServices_FollowThePortAndTheShip)
+{
+    startGame(true);
+    GameState &state = main.state();
+    state.ShipStatus = 99;
+    main.UpdateMainForm();
+    EXPECT_TRUE(main.cmdRepair->isEnabled());
+    state.ShipStatus = 100;
+    main.UpdateMainForm();
+    EXPECT_FALSE(main.cmdRepair->isEnabled());
+
+    state.CurrentPort = QStringLiteral("Shanghai");
+    main.UpdateMainForm();
+    EXPECT_EQ(orders(),
+              (std::vector<bool>{true, true, true, false, false, false, false, false, false}));
+    EXPECT_EQ(main.fraPrices->title(), "Prices at Shanghai ");
+    // Back home: bank and transfer at once; the money lender waits for its own rule.
+    state.CurrentPort = HongKong;
+    main.UpdateMainForm();
+    EXPECT_EQ(orders(),
+              (std::vector<bool>{true, true, true, true, false, true, false, false, false}));
+}
+
+TEST_F(MainWindowTest, UpdateNeverTouchesThePurchaseButtons)
+{
+    startGame(false);
+    main.cmdCannon->setEnabled(true);
+    main.UpdateMainForm();
+    EXPECT_TRUE(main.cmdCannon->isEnabled());
+    EXPECT_FALSE(main.cmdShip->isEnabled());
+}
+
+TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)
+{
+    startGame(false);
+    // Each entry is 2 + 12 + 38 characters: the cut falls inside a line.
+    for (int i = 0; i < 400; ++i)
+        main.LogAppend(QStringLiteral(" - Arrived at Nagasaki with 10 chests"));
+    const QString before = main.log().text();
+    ASSERT_GT(before.size(), 20000);
+    main.UpdateMainForm();
+    EXPECT_EQ(main.log().text(), before.right(20000));
+    QString shown = main.log().text();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(main.txtLog->toPlainText(), shown);
+    EXPECT_EQ(main.txtLog->textCursor().position(),
+              main.txtLog->document()->characterCount() - 1); // caret at the end
+}
+
+TEST_F(MainWindowTest, LogCutBetweenCarriageReturnAndLineFeed_KeepsTheBreak)
+{
+    startGame(false);
+    const QString entry = QStringLiteral(" - x");
+    while (main.log().text().size() < 20000)
+        main.LogAppend(entry);
+    // Grow the log so the cut lands just after a CR.
+    const QString &text = main.log().text();
+    qsizetype crAt = text.indexOf(QLatin1Char('\r'), 100);
+    const qsizetype excess = crAt + 1;
+    main.LogAppend(QString(20000 + excess - text.size() - 14, QLatin1Char('y')));
+    ASSERT_EQ(main.log().text().size() - 20000, excess);
+    main.UpdateMainForm();
+    EXPECT_TRUE(main.log().text().startsWith(QLatin1Char('\n')));
+    QString shown = main.log().text();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(main.txtLog->toPlainText(), shown);
+}
+
+} // namespace Sardek
+
+namespace Sardek
+{
+
+TEST_F(MainWindowTest, HelpMenu_OpensHelpAndAbout_UpdatesOpensTheHomePage)
+{
+    QStringList opened;
+    auto note = [&opened](QDialog &dialog) {
+        opened << dialog.objectName();
+        dialog.reject();
+    };
+    whenDialogOpens(note);
+    main.mnuHelpItem->trigger();
+    whenDialogOpens(note);
+    main.mnuAboutItem->trigger();
+    EXPECT_EQ(opened, (QStringList{"frmHelp", "frmAbout"}));
+    main.mnuItemUpdates->trigger();
+    ASSERT_EQ(runtime.openedLinks().size(), 1u);
+    EXPECT_EQ(runtime.openedLinks()[0].scheme(), "https");
+}
+
+TEST_F(MainWindowTest, MoneyLenderOption_OnlyTogglesItsCheckMark)
+{
+    main.mnuMoneyItem->trigger();
+    EXPECT_TRUE(main.moneyLenderBugEnabled());
+    main.mnuMoneyItem->trigger();
+    EXPECT_FALSE(main.moneyLenderBugEnabled());
+    EXPECT_EQ(main.state(), GameState{});
+}
+
+} // namespace Sardek
