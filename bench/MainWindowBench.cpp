@@ -31,6 +31,13 @@ void settle()
         QApplication::processEvents();
 }
 
+// Lets the shown windows repaint what the step changed, as they would on screen.
+void paintPending()
+{
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+}
+
 void fillLog(frmMain &window)
 {
     Sardek::GameState &state = window.state();
@@ -54,7 +61,7 @@ void LogAppendAndUpdateMainForm(benchmark::State &bench)
     for (auto _ : bench) {
         window.LogAppend(Entry);
         window.UpdateMainForm();
-        window.repaint();
+        paintPending();
     }
 }
 
@@ -76,7 +83,7 @@ void PlainTextAppendAndTrim(benchmark::State &bench)
         QTextCursor start(box.document());
         start.setPosition(int(Entry.size()) + 13, QTextCursor::KeepAnchor);
         start.removeSelectedText();
-        box.repaint();
+        paintPending();
     }
 }
 

@@ -14,8 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTime>
 
@@ -93,7 +92,7 @@ void frmMain::enableOrders()
 
 void frmMain::showFields()
 {
-    const std::pair<QLineEdit *, Currency> counts[] = {
+    const std::pair<QLabel *, Currency> counts[] = {
         {txtSOpium, m_state.ShipOpium},      {txtSSilk, m_state.ShipSilk},
         {txtSArms, m_state.ShipArms},        {txtSGeneral, m_state.ShipGeneral},
         {txtWOpium, m_state.WarehouseOpium}, {txtWSilk, m_state.WarehouseSilk},
@@ -101,13 +100,13 @@ void frmMain::showFields()
         {txtCannons, m_state.Cannons}};
     for (const auto &[box, value] : counts)
         box->setText(PlainNumber(value));
-    const std::pair<QLineEdit *, Currency> money[] = {{txtCash, m_state.Cash},
-                                                      {txtBank, m_state.Bank},
-                                                      {txtDebt, m_state.Debt},
-                                                      {txtPOpium, m_state.PriceOpium},
-                                                      {txtPSilk, m_state.PriceSilk},
-                                                      {txtPArms, m_state.PriceArms},
-                                                      {txtPGeneral, m_state.PriceGeneral}};
+    const std::pair<QLabel *, Currency> money[] = {{txtCash, m_state.Cash},
+                                                   {txtBank, m_state.Bank},
+                                                   {txtDebt, m_state.Debt},
+                                                   {txtPOpium, m_state.PriceOpium},
+                                                   {txtPSilk, m_state.PriceSilk},
+                                                   {txtPArms, m_state.PriceArms},
+                                                   {txtPGeneral, m_state.PriceGeneral}};
     for (const auto &[box, value] : money)
         box->setText(FormatNumber(value, NumberFormat::Dollars));
     txtDate->setText(m_state.GameDate.toString());
@@ -175,9 +174,7 @@ void frmMain::showNewGame()
 
 void frmMain::beginGame(const QString &firstLogLine, bool moneyLenderOpen)
 {
-    // A frame title takes '&' as the mark of an access key; the firm's name means it literally.
-    QString caption = HouseCaption(m_state.FirmName);
-    fraHouse->setTitle(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    fraHouse->setTitle(HouseCaption(m_state.FirmName));
     m_log.reset(firstLogLine);
     m_state.GameInProgress = true;
     mnuSaveItem->setEnabled(true);

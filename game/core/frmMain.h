@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/CaptionFrame.h"
 #include "core/CompradorLog.h"
 #include "core/GameState.h"
 
 #include <QMainWindow>
 
 class QAction;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -65,27 +64,25 @@ class frmMain : public QMainWindow
     void showStatistics(const QString &title, bool retireEnabled, bool okEnabled = true);
 
     // The controls, named as the game names them.
-    QGroupBox *fraHouse = nullptr;
+    CaptionFrame *fraHouse = nullptr;
     QLabel *lblShip = nullptr;
     QLabel *lblWarehouse = nullptr;
-    QLineEdit *txtSOpium = nullptr, *txtSSilk = nullptr, *txtSArms = nullptr,
-              *txtSGeneral = nullptr;
-    QLineEdit *txtWOpium = nullptr, *txtWSilk = nullptr, *txtWArms = nullptr,
-              *txtWGeneral = nullptr;
-    QLineEdit *txtCannons = nullptr, *txtCash = nullptr, *txtBank = nullptr, *txtDebt = nullptr;
-    QGroupBox *fraPrices = nullptr;
-    QLineEdit *txtPOpium = nullptr, *txtPSilk = nullptr, *txtPArms = nullptr,
-              *txtPGeneral = nullptr;
-    QLineEdit *txtDate = nullptr;
-    QGroupBox *fraStatus = nullptr;
+    // The read-only value boxes.
+    QLabel *txtSOpium = nullptr, *txtSSilk = nullptr, *txtSArms = nullptr, *txtSGeneral = nullptr;
+    QLabel *txtWOpium = nullptr, *txtWSilk = nullptr, *txtWArms = nullptr, *txtWGeneral = nullptr;
+    QLabel *txtCannons = nullptr, *txtCash = nullptr, *txtBank = nullptr, *txtDebt = nullptr;
+    CaptionFrame *fraPrices = nullptr;
+    QLabel *txtPOpium = nullptr, *txtPSilk = nullptr, *txtPArms = nullptr, *txtPGeneral = nullptr;
+    QLabel *txtDate = nullptr;
+    CaptionFrame *fraStatus = nullptr;
     Velgauge::ProgressBar *prgStatus = nullptr;
-    QGroupBox *fraHold = nullptr;
+    CaptionFrame *fraHold = nullptr;
     Velgauge::ProgressBar *prgHold = nullptr;
-    QGroupBox *fraOrders = nullptr;
+    CaptionFrame *fraOrders = nullptr;
     QPushButton *cmdBuy = nullptr, *cmdSell = nullptr, *cmdLeave = nullptr, *cmdVisit = nullptr,
                 *cmdMoney = nullptr, *cmdTransfer = nullptr, *cmdRepair = nullptr,
                 *cmdCannon = nullptr, *cmdShip = nullptr;
-    QGroupBox *fraLog = nullptr;
+    CaptionFrame *fraLog = nullptr;
     QPlainTextEdit *txtLog = nullptr;
 
     QAction *mnuNewItem = nullptr, *mnuLoadItem = nullptr, *mnuSaveItem = nullptr,

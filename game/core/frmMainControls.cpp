@@ -6,9 +6,7 @@
 #include <Velgauge/PropertyBag.h>
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -45,13 +43,19 @@ QFont comicFont()
     return font;
 }
 
-QLineEdit *valueBox(const char *name, QWidget *parent)
+// A read-only value box: a sunken white panel showing its value on the right. A plain
+// panel draws in a fraction of the time of a styled line edit, and the window shows 25.
+QLabel *valueBox(const char *name, QWidget *parent)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new QLabel(parent);
     box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setAutoFillBackground(true);
+    box->setBackgroundRole(QPalette::Base);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setFont(comicFont());
-    box->setAlignment(Qt::AlignRight);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setMargin(2);
     box->setMinimumWidth(90);
     return box;
 }
@@ -65,18 +69,18 @@ QLabel *valueLabel(const QString &text, QWidget *parent)
 }
 
 // Adds "label [box]" at row, column pair column.
-QLineEdit *addValue(QGridLayout *grid, int row, int column, const QString &label, const char *name)
+QLabel *addValue(QGridLayout *grid, int row, int column, const QString &label, const char *name)
 {
     QWidget *parent = grid->parentWidget();
-    QLineEdit *box = valueBox(name, parent);
+    QLabel *box = valueBox(name, parent);
     grid->addWidget(valueLabel(label, parent), row, column);
     grid->addWidget(box, row, column + 1);
     return box;
 }
 
-QGroupBox *frame(const char *name, const QString &caption, QWidget *parent)
+CaptionFrame *frame(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *box = new QGroupBox(caption, parent);
+    auto *box = new CaptionFrame(caption, parent);
     box->setObjectName(QLatin1String(name));
     return box;
 }

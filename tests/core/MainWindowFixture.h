@@ -50,12 +50,6 @@ class MainWindowTest : public ::testing::Test
         return enabled;
     }
 
-    // A frame's caption as the player reads it: "&&" shows one '&'.
-    static QString shown(const QGroupBox *frame)
-    {
-        return frame->title().replace(QStringLiteral("&&"), QStringLiteral("&"));
-    }
-
     ScriptedRuntime runtime;
     frmMain main{runtime};
 };

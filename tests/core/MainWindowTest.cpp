@@ -2,6 +2,7 @@
 
 #include "runtime/GameDate.h"
 
+#include <QLabel>
 #include <QMenuBar>
 
 namespace Sardek
@@ -48,7 +49,7 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen)
 {
     startGame(true, QStringLiteral("  lee & sons "));
     EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [-$4,600]");
-    EXPECT_EQ(shown(main.fraHouse), "House of Lee & sons, Hong Kong ");
+    EXPECT_EQ(main.fraHouse->title(), "House of Lee & sons, Hong Kong ");
     EXPECT_EQ(main.txtCash->text(), "$400");
     EXPECT_EQ(main.txtBank->text(), "$0");
     EXPECT_EQ(main.txtDebt->text(), "$5,000");
@@ -61,8 +62,8 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen)
     EXPECT_EQ(main.txtPArms->text(), "$120");
     EXPECT_EQ(main.txtPGeneral->text(), "$9");
     EXPECT_EQ(main.txtDate->text(), "Jan 15, 1860");
-    for (QLineEdit *box : {main.txtSOpium, main.txtSSilk, main.txtSArms, main.txtSGeneral,
-                           main.txtWOpium, main.txtWSilk, main.txtWArms, main.txtWGeneral})
+    for (QLabel *box : {main.txtSOpium, main.txtSSilk, main.txtSArms, main.txtSGeneral,
+                        main.txtWOpium, main.txtWSilk, main.txtWArms, main.txtWGeneral})
         EXPECT_EQ(box->text(), "0");
     EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
     EXPECT_EQ(main.txtLog->toPlainText(), "Jan 15, 1860 - Welcome Captain");
