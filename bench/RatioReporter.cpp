@@ -28,8 +28,12 @@ void RatioReporter::Finalize()
         const double ratio = subject->second / reference->second;
         const bool ok = ratio <= c.budget;
         m_withinBudget = m_withinBudget && ok;
-        std::printf("ratio %-34s / %-34s = %6.3f  (budget %.2f) %s\n", c.subject.c_str(),
-                    c.reference.c_str(), ratio, c.budget, ok ? "ok" : "OVER BUDGET");
+        if (c.budget == NoBudget)
+            std::printf("ratio %-34s / %-34s = %6.3f  (for information)\n", c.subject.c_str(),
+                        c.reference.c_str(), ratio);
+        else
+            std::printf("ratio %-34s / %-34s = %6.3f  (budget %.2f) %s\n", c.subject.c_str(),
+                        c.reference.c_str(), ratio, c.budget, ok ? "ok" : "OVER BUDGET");
     }
 }
 

@@ -17,6 +17,9 @@ class RatioReporter : public benchmark::ConsoleReporter
         double budget;
     };
 
+    /// A comparison with this budget is reported for information and never fails.
+    static constexpr double NoBudget = 1e300;
+
     explicit RatioReporter(std::vector<Comparison> comparisons);
 
     void ReportRuns(const std::vector<Run> &runs) override;
