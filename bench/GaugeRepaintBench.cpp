@@ -91,9 +91,6 @@ BENCHMARK(GaugeLookRepaint)->Args({200, 20})->Args({100, 300});
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     return runWithRatios(
         argc, argv,
         {{"GaugeValueRepaint/200/20", "QProgressBarValueRepaint/200/20", 0.25},

@@ -156,9 +156,6 @@ BENCHMARK(Delay2250)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     return runWithRatios(
         argc, argv,
         {{"LogAppendAndUpdateMainForm", "PlainTextAppendAndTrim", 2.0},

@@ -1,5 +1,7 @@
 #include "RatioReporter.h"
 
+#include <QApplication>
+
 #include <cstdio>
 
 RatioReporter::RatioReporter(std::vector<Comparison> comparisons)
@@ -39,6 +41,9 @@ void RatioReporter::Finalize()
 
 int runWithRatios(int argc, char **argv, std::vector<RatioReporter::Comparison> comparisons)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter(std::move(comparisons));
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -33,6 +33,7 @@ class RatioReporter : public benchmark::ConsoleReporter
     bool m_withinBudget = true;
 };
 
-// Runs the benchmarks named on the command line (all by default) with the comparisons;
-// the exit code is 0 when every ratio is within its budget.
+// Starts the application (offscreen unless a platform was chosen), runs the benchmarks named
+// on the command line (all by default) and reports the comparisons; the exit code is 0 when
+// every ratio is within its budget.
 int runWithRatios(int argc, char **argv, std::vector<RatioReporter::Comparison> comparisons);

@@ -4,7 +4,6 @@
 #include "core/frmMain.h"
 #include "runtime/Twips.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -16,7 +15,7 @@
 namespace Sardek
 {
 
-frmNew::frmNew(frmMain &main) : QDialog(&main), m_main(main)
+frmNew::frmNew(frmMain &main) : GuardedDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QStringLiteral("New Game"));
@@ -67,18 +66,9 @@ frmNew::frmNew(frmMain &main) : QDialog(&main), m_main(main)
     centreOver(*this, main);
 }
 
-void frmNew::reject()
+bool frmNew::mayLeave() const
 {
-    if (cmdCancel->isEnabled())
-        QDialog::reject();
-}
-
-void frmNew::closeEvent(QCloseEvent *event)
-{
-    if (cmdCancel->isEnabled())
-        QDialog::closeEvent(event);
-    else
-        event->ignore();
+    return cmdCancel->isEnabled();
 }
 
 void frmNew::cmdStart_Click()

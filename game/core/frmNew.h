@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "runtime/GuardedDialog.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -17,7 +17,7 @@ class frmMain;
  * record afresh. After a lost game (GameOver) it cannot be left without starting one: Cancel
  * is disabled and Esc and the close box do nothing.
  */
-class frmNew : public QDialog
+class frmNew : public GuardedDialog
 {
     Q_OBJECT
 
@@ -32,11 +32,8 @@ class frmNew : public QDialog
     QPushButton *cmdStart = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-  public slots:
-    void reject() override;
-
   protected:
-    void closeEvent(QCloseEvent *event) override;
+    bool mayLeave() const override;
 
   private:
     void cmdStart_Click();

@@ -6,7 +6,6 @@
 #include "runtime/Runtime.h"
 #include "runtime/Twips.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,7 +28,7 @@ QLabel *valueLabel(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-frmStats::frmStats(frmMain &main) : QDialog(&main), m_main(main)
+frmStats::frmStats(frmMain &main) : GuardedDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("frmStats"));
     cmdRetire = new QPushButton(QStringLiteral("Retire"), this);
@@ -101,19 +100,9 @@ QWidget *frmStats::legendFrame()
     return frame;
 }
 
-void frmStats::reject()
+bool frmStats::mayLeave() const
 {
-    // Closing acts like OK, and so cannot get round a disabled OK.
-    if (cmdOK->isEnabled())
-        QDialog::reject();
-}
-
-void frmStats::closeEvent(QCloseEvent *event)
-{
-    if (cmdOK->isEnabled())
-        QDialog::closeEvent(event);
-    else
-        event->ignore();
+    return cmdOK->isEnabled();
 }
 
 void frmStats::cmdRetire_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "runtime/GuardedDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -15,7 +15,7 @@ class frmMain;
  * of ranks, and the only way to retire. The opener sets its title and which of Retire and OK
  * are enabled; while OK is disabled neither Esc nor the close box leaves it.
  */
-class frmStats : public QDialog
+class frmStats : public GuardedDialog
 {
     Q_OBJECT
 
@@ -32,11 +32,9 @@ class frmStats : public QDialog
     QPushButton *cmdRetire = nullptr;
     QPushButton *cmdOK = nullptr;
 
-  public slots:
-    void reject() override;
-
   protected:
-    void closeEvent(QCloseEvent *event) override;
+    /// Closing acts like OK, and so cannot get round a disabled OK.
+    bool mayLeave() const override;
 
   private:
     QWidget *statisticsFrame();
