@@ -9,6 +9,8 @@
 #include "info/frmStats.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
+#include "trade/frmBuy.h"
+#include "trade/frmSell.h"
 
 #include <Velgauge/ProgressBar.h>
 
@@ -44,6 +46,8 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     connect(mnuSaveItem, &QAction::triggered, this, &frmMain::SaveGame);
     connect(mnuExitItem, &QAction::triggered, this, &QWidget::close);
     connect(mnuStatsItem, &QAction::triggered, this, &frmMain::mnuStatsItem_Click);
+    connect(cmdBuy, &QPushButton::clicked, this, [this] { frmBuy(*this).exec(); });
+    connect(cmdSell, &QPushButton::clicked, this, [this] { frmSell(*this).exec(); });
     connect(mnuHelpItem, &QAction::triggered, this, [this] { frmHelp(this).exec(); });
     connect(mnuItemUpdates, &QAction::triggered, this, [this] { OpenHomePage(m_runtime); });
     connect(mnuAboutItem, &QAction::triggered, this, [this] { frmAbout(m_runtime, this).exec(); });

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "runtime/Currency.h"
+#include "trade/Goods.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace Sardek
+{
+
+struct GameState;
+class TradeOrder;
+
+/// The refusals, each with the three blanks the game's messages end in.
+inline const QString InsufficientFunds = QStringLiteral("Insufficient Funds   ");
+inline const QString InsufficientHold = QStringLiteral("Insufficient Hold   ");
+inline const QString InsufficientStorage =
+    QStringLiteral("Insufficient Storage Space, Warehouse Limited to 10,000 units   ");
+inline const QString InsufficientCargo = QStringLiteral("Insufficient Cargo   ");
+
+/// What a trade did: refused with a message and changed nothing, or done with its log entries.
+struct TradeOutcome {
+    std::optional<QString> refusal;
+    /// One per good traded, in goods order: " - Bought 25 Silk @ $310 Each".
+    QStringList logEntries;
+};
+
+/**
+ * The most units of good a player can buy into destination besides the other three amounts of
+ * order, which keep both their cost and their space: the whole units the cash left after the
+ * others buys at good's price, capped by the free hold (HoldCapacity - HoldUsed) or the free
+ * warehouse space (10,000 less everything stored), less the others' units; never below 0.
+ * A price of 0 or less limits nothing but space. An out-of-range amount among the others
+ * leaves nothing to buy (0).
+ */
+Currency largestPurchase(const GameState &state, Place destination, Good good,
+                         const TradeOrder &order);
+
+/**
+ * Buys order's amounts at the current prices into destination. Refused, in this order, when
+ * the total cost is above Cash (InsufficientFunds; an out-of-range amount or cost counts as
+ * unaffordable), when the units exceed the free hold (InsufficientHold) or the free warehouse
+ * space (InsufficientStorage). Otherwise adds the amounts to the stocks (and to HoldUsed for
+ * the ship), takes the cost from Cash, logs each good bought with its amount as a plain
+ * number, and clears GameSaved.
+ */
+TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order);
+
+/**
+ * Sells order's amounts from source at the current prices. Refused with InsufficientCargo when
+ * any amount is above its stock there (an out-of-range amount always is). Otherwise takes the
+ * amounts from the stocks (and from HoldUsed for the ship), pays each good's amount times its
+ * price into Cash (stopping at Currency's limit), logs each good sold with its amount's digits
+ * as the player wrote them ("007"), and clears GameSaved, even when nothing was sold.
+ */
+TradeOutcome sell(GameState &state, Place source, const TradeOrder &order);
+
+} // namespace Sardek

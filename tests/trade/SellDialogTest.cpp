@@ -1,0 +1,156 @@
+#include "TradeDialogFixture.h"
+
+#include "trade/frmSell.h"
+
+namespace Sardek
+{
+
+// A ship with 2 cannons, 20 Opium and 5 Arms; 7 Silk in the warehouse.
+class SellDialog : public TradeDialogTest
+{
+  protected:
+    SellDialog()
+    {
+        GameState &s = main.state();
+        s.Cannons = 2;
+        s.ShipOpium = 20;
+        s.ShipArms = 5;
+        s.HoldUsed = 45;
+        s.WarehouseSilk = 7;
+        dialog.show();
+    }
+
+    frmSell dialog{main};
+};
+
+TEST_F(SellDialog, OpensWithItsCaptionsShipChosenAndSellDisabled)
+{
+    EXPECT_EQ(dialog.objectName(), "frmSell");
+    EXPECT_EQ(dialog.windowTitle(), "Sell Merchandise");
+    EXPECT_EQ(dialog.fraGoods->title(), "Goods ");
+    EXPECT_EQ(dialog.fraSource->title(), "Source ");
+    EXPECT_EQ(dialog.fraSource->objectName(), "fraSource");
+    for (Good good : AllGoods) {
+        EXPECT_EQ(dialog.amountBox(good)->currentText(), "0");
+        EXPECT_EQ(dialog.maxButton(good)->text(), "All");
+    }
+    EXPECT_EQ(dialog.lblGeneral->text(), "General:");
+    EXPECT_TRUE(dialog.optShip->isChecked());
+    EXPECT_EQ(dialog.cmdSellAll->text(), "Sell Everything");
+    EXPECT_EQ(dialog.cmdSell->text(), "Sell");
+    EXPECT_TRUE(dialog.cmdSell->isDefault());
+    EXPECT_FALSE(dialog.cmdSell->isEnabled());
+    EXPECT_TRUE(dialog.cmdSellAll->isEnabled());
+}
+
+TEST_F(SellDialog, SellOrder_OpensIt)
+{
+    bool opened = false;
+    whenDialogOpens([&](QDialog &opening) {
+        opened = qobject_cast<frmSell *>(&opening) != nullptr;
+        opening.close();
+    });
+    QTest::mouseClick(main.cmdSell, Qt::LeftButton);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(SellDialog, ListsOfferTheSourcesStockWhateverTheOtherBoxesAndCash)
+{
+    main.state().Cash = 0;
+    type(dialog.cboArms, "999");
+    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20"}));
+    EXPECT_EQ(dropDown(dialog.cboSilk), QStringList{"0"});
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    EXPECT_EQ(dropDown(dialog.cboOpium), QStringList{"0"});
+    EXPECT_EQ(dropDown(dialog.cboSilk), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
+    choose(dialog.cboSilk, "7");
+    EXPECT_TRUE(dialog.cmdSell->isEnabled());
+}
+
+TEST_F(SellDialog, All_PutsTheWholeStockInItsBox_AndAnEmptyStockKeepsTheText)
+{
+    dialog.cmdMaxOpium->click();
+    EXPECT_EQ(dialog.cboOpium->currentText(), "20");
+    EXPECT_TRUE(dialog.cmdSell->isEnabled());
+    type(dialog.cboSilk, "3");
+    dialog.cmdMaxSilk->click();
+    EXPECT_EQ(dialog.cboSilk->currentText(), "3");
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    dialog.cmdMaxSilk->click();
+    EXPECT_EQ(dialog.cboSilk->currentText(), "7");
+    EXPECT_EQ(dialog.cboOpium->currentText(), "0");
+}
+
+TEST_F(SellDialog, OneMoreThanTheStock_IsRefusedAndChangesNothing)
+{
+    for (const char *opium : {"21", "123456789012345678901234567890"}) {
+        const GameState before = main.state();
+        type(dialog.cboOpium, QLatin1String(opium));
+        type(dialog.cboArms, "5");
+        QTest::mouseClick(dialog.cmdSell, Qt::LeftButton);
+        EXPECT_EQ(main.state(), before);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.cboOpium->currentText(), opium);
+    }
+    EXPECT_EQ(refusals(), (QStringList{"Insufficient Cargo   ", "Insufficient Cargo   "}));
+    EXPECT_TRUE(logLines().isEmpty());
+}
+
+TEST_F(SellDialog, FromTheShip_PaysExactlyAndLogsTheAmountAsTyped)
+{
+    type(dialog.cboOpium, "007");
+    type(dialog.cboArms, "5");
+    QTest::keyClick(dialog.cboArms, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(dialog.isVisible());
+    const GameState &s = main.state();
+    EXPECT_EQ(s.ShipOpium, 13);
+    EXPECT_EQ(s.ShipArms, 0);
+    EXPECT_EQ(s.HoldUsed, 33);
+    EXPECT_EQ(s.Cash, 10'000 + 7000 + 500);
+    EXPECT_FALSE(s.GameSaved);
+    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 007 Opium @ $1,000 Each",
+                                       "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
+    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$17,500]");
+}
+
+TEST_F(SellDialog, FromTheWarehouse_LeavesTheHoldAlone)
+{
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    type(dialog.cboSilk, "4");
+    QTest::mouseClick(dialog.cmdSell, Qt::LeftButton);
+    EXPECT_EQ(main.state().WarehouseSilk, 3);
+    EXPECT_EQ(main.state().HoldUsed, 45);
+    EXPECT_EQ(main.state().Cash, 12'000);
+    EXPECT_EQ(logLines(), QStringList{"Jan 15, 1860 - Sold 4 Silk @ $500 Each"});
+}
+
+TEST_F(SellDialog, SellEverything_SellsEachStockInGoodsOrder)
+{
+    type(dialog.cboOpium, "1");
+    QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(main.state().ShipOpium, 0);
+    EXPECT_EQ(main.state().ShipArms, 0);
+    EXPECT_EQ(main.state().HoldUsed, 20);
+    EXPECT_EQ(main.state().WarehouseSilk, 7);
+    EXPECT_EQ(main.state().Cash, 10'000 + 20'000 + 500);
+    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 20 Opium @ $1,000 Each",
+                                       "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
+}
+
+TEST_F(SellDialog, SellEverythingFromAnEmptySource_OnlyMarksTheGameChanged)
+{
+    main.state().WarehouseSilk = 0;
+    GameState expected = main.state();
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    ASSERT_FALSE(dialog.cmdSell->isEnabled());
+    QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    expected.GameSaved = false;
+    expected.NetWorth = 10'000;
+    EXPECT_EQ(main.state(), expected);
+    EXPECT_TRUE(logLines().isEmpty());
+    EXPECT_TRUE(runtime.messageBoxes().empty());
+}
+
+} // namespace Sardek

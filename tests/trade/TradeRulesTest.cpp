@@ -1,0 +1,234 @@
+#include "TradeStates.h"
+
+#include "QtPrinters.h"
+
+#include "trade/Trade.h"
+#include "trade/TradeOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace Sardek
+{
+
+using Testing::tradingState;
+
+namespace
+{
+
+const QString ThirtyDigits = QStringLiteral("123456789012345678901234567890");
+
+TradeOrder order(const char *opium, const char *silk = "0", const char *arms = "0",
+                 const char *general = "0")
+{
+    return TradeOrder(
+        {QLatin1String(opium), QLatin1String(silk), QLatin1String(arms), QLatin1String(general)});
+}
+
+} // namespace
+
+TEST(TradeOrder, AmountsAreTheDigitsUpToTheLargestWholeCurrency)
+{
+    EXPECT_EQ(order("007").amount(Good::Opium), Currency(7));
+    EXPECT_EQ(order("1,5x0").amount(Good::Opium), Currency(150));
+    EXPECT_EQ(order("abc").amount(Good::Opium), Currency(0));
+    EXPECT_EQ(order("000922337203685477").amount(Good::Opium), Currency(Currency::MaxWhole));
+    EXPECT_EQ(order("922337203685478").amount(Good::Opium), std::nullopt);
+    EXPECT_EQ(order("9223372036854770").amount(Good::Opium), std::nullopt);
+    EXPECT_EQ(TradeOrder({ThirtyDigits, "0", "0", "0"}).amount(Good::Opium), std::nullopt);
+    EXPECT_EQ(order("0", "0", "1 x").digits(Good::Arms), "1");
+    EXPECT_EQ(order("007").digits(Good::Opium), "007");
+}
+
+TEST(TradeOrder, AnyAmount_CountsOutOfRangeAmountsButNotZeros)
+{
+    EXPECT_FALSE(order("000", "", "x", "0").anyAmount());
+    EXPECT_TRUE(order("0", "0", "0", "01").anyAmount());
+    EXPECT_TRUE(TradeOrder({"0", ThirtyDigits, "0", "0"}).anyAmount());
+}
+
+// largestPurchase: the state, destination, good, the order (the good's own box ignored), M.
+struct LargestCase {
+    const char *name;
+    std::function<void(GameState &)> setUp;
+    Place destination;
+    Good good;
+    TradeOrder others;
+    Currency expected;
+};
+
+void PrintTo(const LargestCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class LargestPurchase : public testing::TestWithParam<LargestCase>
+{
+};
+
+TEST_P(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
+{
+    GameState state = tradingState();
+    GetParam().setUp(state);
+    const GameState before = state;
+    const LargestCase &c = GetParam();
+    EXPECT_EQ(largestPurchase(state, c.destination, c.good, c.others), c.expected);
+    EXPECT_EQ(state, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trade, LargestPurchase,
+    testing::Values(
+        LargestCase{"HoldCapsWhatCashAffords", [](GameState &s) { s.Cash = 305'000; }, Place::Ship,
+                    Good::Opium, order("999", "10"), 50},
+        LargestCase{"CashCapsWhatHoldTakes", [](GameState &) {}, Place::Ship, Good::Opium,
+                    order("0", "2"), 9},
+        LargestCase{"ExactlyAllTheCash", [](GameState &s) { s.Cash = 400; }, Place::Ship,
+                    Good::Arms, order("0"), 4},
+        LargestCase{"OneDollarShort", [](GameState &s) { s.Cash = 399; }, Place::Ship, Good::Arms,
+                    order("0"), 3},
+        LargestCase{"OthersCostMoreThanTheCash", [](GameState &s) { s.Cash = 4000; }, Place::Ship,
+                    Good::General, order("3", "3"), 0},
+        LargestCase{"CannonsFillTheHold",
+                    [](GameState &s) {
+                        s.Cannons = 5;
+                        s.HoldUsed = 50;
+                    },
+                    Place::Ship, Good::General, order("0", "0", "4"), 6},
+        LargestCase{"OverfullHold", [](GameState &s) { s.HoldUsed = 70; }, Place::Ship,
+                    Good::General, order("0"), 0},
+        LargestCase{"WarehouseOf9990LeavesTen", [](GameState &s) { s.WarehouseSilk = 9990; },
+                    Place::Warehouse, Good::General, order("0"), 10},
+        LargestCase{"WarehouseLessTheOtherBoxes",
+                    [](GameState &s) {
+                        s.WarehouseArms = 9000;
+                        s.WarehouseGeneral = 990;
+                    },
+                    Place::Warehouse, Good::General, order("0", "0", "4"), 6},
+        LargestCase{"WarehouseIgnoresTheHold", [](GameState &s) { s.HoldUsed = 60; },
+                    Place::Warehouse, Good::Opium, order("0"), 10},
+        LargestCase{"FreeGoodIsLimitedBySpaceAlone",
+                    [](GameState &s) {
+                        s.PriceGeneral = 0;
+                        s.Cash = 0;
+                    },
+                    Place::Ship, Good::General, order("0"), 60},
+        LargestCase{"OutOfRangeOtherBoxLeavesNothing", [](GameState &s) { s.PriceSilk = 0; },
+                    Place::Ship, Good::General, TradeOrder({"0", ThirtyDigits, "0", "0"}), 0},
+        LargestCase{"HugeCashAndHold",
+                    [](GameState &s) {
+                        s.Cash = Currency::max();
+                        s.HoldCapacity = Currency::max();
+                        s.PriceGeneral = 1;
+                    },
+                    Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// buy(): the state, destination, order, and the refusal expected (none: the purchase happens).
+struct BuyCase {
+    const char *name;
+    std::function<void(GameState &)> setUp;
+    Place destination;
+    TradeOrder order;
+    std::optional<QString> refusal;
+};
+
+void PrintTo(const BuyCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class BuyChecks : public testing::TestWithParam<BuyCase>
+{
+};
+
+TEST_P(BuyChecks, RefuseInOrderAndChangeNothing)
+{
+    GameState state = tradingState();
+    GetParam().setUp(state);
+    const GameState before = state;
+    const TradeOutcome outcome = buy(state, GetParam().destination, GetParam().order);
+    EXPECT_EQ(outcome.refusal, GetParam().refusal);
+    if (GetParam().refusal) {
+        EXPECT_EQ(state, before);
+        EXPECT_TRUE(outcome.logEntries.isEmpty());
+    } else {
+        EXPECT_FALSE(state.GameSaved);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trade, BuyChecks,
+    testing::Values(
+        BuyCase{"FundsBeforeHold", [](GameState &) {}, Place::Ship, order("11", "0", "0", "90"),
+                InsufficientFunds},
+        BuyCase{"AffordableButOverTheHold", [](GameState &) {}, Place::Ship,
+                order("0", "0", "0", "61"), InsufficientHold},
+        BuyCase{"ExactlyTheFreeHold", [](GameState &s) { s.HoldUsed = 10; }, Place::Ship,
+                order("0", "0", "0", "50"), std::nullopt},
+        BuyCase{"ExactlyAllTheCash", [](GameState &) {}, Place::Ship, order("10"), std::nullopt},
+        BuyCase{"WarehouseOverTenThousand", [](GameState &s) { s.WarehouseOpium = 9990; },
+                Place::Warehouse, order("0", "0", "0", "11"), InsufficientStorage},
+        BuyCase{"WarehouseToTheLastUnit", [](GameState &s) { s.WarehouseOpium = 9990; },
+                Place::Warehouse, order("0", "0", "0", "10"), std::nullopt},
+        BuyCase{"WarehouseFundsFirst", [](GameState &s) { s.WarehouseOpium = 10000; },
+                Place::Warehouse, order("11"), InsufficientFunds},
+        BuyCase{"ThirtyDigitsAtAFreePrice", [](GameState &s) { s.PriceOpium = 0; }, Place::Ship,
+                TradeOrder({ThirtyDigits, "0", "0", "0"}), InsufficientFunds},
+        BuyCase{"CostBeyondTheMoneyType", [](GameState &s) { s.Cash = Currency::max(); },
+                Place::Warehouse, order("922337203685477"), InsufficientFunds},
+        BuyCase{"UnitsBeyondTheMoneyType",
+                [](GameState &s) {
+                    s.PriceOpium = s.PriceSilk = 0;
+                    s.HoldCapacity = Currency::max();
+                },
+                Place::Ship, order("922337203685477", "922337203685477"), InsufficientHold},
+        BuyCase{"FreeGoodsIntoTheHold", [](GameState &s) { s.PriceGeneral = 0; }, Place::Ship,
+                order("0", "0", "0", "60"), std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// sell(): one more than the stock of any one good refuses the whole sale.
+class SellOneTooMany : public testing::TestWithParam<Good>
+{
+};
+
+TEST_P(SellOneTooMany, RefusesTheWholeSale)
+{
+    for (Place source : {Place::Ship, Place::Warehouse}) {
+        GameState state = tradingState();
+        std::array<QString, 4> texts;
+        for (Good good : AllGoods) {
+            stockOf(state, source, good) = 5;
+            texts[std::size_t(good)] = good == GetParam() ? "6" : "5";
+        }
+        state.HoldUsed = source == Place::Ship ? 20 : 0;
+        const GameState before = state;
+        EXPECT_EQ(sell(state, source, TradeOrder(texts)).refusal, InsufficientCargo);
+        EXPECT_EQ(state, before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Trade, SellOneTooMany, testing::ValuesIn(AllGoods));
+
+TEST(Sell, OutOfRangeAmount_IsMoreThanAnyCargo)
+{
+    GameState state = tradingState();
+    state.WarehouseOpium = Currency(Currency::MaxWhole);
+    const GameState before = state;
+    EXPECT_EQ(sell(state, Place::Warehouse, TradeOrder({ThirtyDigits, "0", "0", "0"})).refusal,
+              InsufficientCargo);
+    EXPECT_EQ(state, before);
+}
+
+TEST(Sell, ProceedsBeyondTheMoneyType_StopAtItsLargestValue)
+{
+    GameState state = tradingState();
+    state.WarehouseOpium = 1'000'000'000'000;
+    state.PriceOpium = 1'000'000;
+    EXPECT_EQ(sell(state, Place::Warehouse, order("1000000000000")).refusal, std::nullopt);
+    EXPECT_EQ(state.Cash, Currency::max());
+    EXPECT_EQ(state.WarehouseOpium, 0);
+}
+
+} // namespace Sardek
