@@ -57,6 +57,7 @@ QLabel *valueBox(const char *name, QWidget *parent)
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setMargin(2);
     box->setMinimumWidth(90);
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return box;
 }
 
