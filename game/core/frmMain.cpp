@@ -23,14 +23,6 @@
 namespace Sardek
 {
 
-namespace
-{
-
-const Currency Million = 1'000'000;
-const Currency Trillion = 1'000'000'000'000;
-
-} // namespace
-
 frmMain::frmMain(Runtime &runtime, QWidget *parent)
     : QMainWindow(parent), m_runtime(runtime), m_log(nullptr)
 {
@@ -131,8 +123,7 @@ void frmMain::showGauges()
     prgHold->setValue(m_state.HoldUsed.toDouble());
 }
 
-// Returns false when the game ended with this redraw.
-bool frmMain::runEndOfGameChecks()
+void frmMain::runEndOfGameChecks()
 {
     if (m_state.NetWorth >= Million && m_state.NetWorth < Trillion && !m_state.MillionaireShown) {
         showStatistics(QStringLiteral("You are a Millionaire!"), true);
@@ -146,14 +137,12 @@ bool frmMain::runEndOfGameChecks()
             MsgBoxStyle::ExclamationYesNo, QStringLiteral("Game Over"), this);
         if (answer != MsgBoxResult::Yes) {
             m_runtime.EndProgram();
-            return false;
+            return;
         }
         m_state.GameInProgress = false;
         m_state.GameOver = true;
         showNewGame();
-        return false;
     }
-    return true;
 }
 
 void frmMain::showStatistics(const QString &title, bool retireEnabled, bool okEnabled)

@@ -103,13 +103,12 @@ class frmMain : public QMainWindow
     void enableOrders();
     void showFields();
     void showGauges();
-    bool runEndOfGameChecks();
+    void runEndOfGameChecks();
     void UnloadAllForms();
 
     Runtime &m_runtime;
     GameState m_state;
     CompradorLog m_log;
-    bool m_closing = false;
 };
 
 } // namespace Sardek

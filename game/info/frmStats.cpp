@@ -108,7 +108,7 @@ bool frmStats::mayLeave() const
 void frmStats::cmdRetire_Click()
 {
     Runtime &runtime = m_main.runtime();
-    if (m_main.state().NetWorth < Currency(1'000'000'000'000)) {
+    if (m_main.state().NetWorth < Trillion) {
         const MsgBoxResult answer =
             runtime.MsgBox(QStringLiteral("Do you really want to quit this game?   "),
                            MsgBoxStyle::QuestionYesNo, QString(), this);
