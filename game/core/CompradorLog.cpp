@@ -25,6 +25,12 @@ void CompradorLog::append(const GameDate &date, const QString &entry)
     appendToView(line);
 }
 
+void CompradorLog::appendRaw(const QString &text)
+{
+    m_text += text;
+    appendToView(text);
+}
+
 void CompradorLog::reset(const QString &firstLine)
 {
     m_text = firstLine;

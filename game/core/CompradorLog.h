@@ -27,6 +27,8 @@ class CompradorLog
 
     /// Appends a line break, the date as "mmm dd, yyyy" and entry (which begins " - ").
     void append(const GameDate &date, const QString &entry);
+    /// Appends text as it is, on the last line (the dots of a passing voyage).
+    void appendRaw(const QString &text);
     /// Replaces the whole log by one first line, without a line break before it.
     void reset(const QString &firstLine);
     /// Keeps only the last Limit characters when there are more; the cut may fall inside a

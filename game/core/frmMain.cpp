@@ -1,6 +1,7 @@
 #include "core/frmMain.h"
 
 #include "core/NewGame.h"
+#include "core/QuitQuestion.h"
 #include "core/frmNew.h"
 #include "info/Links.h"
 #include "info/ScoreRank.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTime>
 
@@ -52,6 +54,65 @@ void frmMain::LogAppend(const QString &entry)
     m_log.append(m_state.GameDate, entry);
 }
 
+void frmMain::LogAppendRaw(const QString &text)
+{
+    m_log.appendRaw(text);
+}
+
+QPushButton *frmMain::buttonOf(Order order) const
+{
+    QPushButton *const buttons[] = {cmdBuy,      cmdSell,   cmdLeave,  cmdVisit, cmdMoney,
+                                    cmdTransfer, cmdRepair, cmdCannon, cmdShip};
+    return buttons[static_cast<int>(order)];
+}
+
+void frmMain::setOrderEnabled(Order order, bool enabled)
+{
+    buttonOf(order)->setEnabled(enabled && !m_turnRunning);
+}
+
+bool frmMain::isOrderEnabled(Order order) const
+{
+    return buttonOf(order)->isEnabled();
+}
+
+void frmMain::setLogBackground(const QColor &colour)
+{
+    QPalette colours = txtLog->palette();
+    colours.setColor(QPalette::Base, colour);
+    txtLog->setPalette(colours);
+}
+
+// A save, load or new game in the middle of a voyage would act on a half-finished turn, and a
+// click on an order would trade at sea or start a voyage inside the voyage.
+void frmMain::setTurnRunning(bool running)
+{
+    if (running == m_turnRunning)
+        return;
+    m_turnRunning = running;
+    if (running) {
+        m_menusBeforeTurn.clear();
+        for (QAction *item : {mnuNewItem, mnuLoadItem, mnuSaveItem, mnuExitItem, mnuMoneyItem,
+                              mnuStatsItem, mnuHelpItem, mnuItemUpdates, mnuAboutItem}) {
+            m_menusBeforeTurn.append({item, item->isEnabled()});
+            item->setEnabled(false);
+        }
+        for (Order order : AllOrders)
+            buttonOf(order)->setEnabled(false);
+    } else {
+        for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
+            item->setEnabled(enabled);
+        m_menusBeforeTurn.clear();
+    }
+}
+
+void frmMain::previewStatus(Currency status)
+{
+    fraStatus->setTitle(QStringLiteral("Ship's Status - ") + PlainNumber(status) +
+                        QStringLiteral("% "));
+    prgStatus->setValue(status.toDouble());
+}
+
 bool frmMain::moneyLenderBugEnabled() const
 {
     return mnuMoneyItem->isChecked();
@@ -75,6 +136,8 @@ void frmMain::UpdateMainForm()
 // the money lender keeps whatever state its own rules gave it.
 void frmMain::enableOrders()
 {
+    if (m_turnRunning)
+        return;
     cmdBuy->setEnabled(true);
     cmdSell->setEnabled(true);
     cmdLeave->setEnabled(true);
@@ -113,9 +176,7 @@ void frmMain::showFields()
 // game may carry more than the previous maximum.
 void frmMain::showGauges()
 {
-    fraStatus->setTitle(QStringLiteral("Ship's Status - ") + PlainNumber(m_state.ShipStatus) +
-                        QStringLiteral("% "));
-    prgStatus->setValue(m_state.ShipStatus.toDouble());
+    previewStatus(m_state.ShipStatus);
     fraHold->setTitle(QStringLiteral("Ship's Hold - ") + PlainNumber(m_state.HoldUsed) +
                       QStringLiteral(" of ") + PlainNumber(m_state.HoldCapacity) +
                       QStringLiteral(" "));
@@ -180,6 +241,12 @@ void frmMain::beginGame(const QString &firstLogLine, bool moneyLenderOpen)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (m_turnRunning) {
+        event->ignore();
+        if (AskToQuitGame(m_runtime, this))
+            m_runtime.EndProgram();
+        return;
+    }
     if (m_state.GameInProgress && !m_state.GameSaved) {
         switch (askToSave()) {
         case MsgBoxResult::Cancel:

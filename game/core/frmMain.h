@@ -3,6 +3,7 @@
 #include "core/CaptionFrame.h"
 #include "core/CompradorLog.h"
 #include "core/GameState.h"
+#include "core/MainForm.h"
 
 #include <QMainWindow>
 
@@ -24,11 +25,10 @@ enum class MsgBoxResult : int;
 
 /**
  * The main window: owner of the game record and the log for the program's life, showing the
- * whole firm, offering the orders and the menus. Dialogs get it by reference, read and write
- * its record, log through LogAppend() and call UpdateMainForm() when they close; they may
- * enable or disable the order buttons directly.
+ * whole firm, offering the orders and the menus. Dialogs reach it through MainForm: they read
+ * and write its record, log through LogAppend() and call UpdateMainForm() when they close.
  */
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public MainForm
 {
     Q_OBJECT
 
@@ -38,18 +38,22 @@ class frmMain : public QMainWindow
     explicit frmMain(Runtime &runtime, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    GameState &state() { return m_state; }
+    GameState &state() override { return m_state; }
     const GameState &state() const { return m_state; }
-    Runtime &runtime() { return m_runtime; }
+    Runtime &runtime() override { return m_runtime; }
+    QWidget &window() override { return *this; }
     CompradorLog &log() { return m_log; }
 
-    /// Appends a line break, the game date and entry (which begins " - ") to the log.
-    void LogAppend(const QString &entry);
-    /// Recomputes worth, score and rank, redraws every field and gauge, and runs the
-    /// millionaire, trillionaire and bankruptcy checks, in that order.
-    void UpdateMainForm();
-    /// The check mark of Options > Enable Money Lender Bug.
-    bool moneyLenderBugEnabled() const;
+    void LogAppend(const QString &entry) override;
+    void LogAppendRaw(const QString &text) override;
+    void UpdateMainForm() override;
+    void setOrderEnabled(Order order, bool enabled) override;
+    bool isOrderEnabled(Order order) const override;
+    bool moneyLenderBugEnabled() const override;
+    void setLogBackground(const QColor &colour) override;
+    void setTurnRunning(bool running) override;
+    void previewStatus(Currency status) override;
+    bool turnRunning() const { return m_turnRunning; }
 
     /// The window-side steps of starting or loading a game: the house caption, the log's
     /// first line, the menus and the purchase buttons.
@@ -103,12 +107,16 @@ class frmMain : public QMainWindow
     void enableOrders();
     void showFields();
     void showGauges();
+    QPushButton *buttonOf(Order order) const;
     void runEndOfGameChecks();
     void UnloadAllForms();
 
     Runtime &m_runtime;
     GameState m_state;
     CompradorLog m_log;
+    bool m_turnRunning = false;
+    /// The menu items' enabled states when the turn began, restored when it ends.
+    QList<std::pair<QAction *, bool>> m_menusBeforeTurn;
 };
 
 } // namespace Sardek

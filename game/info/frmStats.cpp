@@ -1,6 +1,6 @@
 #include "info/frmStats.h"
 
-#include "core/frmMain.h"
+#include "core/MainForm.h"
 #include "info/ScoreRank.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
@@ -28,7 +28,7 @@ QLabel *valueLabel(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-frmStats::frmStats(frmMain &main) : GuardedDialog(&main), m_main(main)
+frmStats::frmStats(MainForm &main) : GuardedDialog(&main.window()), m_main(main)
 {
     setObjectName(QStringLiteral("frmStats"));
     cmdRetire = new QPushButton(QStringLiteral("Retire"), this);
@@ -50,7 +50,7 @@ frmStats::frmStats(frmMain &main) : GuardedDialog(&main), m_main(main)
     frames->addWidget(legendFrame());
     layout->addLayout(frames);
     layout->addLayout(buttons);
-    placeAtTwips(*this, main, 2800, 1030);
+    placeAtTwips(*this, main.window(), 2800, 1030);
 }
 
 QWidget *frmStats::statisticsFrame()

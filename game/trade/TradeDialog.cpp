@@ -1,6 +1,6 @@
 #include "trade/TradeDialog.h"
 
-#include "core/frmMain.h"
+#include "core/MainForm.h"
 #include "runtime/AmountComboBox.h"
 #include "runtime/AmountKeyFilter.h"
 #include "runtime/FillAmountList.h"
@@ -36,7 +36,7 @@ template <typename Widget> Widget *named(Widget *widget, const QString &name)
 
 } // namespace
 
-TradeDialog::TradeDialog(frmMain &main, const Captions &captions) : QDialog(&main), m_main(main)
+TradeDialog::TradeDialog(MainForm &main, const Captions &captions) : QDialog(&main.window()), m_main(main)
 {
     setObjectName(QLatin1String(captions.objectName));
     setWindowTitle(captions.title);
@@ -117,7 +117,7 @@ void TradeDialog::finishLayout(std::initializer_list<QPushButton *> buttons)
 
     cboOpium->setFocus();
     cboOpium->lineEdit()->selectAll();
-    placeAtTwips(*this, m_main, 3400, 2910);
+    placeAtTwips(*this, m_main.window(), 3400, 2910);
 }
 
 AmountComboBox *TradeDialog::amountBox(Good good) const

@@ -19,7 +19,7 @@ namespace Sardek
 class AmountComboBox;
 class Currency;
 class TradeOrder;
-class frmMain;
+class MainForm;
 struct TradeOutcome;
 
 /**
@@ -65,7 +65,7 @@ class TradeDialog : public QDialog
         QString placeCaption;   ///< "Destination "
     };
 
-    TradeDialog(frmMain &main, const Captions &captions);
+    TradeDialog(MainForm &main, const Captions &captions);
 
     /// Lays the dialog out with buttons under the place frame; the last of them is the trade
     /// button. Derived constructors call it once their buttons exist.
@@ -78,7 +78,7 @@ class TradeDialog : public QDialog
     void finishTrade(const TradeOutcome &outcome);
 
     QGroupBox *placeFrame() const { return m_placeFrame; }
-    frmMain &m_main;
+    MainForm &m_main;
 
   private:
     void buildGoodsFrame(const QString &maxCaption);

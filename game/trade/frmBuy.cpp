@@ -1,6 +1,6 @@
 #include "trade/frmBuy.h"
 
-#include "core/frmMain.h"
+#include "core/MainForm.h"
 #include "runtime/AmountComboBox.h"
 #include "runtime/Formats.h"
 #include "trade/Trade.h"
@@ -11,7 +11,7 @@
 namespace Sardek
 {
 
-frmBuy::frmBuy(frmMain &main)
+frmBuy::frmBuy(MainForm &main)
     : TradeDialog(main, {"frmBuy", QStringLiteral("Buy Merchandise"), QStringLiteral("Max"),
                          "fraDestination", QStringLiteral("Destination ")})
 {

@@ -15,7 +15,7 @@ class frmBuy : public TradeDialog
     Q_OBJECT
 
   public:
-    explicit frmBuy(frmMain &main);
+    explicit frmBuy(MainForm &main);
 
     QGroupBox *fraDestination = nullptr;
     QPushButton *cmdBuy = nullptr;

@@ -1,6 +1,6 @@
 #include "trade/frmSell.h"
 
-#include "core/frmMain.h"
+#include "core/MainForm.h"
 #include "runtime/AmountComboBox.h"
 #include "runtime/Formats.h"
 #include "trade/Trade.h"
@@ -11,7 +11,7 @@
 namespace Sardek
 {
 
-frmSell::frmSell(frmMain &main)
+frmSell::frmSell(MainForm &main)
     : TradeDialog(main, {"frmSell", QStringLiteral("Sell Merchandise"), QStringLiteral("All"),
                          "fraSource", QStringLiteral("Source ")})
 {

@@ -15,7 +15,7 @@ class frmSell : public TradeDialog
     Q_OBJECT
 
   public:
-    explicit frmSell(frmMain &main);
+    explicit frmSell(MainForm &main);
 
     QGroupBox *fraSource = nullptr;
     QPushButton *cmdSellAll = nullptr;

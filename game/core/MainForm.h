@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/GameState.h"
+
+class QColor;
+class QString;
+class QWidget;
+
+namespace Sardek
+{
+
+class Runtime;
+
+/// The nine order buttons of the main window, in their order on screen.
+enum class Order { Buy, Sell, Leave, Visit, Money, Transfer, Repair, Cannon, Ship };
+
+inline constexpr Order AllOrders[] = {Order::Buy,      Order::Sell,   Order::Leave,
+                                      Order::Visit,    Order::Money,  Order::Transfer,
+                                      Order::Repair,   Order::Cannon, Order::Ship};
+
+/**
+ * What a dialog may reach of the main window: the one game record, the runtime, the log, the
+ * redraw, the order buttons, the log's colour and the status preview. The main window
+ * implements it; a test can host a dialog on a lighter double. Dialogs include this header,
+ * never the main window's own.
+ */
+class MainForm
+{
+  public:
+    virtual ~MainForm() = default;
+
+    virtual GameState &state() = 0;
+    virtual Runtime &runtime() = 0;
+    /// The main window itself: owner and placement reference of every dialog.
+    virtual QWidget &window() = 0;
+
+    /// Appends a line break, the game date and entry (which begins " - ") to the log.
+    virtual void LogAppend(const QString &entry) = 0;
+    /// Appends text to the end of the log without a line break or date (the voyage's dots).
+    virtual void LogAppendRaw(const QString &text) = 0;
+    /// Recomputes worth, score and rank, redraws every field and gauge, and runs the
+    /// millionaire, trillionaire and bankruptcy checks, in that order.
+    virtual void UpdateMainForm() = 0;
+
+    virtual void setOrderEnabled(Order order, bool enabled) = 0;
+    virtual bool isOrderEnabled(Order order) const = 0;
+    /// The check mark of Options > Enable Money Lender Bug.
+    virtual bool moneyLenderBugEnabled() const = 0;
+
+    /// The log's background colour: black normally, red or cyan for a moment when news comes.
+    virtual void setLogBackground(const QColor &colour) = 0;
+    /// While a turn (a voyage with its battles) runs, the menus and the order buttons are
+    /// inert whatever a redraw says, and a close request asks before ending the program.
+    /// Ending the turn restores the menus; the next redraw enables the orders by their rules.
+    virtual void setTurnRunning(bool running) = 0;
+
+    /// Shows status on the status gauge and its frame caption without touching the record;
+    /// the next UpdateMainForm shows the record again.
+    virtual void previewStatus(Currency status) = 0;
+};
+
+} // namespace Sardek
