@@ -7,6 +7,9 @@ AmountComboBox::AmountComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // An editable box completes typed text from its list by default: typing 5 would become
+    // "50" once the list holds 50. The amount is exactly what was typed.
+    setCompleter(nullptr);
 }
 
 void AmountComboBox::setEntries(const QStringList &entries)
