@@ -1,0 +1,47 @@
+#include "runtime/HeadlessRuntime.h"
+
+#include "runtime/QtRuntime.h"
+
+namespace Sardek
+{
+
+HeadlessRuntime::HeadlessRuntime(std::uint32_t seed) : m_generator(seed) {}
+
+float HeadlessRuntime::Rnd()
+{
+    ++m_draws;
+    return QtRuntime::unitFloat(static_cast<std::uint32_t>(m_generator()));
+}
+
+void HeadlessRuntime::Randomize(std::uint32_t seed)
+{
+    m_generator.seed(seed);
+}
+
+// Time passes for whoever reads the tick count, but nothing waits.
+void HeadlessRuntime::Delay(std::uint32_t milliseconds)
+{
+    m_ticks += milliseconds;
+}
+
+std::optional<QString> HeadlessRuntime::GetOpenFileName(QWidget *, const QString &,
+                                                        const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessRuntime::GetSaveFileName(QWidget *, const QString &,
+                                                        const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
+MsgBoxResult HeadlessRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,
+                                             const QString &, QWidget *)
+{
+    if (m_answerer)
+        return m_answerer(prompt, style);
+    return hasOkOnly(style) ? MsgBoxResult::Ok : MsgBoxResult::Yes;
+}
+
+} // namespace Sardek

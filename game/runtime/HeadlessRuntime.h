@@ -1,0 +1,55 @@
+#pragma once
+
+#include "runtime/Runtime.h"
+
+#include <functional>
+#include <random>
+
+namespace Sardek
+{
+
+/**
+ * A runtime for games played without windows: the program's own random generator (the same
+ * numbers as QtRuntime for the same seed), pauses that return at once, message boxes answered
+ * by a policy, and no file dialogs or links. Statistical tests, benchmarks and automatic
+ * players run the rules on it.
+ */
+class HeadlessRuntime final : public Runtime
+{
+  public:
+    /// Chooses the answer to a message box; the default takes the first button (Ok or Yes).
+    using Answerer = std::function<MsgBoxResult(const QString &prompt, MsgBoxStyle style)>;
+
+    explicit HeadlessRuntime(std::uint32_t seed = 1);
+
+    float Rnd() override;
+    void Randomize(std::uint32_t seed) override;
+    void Delay(std::uint32_t milliseconds) override;
+    std::uint32_t TickCount() override { return m_ticks; }
+    std::optional<QString> GetOpenFileName(QWidget *, const QString &, const QString &,
+                                           const QString &) override;
+    std::optional<QString> GetSaveFileName(QWidget *, const QString &, const QString &,
+                                           const QString &) override;
+    bool OpenLink(const QUrl &) override { return false; }
+    void Beep() override {}
+    void EndProgram() override { m_programEnded = true; }
+
+    void setAnswerer(Answerer answerer) { m_answerer = std::move(answerer); }
+    /// How many numbers Rnd() has given since construction.
+    std::uint64_t draws() const { return m_draws; }
+    /// Whether the game asked to end the program.
+    bool programEnded() const { return m_programEnded; }
+
+  protected:
+    MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
+                                QWidget *parent) override;
+
+  private:
+    std::mt19937 m_generator;
+    Answerer m_answerer;
+    std::uint64_t m_draws = 0;
+    std::uint32_t m_ticks = 0;
+    bool m_programEnded = false;
+};
+
+} // namespace Sardek
