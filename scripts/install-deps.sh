@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-comic-neue
+    desktop-file-utils appstream
 )
 if [[ "${1:-}" == run ]]; then
     packages+=(xvfb xauth)

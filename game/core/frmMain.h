@@ -64,6 +64,9 @@ class frmMain : public QMainWindow, public MainForm
     bool SaveGame();
     /// Asks for a file and loads a game from it.
     void LoadGame();
+    /// Loads the game in path as Load does: a bad file gets Load's error box and changes
+    /// nothing. Also the way in for a saved game named on the command line.
+    void LoadGameFile(const QString &path);
     /// Opens the statistics window with title; Retire enabled as given, OK unless disabled.
     void showStatistics(const QString &title, bool retireEnabled, bool okEnabled = true);
 

@@ -62,15 +62,19 @@ bool frmMain::SaveGame()
     return true;
 }
 
-// The whole file is read and checked before anything changes: a bad file leaves the game
-// exactly as it was.
 void frmMain::LoadGame()
 {
     const std::optional<QString> path =
         m_runtime.GetOpenFileName(this, QStringLiteral("Load Game"), FileFilter, QString());
-    if (!path)
-        return;
-    const LoadResult loaded = loadGame(*path);
+    if (path)
+        LoadGameFile(*path);
+}
+
+// The whole file is read and checked before anything changes: a bad file leaves the game
+// exactly as it was.
+void frmMain::LoadGameFile(const QString &path)
+{
+    const LoadResult loaded = loadGame(path);
     if (!loaded.values) {
         m_runtime.MsgBox(QStringLiteral("Error Opening File   "), MsgBoxStyle::CriticalOk,
                          loaded.error, this);

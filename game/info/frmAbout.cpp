@@ -3,6 +3,7 @@
 #include "info/InfoFonts.h"
 #include "info/Links.h"
 #include "info/ShipPicture.h"
+#include "info/Version.h"
 #include "runtime/Twips.h"
 
 #include <QFontMetrics>
@@ -17,7 +18,6 @@ namespace Sardek
 namespace
 {
 
-constexpr char Version[] = "1.11";
 constexpr int Margin = 12;
 constexpr int Gap = 8;
 
@@ -76,7 +76,7 @@ void frmAbout::Form_Load()
     if (const QWidget *owner = parentWidget())
         placeAtTwips(*this, *owner->window(), 2100, 1600);
     lblVersion->setText(QStringLiteral("Sardek for Windows v%1\nDeveloped by the Sardek team")
-                            .arg(QLatin1String(Version)));
+                            .arg(QLatin1String(GameVersion)));
     lblCredit->setText(QStringLiteral("After the first Sardek, a home-computer game of the 1980s"
                                       "\n\nWeb:\nSupport:"));
     placeControls();
