@@ -122,6 +122,23 @@ TEST_F(CaptionDrawing, VerticalCaption_ReadsUpwardsFromThreePixelsAboveBottom_Ce
     EXPECT_GE(first.box.top(), d.box.bottom() - 20);
 }
 
+TEST_F(CaptionDrawing, LongCaption_CostsNoMoreThanTheControlShows)
+{
+    const QString endless(100000, QChar('W'));
+    for (int direction : {0, 1}) {
+        makePlain(bar, direction ? 30 : 120, direction ? 120 : 30);
+        bar.setDirection(ProgressBar::Direction(direction));
+        for (int alignment : {0, 1, 2, 7}) {
+            bar.setAlignment(ProgressBar::Alignment(alignment));
+            withCaption(endless);
+            EXPECT_LE(Velgauge::ProgressBarInspector::captionPixels(bar), 120 * 30) << alignment;
+        }
+        // From the start of the bar, only the first letters fit: the same picture.
+        bar.setAlignment(ProgressBar::alnLeft);
+        EXPECT_EQ(withCaption(endless), withCaption(endless.left(40))) << direction;
+    }
+}
+
 struct PositionCase {
     int direction, alignment;
     QPoint expected;
@@ -146,4 +163,4 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PositionCase{0, 0, {3, 13}}, PositionCase{0, 1, {67, 13}},
                       PositionCase{0, 2, {35, 13}}, PositionCase{0, 9, {0, 13}},
                       PositionCase{1, 0, {42, 37}}, PositionCase{1, 1, {42, 33}},
-                      PositionCase{1, 2, {42, 35}}, PositionCase{1, -1, {42, 0}}));
+                      PositionCase{1, 2, {42, 35}}, PositionCase{1, -1, {42, 40}}));

@@ -12,6 +12,11 @@ int ProgressBarInspector::gradientRebuilds(const ProgressBar &bar)
     return bar.d->gradientRebuilds;
 }
 
+int ProgressBarInspector::captionPixels(const ProgressBar &bar)
+{
+    return bar.d->sprite.renderedPixels();
+}
+
 } // namespace Velgauge
 
 namespace GaugeImages
@@ -35,6 +40,21 @@ void makePlain(Velgauge::ProgressBar &bar, int width, int height)
     bar.setBackColor(White);
     bar.setFillColor(Red);
     bar.setGradientFill(false);
+}
+
+Velgauge::GaugeLook plainLook(int width, int height, int direction, int fillMode)
+{
+    Velgauge::GaugeLook look;
+    look.width = width;
+    look.height = height;
+    look.direction = direction;
+    look.fillMode = fillMode;
+    look.backColor = White;
+    look.fillColor = Red;
+    look.fillColorGradient = Green;
+    look.gradientFill = false;
+    look.systemColors = 16777216;
+    return look;
 }
 
 int countInRow(const QImage &image, int y, QRgb colour)

@@ -188,6 +188,11 @@ TEST(ProgressBarNotification, EachSetterNotifiesOnce_UnchangedValuesDoNot)
         bar.setProperty(name, value);
         EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
     }
+    // The caption font is the widget's font, however it is set.
+    const int before = int(changed.count());
+    bar.setFont(QFont(QStringLiteral("DejaVu Serif"), 9));
+    bar.setFont(QFont(QStringLiteral("DejaVu Serif"), 9));
+    EXPECT_EQ(changed.count(), before + 1);
 }
 
 TEST(ProgressBarProperties, EnumerationsAcceptAnyNumber)

@@ -17,8 +17,12 @@ int roundHalfEven(double value)
     return int(std::nearbyint(value));
 }
 
+// An inverted rectangle (bottom above top, as on controls of 3 pixels or less across the
+// bar) must stay empty: QRect's intersection would flip it into a real one.
 void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target)
 {
+    if (source.isEmpty())
+        return;
     const QPoint offset = target - source.topLeft();
     source &= gradient.rect();
     source &= work.rect().translated(-offset);
@@ -31,6 +35,8 @@ void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target
 
 void paintRect(QImage &image, QRect rect, QRgb color)
 {
+    if (rect.isEmpty())
+        return;
     rect &= image.rect();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -109,13 +115,13 @@ QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw, int th)
         return {x, tw + 3};
     case 2:
         return {x, tw + (h - tw) / 2};
-    default:
-        return {x, 0};
+    default: // the start of the bar, which on a vertical one is its bottom
+        return {x, h};
     }
 }
 
 void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
-             const CaptionSprite &caption)
+             CaptionSprite &caption)
 {
     if (look.width <= 0 || look.height <= 0) {
         work = QImage();
@@ -144,9 +150,9 @@ void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const 
         captionPosition(look, state.alignment, caption.textWidth(), caption.textHeight());
     const bool vertical = look.direction != 0;
     if (state.invertText)
-        caption.invert(work, at.x(), at.y(), vertical);
+        caption.invert(work, at, vertical);
     else
-        caption.stamp(work, at.x(), at.y(), vertical, toRgb(state.foreColor));
+        caption.stamp(work, at, vertical, toRgb(state.foreColor));
 }
 
 } // namespace Velgauge

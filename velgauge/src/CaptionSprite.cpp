@@ -36,52 +36,73 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
     m_dpiY = dpiY;
     m_inverted = inverted;
     m_valid = true;
+    m_rendered = false;
 
     const QFontMetrics metrics(controlFont, device);
     m_textWidth = metrics.horizontalAdvance(caption);
     m_textHeight = metrics.height();
 
-    QFont glyphFont = captionFont(controlFont, dpiY);
+    m_glyphFont = captionFont(controlFont, dpiY);
     if (inverted)
-        glyphFont.setStyleStrategy(QFont::NoAntialias);
-    render(glyphFont);
+        m_glyphFont.setStyleStrategy(QFont::NoAntialias);
+    m_inkCells = QRect();
+    if (caption.isEmpty())
+        return;
+    const QFontMetrics glyphMetrics(m_glyphFont);
+    // Room for glyphs that reach past their advance or above the ascent.
+    const int pad = glyphMetrics.height() / 2 + 2;
+    m_inkCells = QRect(-pad, -pad, glyphMetrics.horizontalAdvance(caption) + 2 * pad,
+                       glyphMetrics.height() + 2 * pad);
 }
 
-void CaptionSprite::render(const QFont &glyphFont)
+QRect CaptionSprite::visibleCells(const Placement &placement) const
 {
+    const QPoint at = placement.at;
+    const QSize size = placement.image;
+    // Upward text: along the text is up the screen, down the glyph is to the right.
+    const QRect picture = placement.vertical
+                              ? QRect(at.y() - size.height(), -at.x(), size.height(), size.width())
+                              : QRect(-at.x(), -at.y(), size.width(), size.height());
+    return picture & m_inkCells;
+}
+
+void CaptionSprite::render(const Placement &placement)
+{
+    m_placement = placement;
+    m_rendered = true;
     m_coverage = QImage();
-    if (m_caption.isEmpty())
+    const QRect cells = visibleCells(placement);
+    if (cells.isEmpty())
         return;
-    const QFontMetrics metrics(glyphFont);
-    // Room for glyphs that reach past their advance or above the ascent.
-    const int pad = metrics.height() / 2 + 2;
-    QImage canvas(metrics.horizontalAdvance(m_caption) + 2 * pad, metrics.height() + 2 * pad,
-                  QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(cells.size(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
-        painter.setFont(glyphFont);
+        painter.setFont(m_glyphFont);
         painter.setPen(Qt::white);
-        painter.drawText(pad, pad + metrics.ascent(), m_caption);
+        painter.drawText(-cells.left(), -cells.top() + QFontMetrics(m_glyphFont).ascent(),
+                         m_caption);
     }
     m_coverage = canvas.convertToFormat(QImage::Format_Alpha8);
-    m_origin = QPoint(pad, pad);
+    m_coverageOrigin = cells.topLeft();
 }
 
 template <typename Apply>
-void CaptionSprite::forEachGlyphPixel(QImage &image, int x, int y, bool vertical,
-                                      QPoint clipTopLeft, Apply apply) const
+void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft,
+                                      Apply apply)
 {
+    const Placement placement{image.size(), at, vertical};
+    if (!m_rendered || !(placement == m_placement))
+        render(placement);
     for (int sy = 0; sy < m_coverage.height(); ++sy) {
         const uchar *coverage = m_coverage.constScanLine(sy);
-        const int v = sy - m_origin.y();
+        const int v = sy + m_coverageOrigin.y();
         for (int sx = 0; sx < m_coverage.width(); ++sx) {
             if (!coverage[sx])
                 continue;
-            const int u = sx - m_origin.x();
-            // Upward text: along the text is up the screen, down the glyph is to the right.
-            const int px = vertical ? x + v : x + u;
-            const int py = vertical ? y - 1 - u : y + v;
+            const int u = sx + m_coverageOrigin.x();
+            const int px = vertical ? at.x() + v : at.x() + u;
+            const int py = vertical ? at.y() - 1 - u : at.y() + v;
             if (px < clipTopLeft.x() || py < clipTopLeft.y() || px >= image.width() ||
                 py >= image.height())
                 continue;
@@ -90,9 +111,9 @@ void CaptionSprite::forEachGlyphPixel(QImage &image, int x, int y, bool vertical
     }
 }
 
-void CaptionSprite::stamp(QImage &image, int x, int y, bool vertical, QRgb color) const
+void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
 {
-    forEachGlyphPixel(image, x, y, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
         auto mix = [alpha](int under, int over) {
             return (under * (255 - alpha) + over * alpha + 127) / 255;
         };
@@ -101,9 +122,9 @@ void CaptionSprite::stamp(QImage &image, int x, int y, bool vertical, QRgb color
     });
 }
 
-void CaptionSprite::invert(QImage &image, int x, int y, bool vertical) const
+void CaptionSprite::invert(QImage &image, QPoint at, bool vertical)
 {
-    forEachGlyphPixel(image, x, y, vertical, QPoint(1, 1), [](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, QPoint(1, 1), [](QRgb &pixel, int alpha) {
         if (alpha >= 128)
             pixel ^= 0x00FFFFFF;
     });

@@ -11,8 +11,10 @@ class QPaintDevice;
 namespace Velgauge
 {
 
-// The caption rendered once as a coverage mask, laid out horizontally, ready to be stamped
-// onto each new picture. Re-rendered only when the text, font or kind of stamping change.
+// The caption as a coverage mask, ready to be stamped onto each new picture. Only the part
+// that lands on the picture is rendered, and only when the text, font, kind of stamping,
+// picture size or caption position change, so a value change costs at most one pass over
+// what the control can show, however long the caption.
 class VELGAUGE_AUTOTEST_EXPORT CaptionSprite
 {
   public:
@@ -25,29 +27,44 @@ class VELGAUGE_AUTOTEST_EXPORT CaptionSprite
 
     int textWidth() const { return m_textWidth; }
     int textHeight() const { return m_textHeight; }
+    // Size of the rendered glyph mask that each stamp walks: never more than the picture.
+    int renderedPixels() const { return int(m_coverage.sizeInBytes()); }
 
-    // Blends color into image over the glyphs, the text cell's top-left corner at (x, y);
-    // vertical text runs upwards from (x, y), the cell's top to the right of that point.
-    void stamp(QImage &image, int x, int y, bool vertical, QRgb color) const;
+    // Blends color into image over the glyphs, the text cell's top-left corner at `at`;
+    // vertical text runs upwards from `at`, the cell's top to the right of that point.
+    void stamp(QImage &image, QPoint at, bool vertical, QRgb color);
     // Inverts the pixels under the glyphs, but never in row 0 or column 0.
-    void invert(QImage &image, int x, int y, bool vertical) const;
+    void invert(QImage &image, QPoint at, bool vertical);
 
   private:
+    struct Placement {
+        QSize image;
+        QPoint at;
+        bool vertical = false;
+        bool operator==(const Placement &) const = default;
+    };
     template <typename Apply>
-    void forEachGlyphPixel(QImage &image, int x, int y, bool vertical, QPoint clipTopLeft,
-                           Apply apply) const;
-    void render(const QFont &glyphFont);
+    void forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft,
+                           Apply apply);
+    // The glyphs' cells, in text coordinates (u along the text from the cell's start, v down
+    // from its top), that fall inside the picture for this placement.
+    QRect visibleCells(const Placement &placement) const;
+    void render(const Placement &placement);
 
     QString m_caption;
     QFont m_controlFont;
+    QFont m_glyphFont;
     int m_dpiY = 0;
     bool m_inverted = false;
     bool m_valid = false;
 
     int m_textWidth = 0;
     int m_textHeight = 0;
-    QImage m_coverage; // Alpha8; the text cell's top-left corner at m_origin
-    QPoint m_origin;
+    QRect m_inkCells; // where glyphs may reach, in text coordinates
+    Placement m_placement;
+    bool m_rendered = false;
+    QImage m_coverage; // Alpha8; pixel (0, 0) is the text cell m_coverageOrigin
+    QPoint m_coverageOrigin;
 };
 
 // The font the glyphs are drawn in, for a caption in controlFont on a surface of dpiY.

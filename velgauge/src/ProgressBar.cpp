@@ -26,7 +26,7 @@ qint32 measureSystemColors(const QWidget *widget)
 
 } // namespace
 
-ProgressBar::Private::Private(ProgressBar *owner) : q(owner)
+ProgressBar::Private::Private(ProgressBar *owner) : q(owner), notifiedFont(owner->font())
 {
     look.backColor = SystemColorFlag | COLOR_BTNFACE;
     look.fillColor = SystemColorFlag | COLOR_ACTIVECAPTION;
@@ -53,6 +53,20 @@ void ProgressBar::Private::changed()
 {
     q->update();
     Q_EMIT q->propertyChanged();
+}
+
+void ProgressBar::Private::fontChanged()
+{
+    // Qt also reports a font set again with only its resolve mask changed; that is no change.
+    if (q->font() == notifiedFont) {
+        q->update();
+        return;
+    }
+    notifiedFont = q->font();
+    if (reading)
+        q->update();
+    else
+        changed();
 }
 
 ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>(this))
@@ -128,10 +142,9 @@ void ProgressBar::setFillMode(FillMode mode)
 
 void ProgressBar::setCaptionFont(const QFont &font)
 {
-    if (font == this->font())
-        return;
-    setFont(font);
-    d->changed();
+    // The font change event notifies, so that QWidget::setFont does too.
+    if (font != this->font())
+        setFont(font);
 }
 
 quint32 ProgressBar::foreColor() const
@@ -241,7 +254,7 @@ void ProgressBar::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        update();
+        d->fontChanged();
 }
 
 } // namespace Velgauge

@@ -37,10 +37,15 @@ class ProgressBar::Private
             changed();
     }
 
+    // Notifies when the widget's font, which is the caption font, really changed.
+    void fontChanged();
+
     ProgressBar *const q;
     GaugeLook look;
     BarState state;
     QString caption;
+    QFont notifiedFont;   // the font as of the last notification
+    bool reading = false; // loading stored properties, which notifies nobody
 
     QImage gradient;
     GaugeLook gradientLook;
