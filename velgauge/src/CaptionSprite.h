@@ -1,7 +1,5 @@
 #pragma once
 
-#include "VelgaugeTesting.h"
-
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -15,7 +13,7 @@ namespace Velgauge
 // that lands on the picture is rendered, and only when the text, font, kind of stamping,
 // picture size or caption position change, so a value change costs at most one pass over
 // what the control can show, however long the caption.
-class VELGAUGE_AUTOTEST_EXPORT CaptionSprite
+class CaptionSprite
 {
   public:
     // Caption metrics are those of the control's font on device; the glyphs are drawn in a
@@ -68,6 +66,6 @@ class VELGAUGE_AUTOTEST_EXPORT CaptionSprite
 };
 
 // The font the glyphs are drawn in, for a caption in controlFont on a surface of dpiY.
-VELGAUGE_AUTOTEST_EXPORT QFont captionFont(const QFont &controlFont, int dpiY);
+QFont captionFont(const QFont &controlFont, int dpiY);
 
 } // namespace Velgauge

@@ -11,7 +11,8 @@
 namespace Velgauge
 {
 
-class ProgressBar::Private
+// Hidden from the shared library's symbol table although nested in an exported class.
+class VELGAUGE_NO_EXPORT ProgressBar::Private
 {
   public:
     explicit Private(ProgressBar *owner);
