@@ -28,7 +28,9 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
                            const QPaintDevice *device, bool inverted)
 {
     const int dpiY = device ? device->logicalDpiY() : 96;
-    if (m_valid && caption == m_caption && controlFont == m_controlFont && dpiY == m_dpiY &&
+    // The caption is usually the very string of last time: compare its data before its text.
+    const bool sameText = caption.isSharedWith(m_caption) || caption == m_caption;
+    if (m_valid && sameText && controlFont == m_controlFont && dpiY == m_dpiY &&
         inverted == m_inverted)
         return;
     m_caption = caption;
@@ -87,6 +89,8 @@ void CaptionSprite::render(const Placement &placement)
     m_coverageOrigin = cells.topLeft();
 }
 
+// The mask only holds cells inside the picture (visibleCells), so each mask row maps onto a
+// run of pixels: along a row of the picture, or up a column of it for vertical text.
 template <typename Apply>
 void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft,
                                       Apply apply)
@@ -94,26 +98,39 @@ void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, Q
     const Placement placement{image.size(), at, vertical};
     if (!m_rendered || !(placement == m_placement))
         render(placement);
+    if (m_coverage.isNull())
+        return;
+    QRgb *const pixels = reinterpret_cast<QRgb *>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const int u0 = m_coverageOrigin.x();
     for (int sy = 0; sy < m_coverage.height(); ++sy) {
-        const uchar *coverage = m_coverage.constScanLine(sy);
         const int v = sy + m_coverageOrigin.y();
-        for (int sx = 0; sx < m_coverage.width(); ++sx) {
-            if (!coverage[sx])
-                continue;
-            const int u = sx + m_coverageOrigin.x();
-            const int px = vertical ? at.x() + v : at.x() + u;
-            const int py = vertical ? at.y() - 1 - u : at.y() + v;
-            if (px < clipTopLeft.x() || py < clipTopLeft.y() || px >= image.width() ||
-                py >= image.height())
-                continue;
-            apply(reinterpret_cast<QRgb *>(image.scanLine(py))[px], coverage[sx]);
-        }
+        // Upward text: along the text is up the screen, down the glyph is to the right.
+        const QPoint first =
+            vertical ? QPoint(at.x() + v, at.y() - 1 - u0) : QPoint(at.x() + u0, at.y() + v);
+        int begin = 0, end = m_coverage.width();
+        if (vertical ? first.x() < clipTopLeft.x() : first.y() < clipTopLeft.y())
+            continue;
+        if (vertical)
+            end = qMin(end, first.y() - clipTopLeft.y() + 1);
+        else
+            begin = qMax(begin, clipTopLeft.x() - first.x());
+        const qsizetype step = vertical ? -stride : 1;
+        qsizetype offset = first.y() * stride + first.x() + begin * step;
+        const uchar *coverage = m_coverage.constScanLine(sy);
+        for (int sx = begin; sx < end; ++sx, offset += step)
+            if (coverage[sx])
+                apply(pixels[offset], coverage[sx]);
     }
 }
 
 void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
 {
     forEachGlyphPixel(image, at, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
+        if (alpha == 255) {
+            pixel = color;
+            return;
+        }
         auto mix = [alpha](int under, int over) {
             return (under * (255 - alpha) + over * alpha + 127) / 255;
         };
