@@ -139,6 +139,34 @@ TEST_F(CaptionDrawing, LongCaption_CostsNoMoreThanTheControlShows)
     }
 }
 
+TEST_F(CaptionDrawing, HighDensityDevice_SharpCaptionOverBlocksOfControlPixels)
+{
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.setFillColorGradient(Green);
+    bar.setGradientFill(true);
+    bar.setValue(40);
+    for (bool inverted : {false, true}) {
+        bar.setInvertText(inverted);
+        const QImage plain = withCaption(QString());
+        QImage blocks = plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio);
+        blocks.setDevicePixelRatio(2);
+        ASSERT_EQ(render(bar, 2), blocks); // bands, blocks and border keep their geometry
+        const Difference coarse = compare(plain, withCaption(QStringLiteral("Hold")));
+        const QImage sharp = render(bar, 2);
+        const Difference fine = compare(blocks, sharp);
+        ASSERT_GT(fine.count, 20);
+        // The caption stays where it was and as large, in control pixels, but in finer ones:
+        // the ink is not made of 2 × 2 blocks.
+        EXPECT_NEAR(fine.box.center().x(), 2 * coarse.box.center().x(), 4) << inverted;
+        EXPECT_NEAR(fine.box.height(), 2 * coarse.box.height(), 4) << inverted;
+        int split = 0;
+        for (int y = fine.box.top() & ~1; y < fine.box.bottom(); y += 2)
+            for (int x = fine.box.left() & ~1; x < fine.box.right(); x += 2)
+                split += sharp.pixel(x, y) != sharp.pixel(x + 1, y + 1);
+        EXPECT_GT(split, 10) << inverted;
+    }
+}
+
 struct PositionCase {
     int direction, alignment;
     QPoint expected;

@@ -22,11 +22,12 @@ int ProgressBarInspector::captionPixels(const ProgressBar &bar)
 namespace GaugeImages
 {
 
-QImage render(const Velgauge::ProgressBar &bar)
+QImage render(const Velgauge::ProgressBar &bar, qreal ratio)
 {
     if (bar.size().isEmpty())
         return {};
-    QImage image(bar.size(), QImage::Format_RGB32);
+    QImage image(bar.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::magenta);
     QPainter painter(&image);
     bar.paint(painter);

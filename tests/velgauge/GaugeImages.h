@@ -28,8 +28,8 @@ inline constexpr quint32 White = 0xFFFFFF;
 inline constexpr QRgb RedPixel = 0xFFFF0000;
 inline constexpr QRgb WhitePixel = 0xFFFFFFFF;
 
-// The picture a gauge paints, as a 32-bit image of its size.
-QImage render(const Velgauge::ProgressBar &bar);
+// The picture a gauge paints, as a 32-bit image of its size on a device of this pixel ratio.
+QImage render(const Velgauge::ProgressBar &bar, qreal ratio = 1.0);
 
 // A plain red bar on white, no caption, 0 … 100: easy to read pixel by pixel.
 void makePlain(Velgauge::ProgressBar &bar, int width, int height);

@@ -18,11 +18,13 @@ struct BarState {
     bool invertText = false;
 };
 
-// Composes the visible picture into work (resized to the look's size as needed): the back
-// colour, the revealed part of gradient, the cut edge of a bevelled block, the sunken border
-// and the caption, whose sprite renders the glyphs that land on the picture when they change.
+// Composes the visible picture into work: the back colour, the revealed part of gradient, the
+// cut edge of a bevelled block, the sunken border and the caption, whose sprite renders the
+// glyphs that land on the picture when they change. For a device pixel ratio above 1 the
+// picture has device pixels (and that ratio): everything keeps the control's pixel geometry,
+// each pixel a block, but the caption is drawn at device resolution.
 void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
-             CaptionSprite &caption);
+             CaptionSprite &caption, qreal ratio = 1.0);
 
 // Percentage of the range that value fills, 0 … 100. An empty range, a reversed one, or
 // values that are not finite give a sound answer rather than a division by zero.

@@ -8,7 +8,7 @@
 namespace Velgauge
 {
 
-QFont captionFont(const QFont &controlFont, int dpiY)
+QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
 {
     QFont font(controlFont.family());
     int pixels = controlFont.pixelSize();
@@ -16,7 +16,8 @@ QFont captionFont(const QFont &controlFont, int dpiY)
         const double points = std::nearbyint(controlFont.pointSizeF());
         pixels = int(std::lround(points * dpiY / 72.0));
     }
-    font.setPixelSize(qMax(1, pixels));
+    // The same height in control pixels as at ratio 1, in finer device pixels.
+    font.setPixelSize(qMax(1, int(std::lround(pixels * ratio))));
     font.setWeight(controlFont.bold() ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
@@ -25,17 +26,18 @@ QFont captionFont(const QFont &controlFont, int dpiY)
 }
 
 void CaptionSprite::update(const QString &caption, const QFont &controlFont,
-                           const QPaintDevice *device, bool inverted)
+                           const QPaintDevice *device, bool inverted, qreal ratio)
 {
     const int dpiY = device ? device->logicalDpiY() : 96;
     // The caption is usually the very string of last time: compare its data before its text.
     const bool sameText = caption.isSharedWith(m_caption) || caption == m_caption;
     if (m_valid && sameText && controlFont == m_controlFont && dpiY == m_dpiY &&
-        inverted == m_inverted)
+        inverted == m_inverted && ratio == m_ratio)
         return;
     m_caption = caption;
     m_controlFont = controlFont;
     m_dpiY = dpiY;
+    m_ratio = ratio;
     m_inverted = inverted;
     m_valid = true;
     m_rendered = false;
@@ -44,7 +46,7 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
     m_textWidth = metrics.horizontalAdvance(caption);
     m_textHeight = metrics.height();
 
-    m_glyphFont = captionFont(controlFont, dpiY);
+    m_glyphFont = captionFont(controlFont, dpiY, ratio);
     if (inverted)
         m_glyphFont.setStyleStrategy(QFont::NoAntialias);
     m_inkCells = QRect();
@@ -139,9 +141,9 @@ void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
     });
 }
 
-void CaptionSprite::invert(QImage &image, QPoint at, bool vertical)
+void CaptionSprite::invert(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft)
 {
-    forEachGlyphPixel(image, at, vertical, QPoint(1, 1), [](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, clipTopLeft, [](QRgb &pixel, int alpha) {
         if (alpha >= 128)
             pixel ^= 0x00FFFFFF;
     });

@@ -16,23 +16,24 @@ namespace Velgauge
 class CaptionSprite
 {
   public:
-    // Caption metrics are those of the control's font on device; the glyphs are drawn in a
-    // font of S × dpiY ÷ 72 pixels (S the point size rounded half to even), bold or normal,
-    // never italic, underlined or struck out. Inverted captions are drawn without
-    // antialiasing, so that every pixel either is inverted or is not.
+    // Caption metrics are those of the control's font on device, in control pixels; the
+    // glyphs are drawn in a font of S × dpiY ÷ 72 control pixels (S the point size rounded half
+    // to even), each of ratio device pixels, bold or normal, never italic, underlined or
+    // struck out. Inverted captions are drawn without antialiasing, so that every pixel
+    // either is inverted or is not.
     void update(const QString &caption, const QFont &controlFont, const QPaintDevice *device,
-                bool inverted);
+                bool inverted, qreal ratio = 1.0);
 
     int textWidth() const { return m_textWidth; }
     int textHeight() const { return m_textHeight; }
     // Size of the rendered glyph mask that each stamp walks: never more than the picture.
     int renderedPixels() const { return int(m_coverage.sizeInBytes()); }
 
-    // Blends color into image over the glyphs, the text cell's top-left corner at `at`;
-    // vertical text runs upwards from `at`, the cell's top to the right of that point.
+    // Blends color into image (in device pixels) over the glyphs, the text cell's top-left
+    // corner at `at`; vertical text runs upwards from `at`, the cell's top to its right.
     void stamp(QImage &image, QPoint at, bool vertical, QRgb color);
-    // Inverts the pixels under the glyphs, but never in row 0 or column 0.
-    void invert(QImage &image, QPoint at, bool vertical);
+    // Inverts the pixels under the glyphs, but none above or left of clipTopLeft.
+    void invert(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft);
 
   private:
     struct Placement {
@@ -53,6 +54,7 @@ class CaptionSprite
     QFont m_controlFont;
     QFont m_glyphFont;
     int m_dpiY = 0;
+    qreal m_ratio = 1.0;
     bool m_inverted = false;
     bool m_valid = false;
 
@@ -65,7 +67,8 @@ class CaptionSprite
     QPoint m_coverageOrigin;
 };
 
-// The font the glyphs are drawn in, for a caption in controlFont on a surface of dpiY.
-QFont captionFont(const QFont &controlFont, int dpiY);
+// The font the glyphs are drawn in, for a caption in controlFont on a surface of dpiY whose
+// pixels are ratio device pixels each.
+QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio = 1.0);
 
 } // namespace Velgauge

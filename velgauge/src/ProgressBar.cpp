@@ -35,7 +35,7 @@ ProgressBar::Private::Private(ProgressBar *owner) : q(owner), notifiedFont(owner
     state.foreColor = SystemColorFlag | COLOR_CAPTIONTEXT;
 }
 
-const QImage &ProgressBar::Private::compose()
+const QImage &ProgressBar::Private::compose(qreal ratio)
 {
     look.width = q->width();
     look.height = q->height();
@@ -44,8 +44,8 @@ const QImage &ProgressBar::Private::compose()
         gradientLook = look;
         ++gradientRebuilds;
     }
-    sprite.update(caption, q->font(), q, state.invertText);
-    DrawBar(work, gradient, look, state, sprite);
+    sprite.update(caption, q->font(), q, state.invertText, ratio);
+    DrawBar(work, gradient, look, state, sprite, ratio);
     return work;
 }
 
@@ -222,7 +222,9 @@ void ProgressBar::setValue(double value)
 
 void ProgressBar::paint(QPainter &painter) const
 {
-    const QImage &picture = d->compose();
+    // On a high-density device the caption is drawn in its finer pixels.
+    const QPaintDevice *device = painter.device();
+    const QImage &picture = d->compose(device ? device->devicePixelRatioF() : 1.0);
     if (!picture.isNull())
         painter.drawImage(0, 0, picture);
 }

@@ -17,9 +17,9 @@ class VELGAUGE_NO_EXPORT ProgressBar::Private
   public:
     explicit Private(ProgressBar *owner);
 
-    // The picture for the control's current size and properties; the bar is re-rendered
-    // first only if its look changed since the last picture.
-    const QImage &compose();
+    // The picture for the control's current size and properties on a device of this pixel
+    // ratio; the bar is re-rendered first only if its look changed since the last picture.
+    const QImage &compose(qreal ratio);
 
     // Stores value in field; true when that changed anything.
     template <typename T> bool assign(T &field, const T &value)

@@ -166,7 +166,10 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     /// MinValue are taken as stored, without the range rules.
     void readProperties(const PropertyBag &bag);
 
-    /// Draws the whole gauge with its top-left corner at the painter's origin.
+    /// Draws the whole gauge with its top-left corner at the painter's origin. On a device
+    /// of pixel ratio above 1 (a high-density screen, or a QImage given a ratio) the caption
+    /// is drawn at the device's resolution; bands, blocks and border keep the gauge's own
+    /// pixel geometry, each of its pixels a block of device pixels.
     void paint(QPainter &painter) const;
 
     QSize sizeHint() const override;
