@@ -142,7 +142,6 @@ TEST_F(CaptionDrawing, LongCaption_CostsNoMoreThanTheControlShows)
 TEST_F(CaptionDrawing, HighDensityDevice_SharpCaptionOverBlocksOfControlPixels)
 {
     bar.setFillMode(ProgressBar::fm3DBlocks);
-    bar.setFillColorGradient(Green);
     bar.setGradientFill(true);
     bar.setValue(40);
     for (bool inverted : {false, true}) {
@@ -154,7 +153,6 @@ TEST_F(CaptionDrawing, HighDensityDevice_SharpCaptionOverBlocksOfControlPixels)
         const Difference coarse = compare(plain, withCaption(QStringLiteral("Hold")));
         const QImage sharp = render(bar, 2);
         const Difference fine = compare(blocks, sharp);
-        ASSERT_GT(fine.count, 20);
         // The caption stays where it was and as large, in control pixels, but in finer ones:
         // the ink is not made of 2 × 2 blocks.
         EXPECT_NEAR(fine.box.center().x(), 2 * coarse.box.center().x(), 4) << inverted;

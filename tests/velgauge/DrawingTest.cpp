@@ -20,40 +20,30 @@ class GaugeDrawing : public ::testing::Test
     ProgressBar bar;
 };
 
-TEST_F(GaugeDrawing, HalfFullHundredPixelBar_Is48ColumnsFromColumn2)
+class BarLength : public ::testing::TestWithParam<std::pair<double, int>>
 {
-    makePlain(bar, 100, 20);
-    bar.setValue(50); // 50 × 95 ÷ 100 = 47.5, rounded to even
-    const QImage image = render(bar);
-    for (int y = 2; y <= 17; ++y) {
-        EXPECT_EQ(countInRow(image, y, RedPixel), 48) << "row " << y;
-        EXPECT_EQ(image.pixel(2, y), RedPixel);
-        EXPECT_EQ(image.pixel(49, y), RedPixel);
-        EXPECT_EQ(image.pixel(50, y), WhitePixel);
-    }
-    EXPECT_EQ(countInRow(image, 1, RedPixel), 0);
-    EXPECT_EQ(countInRow(image, 18, RedPixel), 0);
-}
+};
 
-TEST_F(GaugeDrawing, AtMinValue_OnlyBackgroundAndBorder)
+// A plain bar 100 × 20: Value's share of 95 columns, rounded half to even, red from column 2
+// in rows 2 … 17; everything else inside the border white.
+TEST_P(BarLength, FillsItsShareOfColumnsFromColumn2)
 {
+    const auto [value, length] = GetParam();
+    ProgressBar bar;
     makePlain(bar, 100, 20);
-    bar.setValue(0);
+    bar.setValue(value);
     const QImage image = render(bar);
-    // The 98 inner columns, and the white right-hand border.
     for (int y = 1; y <= 18; ++y)
-        EXPECT_EQ(countInRow(image, y, WhitePixel), 99) << "row " << y;
+        for (int x = 1; x <= 98; ++x) {
+            const bool red = y >= 2 && y <= 17 && x >= 2 && x < 2 + length;
+            ASSERT_EQ(image.pixel(x, y), red ? RedPixel : WhitePixel) << x << "," << y;
+        }
 }
 
-TEST_F(GaugeDrawing, Full_StopsThreeColumnsShortOfTheRightEdge)
-{
-    makePlain(bar, 100, 20);
-    bar.setValue(100);
-    const QImage image = render(bar);
-    EXPECT_EQ(countInRow(image, 10, RedPixel), 95);
-    EXPECT_EQ(image.pixel(96, 10), RedPixel);
-    EXPECT_EQ(image.pixel(97, 10), WhitePixel);
-}
+INSTANTIATE_TEST_SUITE_P(Values, BarLength,
+                         ::testing::Values(std::pair{0.0, 0}, std::pair{25.0, 24},
+                                           std::pair{50.0, 48}, // 47.5, rounded to even
+                                           std::pair{100.0, 95}));
 
 TEST_F(GaugeDrawing, SunkenBorder_ShadowTopLeft_HighlightBottomRight)
 {
