@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-tools-dev libqt6opengl6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-comic-neue
     desktop-file-utils appstream

@@ -1,4 +1,5 @@
 #include "GalleryWindow.h"
+#include "ui_GaugeForm.h"
 
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>
@@ -34,6 +35,7 @@ GalleryWindow::GalleryWindow(QWidget *parent) : QWidget(parent)
     auto *gauges = new QHBoxLayout;
     gauges->addWidget(horizontalColumn(), 3);
     gauges->addWidget(verticalRow(), 2);
+    gauges->addWidget(designerForm(), 1);
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(valueLabel);
@@ -111,6 +113,19 @@ QWidget *GalleryWindow::horizontalColumn()
     coloured->setFillColor(Gold);
     coloured->setFillColorGradient(Red);
     column->addStretch(1);
+    return box;
+}
+
+QWidget *GalleryWindow::designerForm()
+{
+    auto *box = new QGroupBox(tr("Designer form"));
+    auto *form = new QWidget;
+    Ui::GaugeForm().setupUi(form);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(form);
+    layout->addStretch(1);
+    const auto designed = form->findChildren<ProgressBar *>();
+    m_gauges.insert(m_gauges.end(), designed.begin(), designed.end());
     return box;
 }
 

@@ -8,8 +8,9 @@ namespace Velgauge
 class ProgressBar;
 }
 
-// Gauges in every fill mode, direction, alignment, gradient and caption style, all driven by
-// one slider: the library's demonstration and the picture to check by eye.
+// Gauges in every fill mode, direction, alignment, gradient and caption style, and two from a
+// Designer form, all driven by one slider: the library's demonstration and the picture to
+// check by eye.
 class GalleryWindow : public QWidget
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ class GalleryWindow : public QWidget
     Velgauge::ProgressBar *addGauge(const QString &name, const QString &caption);
     QWidget *horizontalColumn();
     QWidget *verticalRow();
+    QWidget *designerForm();
 
     std::vector<Velgauge::ProgressBar *> m_gauges;
 };

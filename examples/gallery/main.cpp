@@ -6,7 +6,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     GalleryWindow window;
-    window.resize(760, 420);
+    window.resize(900, 420);
     window.show();
     return app.exec();
 }

@@ -122,6 +122,49 @@ TEST_F(CaptionDrawing, VerticalCaption_ReadsUpwardsFromThreePixelsAboveBottom_Ce
     EXPECT_GE(first.box.top(), d.box.bottom() - 20);
 }
 
+TEST_F(CaptionDrawing, LongCaption_CostsNoMoreThanTheControlShows)
+{
+    const QString endless(100000, QChar('W'));
+    for (int direction : {0, 1}) {
+        makePlain(bar, direction ? 30 : 120, direction ? 120 : 30);
+        bar.setDirection(ProgressBar::Direction(direction));
+        for (int alignment : {0, 1, 2, 7}) {
+            bar.setAlignment(ProgressBar::Alignment(alignment));
+            withCaption(endless);
+            EXPECT_LE(Velgauge::ProgressBarInspector::captionPixels(bar), 120 * 30) << alignment;
+        }
+        // From the start of the bar, only the first letters fit: the same picture.
+        bar.setAlignment(ProgressBar::alnLeft);
+        EXPECT_EQ(withCaption(endless), withCaption(endless.left(40))) << direction;
+    }
+}
+
+TEST_F(CaptionDrawing, HighDensityDevice_SharpCaptionOverBlocksOfControlPixels)
+{
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.setGradientFill(true);
+    bar.setValue(40);
+    for (bool inverted : {false, true}) {
+        bar.setInvertText(inverted);
+        const QImage plain = withCaption(QString());
+        QImage blocks = plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio);
+        blocks.setDevicePixelRatio(2);
+        ASSERT_EQ(render(bar, 2), blocks); // bands, blocks and border keep their geometry
+        const Difference coarse = compare(plain, withCaption(QStringLiteral("Hold")));
+        const QImage sharp = render(bar, 2);
+        const Difference fine = compare(blocks, sharp);
+        // The caption stays where it was and as large, in control pixels, but in finer ones:
+        // the ink is not made of 2 × 2 blocks.
+        EXPECT_NEAR(fine.box.center().x(), 2 * coarse.box.center().x(), 4) << inverted;
+        EXPECT_NEAR(fine.box.height(), 2 * coarse.box.height(), 4) << inverted;
+        int split = 0;
+        for (int y = fine.box.top() & ~1; y < fine.box.bottom(); y += 2)
+            for (int x = fine.box.left() & ~1; x < fine.box.right(); x += 2)
+                split += sharp.pixel(x, y) != sharp.pixel(x + 1, y + 1);
+        EXPECT_GT(split, 10) << inverted;
+    }
+}
+
 struct PositionCase {
     int direction, alignment;
     QPoint expected;
@@ -146,4 +189,4 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PositionCase{0, 0, {3, 13}}, PositionCase{0, 1, {67, 13}},
                       PositionCase{0, 2, {35, 13}}, PositionCase{0, 9, {0, 13}},
                       PositionCase{1, 0, {42, 37}}, PositionCase{1, 1, {42, 33}},
-                      PositionCase{1, 2, {42, 35}}, PositionCase{1, -1, {42, 0}}));
+                      PositionCase{1, 2, {42, 35}}, PositionCase{1, -1, {42, 40}}));

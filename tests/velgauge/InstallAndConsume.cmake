@@ -1,5 +1,6 @@
-# Installs the built library into a scratch prefix, then configures, builds and runs a
-# separate program against it. Arguments: BUILD_DIR, SOURCE_DIR, WORK_DIR.
+# Configures, builds and runs a separate program against the Velgauge package: with MODE
+# "installed" from a scratch install of the built library, with MODE "build_tree" straight
+# from the build tree. Arguments: MODE, BUILD_DIR, SOURCE_DIR, WORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -7,9 +8,14 @@ function(run)
         message(FATAL_ERROR "${ARGN} failed (${result}):\n${out}")
     endif()
 endfunction()
-run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix" --component Unspecified)
-run(${CMAKE_COMMAND} -S "${SOURCE_DIR}" -B "${WORK_DIR}/build"
-    "-DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix")
+if(MODE STREQUAL "installed")
+    run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix"
+        --component Unspecified)
+    set(locate "-DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix")
+else()
+    set(locate "-DVelgauge_DIR=${BUILD_DIR}/velgauge")
+endif()
+run(${CMAKE_COMMAND} -S "${SOURCE_DIR}" -B "${WORK_DIR}/build" ${locate})
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
 run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
     "LD_LIBRARY_PATH=${WORK_DIR}/prefix/lib:${WORK_DIR}/prefix/lib64:$ENV{LD_LIBRARY_PATH}"

@@ -109,7 +109,8 @@ TEST(ProgressBarPersistence, StoredValueOutsideRange_IsKeptWithoutBeep)
     ProgressBar bar;
     QSignalSpy rejected(&bar, &ProgressBar::valueRejected);
     QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
-    bar.readProperties(PropertyBag{{"value", 75.0}, {"maxvalue", 60.0}, {"minvalue", 80.0}});
+    bar.readProperties(PropertyBag{
+        {"value", 75.0}, {"maxvalue", 60.0}, {"minvalue", 80.0}, {"font", QFont("Serif", 13)}});
     EXPECT_EQ(bar.value(), 75);
     EXPECT_EQ(bar.maxValue(), 60);
     EXPECT_EQ(bar.minValue(), 80);

@@ -3,6 +3,7 @@
 #include "CaptionSprite.h"
 #include "SystemColors.h"
 
+#include <QtMath>
 #include <cmath>
 #include <cstring>
 
@@ -17,8 +18,12 @@ int roundHalfEven(double value)
     return int(std::nearbyint(value));
 }
 
+// An inverted rectangle (bottom above top, as on controls of 3 pixels or less across the
+// bar) must stay empty: QRect's intersection would flip it into a real one.
 void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target)
 {
+    if (source.isEmpty())
+        return;
     const QPoint offset = target - source.topLeft();
     source &= gradient.rect();
     source &= work.rect().translated(-offset);
@@ -31,6 +36,8 @@ void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target
 
 void paintRect(QImage &image, QRect rect, QRgb color)
 {
+    if (rect.isEmpty())
+        return;
     rect &= image.rect();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -109,20 +116,22 @@ QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw, int th)
         return {x, tw + 3};
     case 2:
         return {x, tw + (h - tw) / 2};
-    default:
-        return {x, 0};
+    default: // the start of the bar, which on a vertical one is its bottom
+        return {x, h};
     }
 }
 
-void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
-             const CaptionSprite &caption)
+namespace
 {
-    if (look.width <= 0 || look.height <= 0) {
-        work = QImage();
-        return;
-    }
+
+// Background, the revealed part of the pre-rendered bar, the cut edge and the border, one
+// image pixel per control pixel.
+void drawBody(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state)
+{
     if (work.size() != QSize(look.width, look.height) || work.format() != QImage::Format_RGB32)
         work = QImage(look.width, look.height, QImage::Format_RGB32);
+    if (work.devicePixelRatio() != 1.0)
+        work.setDevicePixelRatio(1.0);
     const QRgb back = toRgb(look.backColor);
     work.fill(back);
 
@@ -139,14 +148,36 @@ void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const 
     if (look.fillMode == 2)
         cutEdge(work, back, look, end);
     sunkenBorder(work);
+}
+
+} // namespace
+
+void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
+             CaptionSprite &caption, qreal ratio)
+{
+    if (look.width <= 0 || look.height <= 0) {
+        work = QImage();
+        return;
+    }
+    if (ratio == 1.0) {
+        drawBody(work, gradient, look, state);
+    } else {
+        // Each control pixel becomes a block of device pixels; only the caption gains detail.
+        QImage body;
+        drawBody(body, gradient, look, state);
+        const QSize device(qCeil(look.width * ratio), qCeil(look.height * ratio));
+        work = body.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        work.setDevicePixelRatio(ratio);
+    }
 
     const QPoint at =
         captionPosition(look, state.alignment, caption.textWidth(), caption.textHeight());
+    const QPoint deviceAt(qRound(at.x() * ratio), qRound(at.y() * ratio));
     const bool vertical = look.direction != 0;
     if (state.invertText)
-        caption.invert(work, at.x(), at.y(), vertical);
+        caption.invert(work, deviceAt, vertical, QPoint(1, 1) * qRound(ratio));
     else
-        caption.stamp(work, at.x(), at.y(), vertical, toRgb(state.foreColor));
+        caption.stamp(work, deviceAt, vertical, toRgb(state.foreColor));
 }
 
 } // namespace Velgauge

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "GaugeLook.h"
-#include "VelgaugeTesting.h"
-
 #include <QImage>
 
 namespace Velgauge
@@ -20,18 +18,21 @@ struct BarState {
     bool invertText = false;
 };
 
-// Composes the visible picture into work (resized to the look's size as needed): the back
-// colour, the revealed part of gradient, the cut edge of a bevelled block, the sunken border
-// and the caption.
-VELGAUGE_AUTOTEST_EXPORT void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look,
-                                      const BarState &state, const CaptionSprite &caption);
+// Composes the visible picture into work: the back colour, the revealed part of gradient, the
+// cut edge of a bevelled block, the sunken border and the caption, whose sprite renders the
+// glyphs that land on the picture when they change. For a device pixel ratio above 1 the
+// picture has device pixels (and that ratio): everything keeps the control's pixel geometry,
+// each pixel a block, but the caption is drawn at device resolution.
+void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
+             CaptionSprite &caption, qreal ratio = 1.0);
 
 // Percentage of the range that value fills, 0 … 100. An empty range, a reversed one, or
 // values that are not finite give a sound answer rather than a division by zero.
-VELGAUGE_AUTOTEST_EXPORT double fillPercent(double value, double minValue, double maxValue);
+double fillPercent(double value, double minValue, double maxValue);
 
-// Where the caption's text cell starts, for a text tw × th pixels on a W × H control.
-VELGAUGE_AUTOTEST_EXPORT QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw,
-                                                int th);
+// Where the caption's text cell starts, for a text tw × th pixels on a W × H control. Along
+// the bar, Alignment values other than the three members put it at the bar's start: x = 0
+// on a horizontal control, y = H (the bottom edge) on a vertical one.
+QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw, int th);
 
 } // namespace Velgauge

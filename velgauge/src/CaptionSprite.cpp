@@ -8,7 +8,7 @@
 namespace Velgauge
 {
 
-QFont captionFont(const QFont &controlFont, int dpiY)
+QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
 {
     QFont font(controlFont.family());
     int pixels = controlFont.pixelSize();
@@ -16,7 +16,8 @@ QFont captionFont(const QFont &controlFont, int dpiY)
         const double points = std::nearbyint(controlFont.pointSizeF());
         pixels = int(std::lround(points * dpiY / 72.0));
     }
-    font.setPixelSize(qMax(1, pixels));
+    // The same height in control pixels as at ratio 1, in finer device pixels.
+    font.setPixelSize(qMax(1, int(std::lround(pixels * ratio))));
     font.setWeight(controlFont.bold() ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
@@ -25,74 +26,113 @@ QFont captionFont(const QFont &controlFont, int dpiY)
 }
 
 void CaptionSprite::update(const QString &caption, const QFont &controlFont,
-                           const QPaintDevice *device, bool inverted)
+                           const QPaintDevice *device, bool inverted, qreal ratio)
 {
     const int dpiY = device ? device->logicalDpiY() : 96;
-    if (m_valid && caption == m_caption && controlFont == m_controlFont && dpiY == m_dpiY &&
-        inverted == m_inverted)
+    // The caption is usually the very string of last time: compare its data before its text.
+    const bool sameText = caption.isSharedWith(m_caption) || caption == m_caption;
+    if (m_valid && sameText && controlFont == m_controlFont && dpiY == m_dpiY &&
+        inverted == m_inverted && ratio == m_ratio)
         return;
     m_caption = caption;
     m_controlFont = controlFont;
     m_dpiY = dpiY;
+    m_ratio = ratio;
     m_inverted = inverted;
     m_valid = true;
+    m_rendered = false;
 
     const QFontMetrics metrics(controlFont, device);
     m_textWidth = metrics.horizontalAdvance(caption);
     m_textHeight = metrics.height();
 
-    QFont glyphFont = captionFont(controlFont, dpiY);
+    m_glyphFont = captionFont(controlFont, dpiY, ratio);
     if (inverted)
-        glyphFont.setStyleStrategy(QFont::NoAntialias);
-    render(glyphFont);
+        m_glyphFont.setStyleStrategy(QFont::NoAntialias);
+    m_inkCells = QRect();
+    if (caption.isEmpty())
+        return;
+    const QFontMetrics glyphMetrics(m_glyphFont);
+    // Room for glyphs that reach past their advance or above the ascent.
+    const int pad = glyphMetrics.height() / 2 + 2;
+    m_inkCells = QRect(-pad, -pad, glyphMetrics.horizontalAdvance(caption) + 2 * pad,
+                       glyphMetrics.height() + 2 * pad);
 }
 
-void CaptionSprite::render(const QFont &glyphFont)
+QRect CaptionSprite::visibleCells(const Placement &placement) const
 {
+    const QPoint at = placement.at;
+    const QSize size = placement.image;
+    // Upward text: along the text is up the screen, down the glyph is to the right.
+    const QRect picture = placement.vertical
+                              ? QRect(at.y() - size.height(), -at.x(), size.height(), size.width())
+                              : QRect(-at.x(), -at.y(), size.width(), size.height());
+    return picture & m_inkCells;
+}
+
+void CaptionSprite::render(const Placement &placement)
+{
+    m_placement = placement;
+    m_rendered = true;
     m_coverage = QImage();
-    if (m_caption.isEmpty())
+    const QRect cells = visibleCells(placement);
+    if (cells.isEmpty())
         return;
-    const QFontMetrics metrics(glyphFont);
-    // Room for glyphs that reach past their advance or above the ascent.
-    const int pad = metrics.height() / 2 + 2;
-    QImage canvas(metrics.horizontalAdvance(m_caption) + 2 * pad, metrics.height() + 2 * pad,
-                  QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(cells.size(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
-        painter.setFont(glyphFont);
+        painter.setFont(m_glyphFont);
         painter.setPen(Qt::white);
-        painter.drawText(pad, pad + metrics.ascent(), m_caption);
+        painter.drawText(-cells.left(), -cells.top() + QFontMetrics(m_glyphFont).ascent(),
+                         m_caption);
     }
     m_coverage = canvas.convertToFormat(QImage::Format_Alpha8);
-    m_origin = QPoint(pad, pad);
+    m_coverageOrigin = cells.topLeft();
 }
 
+// The mask only holds cells inside the picture (visibleCells), so each mask row maps onto a
+// run of pixels: along a row of the picture, or up a column of it for vertical text.
 template <typename Apply>
-void CaptionSprite::forEachGlyphPixel(QImage &image, int x, int y, bool vertical,
-                                      QPoint clipTopLeft, Apply apply) const
+void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft,
+                                      Apply apply)
 {
+    const Placement placement{image.size(), at, vertical};
+    if (!m_rendered || !(placement == m_placement))
+        render(placement);
+    if (m_coverage.isNull())
+        return;
+    QRgb *const pixels = reinterpret_cast<QRgb *>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const int u0 = m_coverageOrigin.x();
     for (int sy = 0; sy < m_coverage.height(); ++sy) {
+        const int v = sy + m_coverageOrigin.y();
+        // Upward text: along the text is up the screen, down the glyph is to the right.
+        const QPoint first =
+            vertical ? QPoint(at.x() + v, at.y() - 1 - u0) : QPoint(at.x() + u0, at.y() + v);
+        int begin = 0, end = m_coverage.width();
+        if (vertical ? first.x() < clipTopLeft.x() : first.y() < clipTopLeft.y())
+            continue;
+        if (vertical)
+            end = qMin(end, first.y() - clipTopLeft.y() + 1);
+        else
+            begin = qMax(begin, clipTopLeft.x() - first.x());
+        const qsizetype step = vertical ? -stride : 1;
+        qsizetype offset = first.y() * stride + first.x() + begin * step;
         const uchar *coverage = m_coverage.constScanLine(sy);
-        const int v = sy - m_origin.y();
-        for (int sx = 0; sx < m_coverage.width(); ++sx) {
-            if (!coverage[sx])
-                continue;
-            const int u = sx - m_origin.x();
-            // Upward text: along the text is up the screen, down the glyph is to the right.
-            const int px = vertical ? x + v : x + u;
-            const int py = vertical ? y - 1 - u : y + v;
-            if (px < clipTopLeft.x() || py < clipTopLeft.y() || px >= image.width() ||
-                py >= image.height())
-                continue;
-            apply(reinterpret_cast<QRgb *>(image.scanLine(py))[px], coverage[sx]);
-        }
+        for (int sx = begin; sx < end; ++sx, offset += step)
+            if (coverage[sx])
+                apply(pixels[offset], coverage[sx]);
     }
 }
 
-void CaptionSprite::stamp(QImage &image, int x, int y, bool vertical, QRgb color) const
+void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
 {
-    forEachGlyphPixel(image, x, y, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
+        if (alpha == 255) {
+            pixel = color;
+            return;
+        }
         auto mix = [alpha](int under, int over) {
             return (under * (255 - alpha) + over * alpha + 127) / 255;
         };
@@ -101,9 +141,9 @@ void CaptionSprite::stamp(QImage &image, int x, int y, bool vertical, QRgb color
     });
 }
 
-void CaptionSprite::invert(QImage &image, int x, int y, bool vertical) const
+void CaptionSprite::invert(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft)
 {
-    forEachGlyphPixel(image, x, y, vertical, QPoint(1, 1), [](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, clipTopLeft, [](QRgb &pixel, int alpha) {
         if (alpha >= 128)
             pixel ^= 0x00FFFFFF;
     });

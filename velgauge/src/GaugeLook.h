@@ -11,7 +11,7 @@ struct GaugeLook {
     int width = 0;
     int height = 0;
     qint32 direction = 0;  // 0 horizontal, anything else vertical
-    qint32 fillMode = 0;   // 0 bar, above 0 blocks, 2 bevelled blocks
+    qint32 fillMode = 0;   // 1 flat blocks, 2 bevelled ones; above 0 the bar area is 4 px less
     quint32 backColor = 0; // colours as stored: literal 0x00BBGGRR or system 0x80000000 + n
     quint32 fillColor = 0;
     quint32 fillColorGradient = 0;

@@ -16,6 +16,8 @@ constexpr int BlockGap = 2;
 // Fills the rectangle clipped to the area w × h at the image's top-left.
 void fillClipped(QImage &image, QSize area, QRect rect, QRgb color)
 {
+    if (rect.isEmpty()) // an inverted rectangle would come out of the clip flipped
+        return;
     rect &= QRect(QPoint(0, 0), area);
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "VelgaugeTesting.h"
-
 #include <QRgb>
 #include <vector>
 
@@ -12,6 +10,6 @@ namespace Velgauge
 // c1 + (k + 1)/n × (c2 − c1): entry n − 1 is c2 and entry n one step beyond, clamped. Green
 // and blue are taken at 256/255 of their value, components are clamped to 0 … 255 and rounded
 // half to even. For n below 1 the table is the single colour c2.
-VELGAUGE_AUTOTEST_EXPORT std::vector<QRgb> BuildGradientTable(int n, quint32 c1, quint32 c2);
+std::vector<QRgb> BuildGradientTable(int n, quint32 c1, quint32 c2);
 
 } // namespace Velgauge

@@ -26,7 +26,7 @@ qint32 measureSystemColors(const QWidget *widget)
 
 } // namespace
 
-ProgressBar::Private::Private(ProgressBar *owner) : q(owner)
+ProgressBar::Private::Private(ProgressBar *owner) : q(owner), notifiedFont(owner->font())
 {
     look.backColor = SystemColorFlag | COLOR_BTNFACE;
     look.fillColor = SystemColorFlag | COLOR_ACTIVECAPTION;
@@ -35,7 +35,7 @@ ProgressBar::Private::Private(ProgressBar *owner) : q(owner)
     state.foreColor = SystemColorFlag | COLOR_CAPTIONTEXT;
 }
 
-const QImage &ProgressBar::Private::compose()
+const QImage &ProgressBar::Private::compose(qreal ratio)
 {
     look.width = q->width();
     look.height = q->height();
@@ -44,8 +44,8 @@ const QImage &ProgressBar::Private::compose()
         gradientLook = look;
         ++gradientRebuilds;
     }
-    sprite.update(caption, q->font(), q, state.invertText);
-    DrawBar(work, gradient, look, state, sprite);
+    sprite.update(caption, q->font(), q, state.invertText, ratio);
+    DrawBar(work, gradient, look, state, sprite, ratio);
     return work;
 }
 
@@ -53,6 +53,20 @@ void ProgressBar::Private::changed()
 {
     q->update();
     Q_EMIT q->propertyChanged();
+}
+
+void ProgressBar::Private::fontChanged()
+{
+    // Qt also reports a font set again with only its resolve mask changed; that is no change.
+    if (q->font() == notifiedFont) {
+        q->update();
+        return;
+    }
+    notifiedFont = q->font();
+    if (reading)
+        q->update();
+    else
+        changed();
 }
 
 ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>(this))
@@ -128,10 +142,9 @@ void ProgressBar::setFillMode(FillMode mode)
 
 void ProgressBar::setCaptionFont(const QFont &font)
 {
-    if (font == this->font())
-        return;
-    setFont(font);
-    d->changed();
+    // The font change event notifies, so that QWidget::setFont does too.
+    if (font != this->font())
+        setFont(font);
 }
 
 quint32 ProgressBar::foreColor() const
@@ -209,7 +222,9 @@ void ProgressBar::setValue(double value)
 
 void ProgressBar::paint(QPainter &painter) const
 {
-    const QImage &picture = d->compose();
+    // On a high-density device the caption is drawn in its finer pixels.
+    const QPaintDevice *device = painter.device();
+    const QImage &picture = d->compose(device ? device->devicePixelRatioF() : 1.0);
     if (!picture.isNull())
         painter.drawImage(0, 0, picture);
 }
@@ -241,7 +256,7 @@ void ProgressBar::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        update();
+        d->fontChanged();
 }
 
 } // namespace Velgauge

@@ -4,6 +4,8 @@
 #include "ProgressBar_p.h"
 #include "SystemColors.h"
 
+#include <QScopedValueRollback>
+
 namespace Velgauge
 {
 
@@ -67,6 +69,7 @@ void ProgressBar::writeProperties(PropertyBag &bag) const
 
 void ProgressBar::readProperties(const PropertyBag &bag)
 {
+    const QScopedValueRollback<bool> reading(d->reading, true);
     d->state.alignment = qint32(readInt32(bag, QStringLiteral("Alignment"), DefaultAlignment));
     d->caption = bag.read(QStringLiteral("Caption")).toString();
     d->look.backColor = readInt32(bag, QStringLiteral("BackColor"), DefaultBackColor);

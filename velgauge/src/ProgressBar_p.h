@@ -11,14 +11,15 @@
 namespace Velgauge
 {
 
-class ProgressBar::Private
+// Hidden from the shared library's symbol table although nested in an exported class.
+class VELGAUGE_NO_EXPORT ProgressBar::Private
 {
   public:
     explicit Private(ProgressBar *owner);
 
-    // The picture for the control's current size and properties; the bar is re-rendered
-    // first only if its look changed since the last picture.
-    const QImage &compose();
+    // The picture for the control's current size and properties on a device of this pixel
+    // ratio; the bar is re-rendered first only if its look changed since the last picture.
+    const QImage &compose(qreal ratio);
 
     // Stores value in field; true when that changed anything.
     template <typename T> bool assign(T &field, const T &value)
@@ -37,10 +38,15 @@ class ProgressBar::Private
             changed();
     }
 
+    // Notifies when the widget's font, which is the caption font, really changed.
+    void fontChanged();
+
     ProgressBar *const q;
     GaugeLook look;
     BarState state;
     QString caption;
+    QFont notifiedFont;   // the font as of the last notification
+    bool reading = false; // loading stored properties, which notifies nobody
 
     QImage gradient;
     GaugeLook gradientLook;

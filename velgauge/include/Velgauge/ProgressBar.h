@@ -24,7 +24,8 @@ class PropertyBag;
  * Each property's one-line help is in the class info "HelpString.<property>".
  *
  * Every setter stores the value, re-renders the bar when its look changes, schedules a
- * repaint and emits propertyChanged(). Setting a property to its current value does nothing.
+ * repaint and emits propertyChanged() once; so does QWidget::setFont(), the caption font.
+ * Setting a property to its current value does nothing.
  */
 class VELGAUGE_EXPORT ProgressBar : public QWidget
 {
@@ -96,7 +97,8 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     ~ProgressBar() override;
 
     /// alnCenter by default. Any number is accepted; values other than the three members
-    /// put the caption at the start of the bar.
+    /// put the caption at the start of the bar: the left edge, or the bottom edge of a
+    /// vertical gauge.
     Alignment alignment() const;
     void setAlignment(Alignment alignment);
 
@@ -119,12 +121,14 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     quint32 fillColorGradient() const;
     void setFillColorGradient(quint32 color);
 
-    /// fmBar by default. Any number is accepted; all above fmBar cut the bar into blocks,
-    /// and only fm3DBlocks bevels them.
+    /// fmBar by default. fm2DBlocks cuts the bar into flat blocks, fm3DBlocks into bevelled
+    /// ones. Any number is accepted: those above fm3DBlocks draw a plain bar without blocks,
+    /// 4 pixels shorter and thinner as in the block modes; those below fmBar draw as fmBar.
     FillMode fillMode() const;
     void setFillMode(FillMode mode);
 
-    /// The caption font is the widget's own font; this setter also redraws and notifies.
+    /// The caption font is the widget's own font(): this and QWidget::setFont() alike redraw
+    /// and notify when the font really changes.
     void setCaptionFont(const QFont &font);
 
     /// Caption colour, unused while InvertText is set; 0x80000009 (caption text).
@@ -162,7 +166,10 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     /// MinValue are taken as stored, without the range rules.
     void readProperties(const PropertyBag &bag);
 
-    /// Draws the whole gauge with its top-left corner at the painter's origin.
+    /// Draws the whole gauge with its top-left corner at the painter's origin. On a device
+    /// of pixel ratio above 1 (a high-density screen, or a QImage given a ratio) the caption
+    /// is drawn at the device's resolution; bands, blocks and border keep the gauge's own
+    /// pixel geometry, each of its pixels a block of device pixels.
     void paint(QPainter &painter) const;
 
     QSize sizeHint() const override;
