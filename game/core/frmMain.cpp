@@ -1,6 +1,8 @@
 #include "core/frmMain.h"
 
 #include "core/NewGame.h"
+#include "core/PirateEncounter.h"
+#include "core/Purchases.h"
 #include "core/QuitQuestion.h"
 #include "core/frmNew.h"
 #include "info/Links.h"
@@ -34,6 +36,7 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     buildControls();
     createMenus();
     m_log = CompradorLog(txtLog);
+    m_encounter = createPirateEncounter();
 
     connect(mnuNewItem, &QAction::triggered, this, &frmMain::mnuNewItem_Click);
     connect(mnuLoadItem, &QAction::triggered, this, &frmMain::mnuLoadItem_Click);
@@ -42,6 +45,9 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     connect(mnuStatsItem, &QAction::triggered, this, &frmMain::mnuStatsItem_Click);
     connect(cmdBuy, &QPushButton::clicked, this, [this] { frmBuy(*this).exec(); });
     connect(cmdSell, &QPushButton::clicked, this, [this] { frmSell(*this).exec(); });
+    connect(cmdLeave, &QPushButton::clicked, this, &frmMain::cmdLeave_Click);
+    connect(cmdCannon, &QPushButton::clicked, this, [this] { BuyCannon(*this); });
+    connect(cmdShip, &QPushButton::clicked, this, [this] { BuyShip(*this); });
     connect(mnuHelpItem, &QAction::triggered, this, [this] { frmHelp(this).exec(); });
     connect(mnuItemUpdates, &QAction::triggered, this, [this] { OpenHomePage(m_runtime); });
     connect(mnuAboutItem, &QAction::triggered, this, [this] { frmAbout(m_runtime, this).exec(); });
@@ -66,9 +72,14 @@ QPushButton *frmMain::buttonOf(Order order) const
     return buttons[static_cast<int>(order)];
 }
 
+// During a turn the buttons stay off; what the turn sets (an offer on arrival, say) shows
+// when it ends.
 void frmMain::setOrderEnabled(Order order, bool enabled)
 {
-    buttonOf(order)->setEnabled(enabled && !m_turnRunning);
+    if (m_turnRunning)
+        m_ordersAfterTurn[std::size_t(order)] = enabled;
+    else
+        buttonOf(order)->setEnabled(enabled);
 }
 
 bool frmMain::isOrderEnabled(Order order) const
@@ -97,12 +108,16 @@ void frmMain::setTurnRunning(bool running)
             m_menusBeforeTurn.append({item, item->isEnabled()});
             item->setEnabled(false);
         }
-        for (Order order : AllOrders)
+        for (Order order : AllOrders) {
+            m_ordersAfterTurn[std::size_t(order)] = buttonOf(order)->isEnabled();
             buttonOf(order)->setEnabled(false);
+        }
     } else {
         for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
             item->setEnabled(enabled);
         m_menusBeforeTurn.clear();
+        for (Order order : AllOrders)
+            buttonOf(order)->setEnabled(m_ordersAfterTurn[std::size_t(order)]);
     }
 }
 

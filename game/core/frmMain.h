@@ -7,6 +7,9 @@
 
 #include <QMainWindow>
 
+#include <array>
+#include <memory>
+
 class QAction;
 class QLabel;
 class QPlainTextEdit;
@@ -20,6 +23,7 @@ class ProgressBar;
 namespace Sardek
 {
 
+class PirateEncounter;
 class Runtime;
 enum class MsgBoxResult : int;
 
@@ -66,6 +70,8 @@ class frmMain : public QMainWindow, public MainForm
     void LoadGame();
     /// Opens the statistics window with title; Retire enabled as given, OK unless disabled.
     void showStatistics(const QString &title, bool retireEnabled, bool okEnabled = true);
+    /// Replaces what a voyage meets when it meets pirates.
+    void setPirateEncounter(std::unique_ptr<PirateEncounter> encounter);
 
     // The controls, named as the game names them.
     CaptionFrame *fraHouse = nullptr;
@@ -103,6 +109,8 @@ class frmMain : public QMainWindow, public MainForm
     void mnuNewItem_Click();
     void mnuLoadItem_Click();
     void mnuStatsItem_Click();
+    void cmdLeave_Click();
+    std::unique_ptr<PirateEncounter> createPirateEncounter();
     MsgBoxResult askToSave();
     void enableOrders();
     void showFields();
@@ -117,6 +125,9 @@ class frmMain : public QMainWindow, public MainForm
     bool m_turnRunning = false;
     /// The menu items' enabled states when the turn began, restored when it ends.
     QList<std::pair<QAction *, bool>> m_menusBeforeTurn;
+    /// The orders' enabled states as the turn has set them, shown when it ends.
+    std::array<bool, 9> m_ordersAfterTurn{};
+    std::unique_ptr<PirateEncounter> m_encounter;
 };
 
 } // namespace Sardek
