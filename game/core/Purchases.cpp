@@ -21,8 +21,8 @@ constexpr int LargerShipCapacity = 50;
 void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcome)
 {
     if (outcome.refusal) {
-        main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk,
-                              QStringLiteral("Sorry"), &main.window());
+        main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"),
+                              &main.window());
         return;
     }
     main.setOrderEnabled(order, false);

@@ -20,6 +20,7 @@ class SilentVoyageView : public VoyageView
     explicit SilentVoyageView(const GameState &state) : m_state(state) {}
 
     CompradorLog &log() { return m_log; }
+    const CompradorLog &log() const { return m_log; }
     bool isOrderEnabled(Order order) const { return m_orders[std::size_t(order)]; }
 
     void hideLeavePort() override {}

@@ -123,10 +123,10 @@ void PriceJump(const VoyageContext &voyage)
         if (price < 1)
             price = 1;
     }
-    voyage.view.logAppend(QStringLiteral(" - The price of ") + QLatin1String(good.name) +
-                          (rise ? QStringLiteral(" has risen to ")
-                                : QStringLiteral(" has dropped to ")) +
-                          dollars(price));
+    voyage.view.logAppend(
+        QStringLiteral(" - The price of ") + QLatin1String(good.name) +
+        (rise ? QStringLiteral(" has risen to ") : QStringLiteral(" has dropped to ")) +
+        dollars(price));
     flashLog(voyage, FlashCyan);
 }
 
