@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <functional>
 
 namespace Sardek
@@ -15,13 +17,7 @@ namespace Sardek
 
 using namespace Testing;
 
-namespace
-{
-
-const QString Departure = QStringLiteral("\r\nJan 15, 1860 - Departing Hong Kong");
 const QString Dots = QString(25, QLatin1Char('.'));
-
-} // namespace
 
 class VoyageRules : public ::testing::Test
 {
@@ -55,11 +51,12 @@ class VoyageRules : public ::testing::Test
 
 TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
 {
+    state.GameDate = GameDate::fromYmd(1861, 1, 31).value();
     for (Order order : AllOrders)
         view.setOrderEnabled(order, true);
     depart({});
-    EXPECT_EQ(view.log().text(),
-              Departure + Dots + QStringLiteral("\r\nFeb 15, 1860 - Arriving at Shanghai"));
+    EXPECT_EQ(view.log().text(), "\r\nJan 31, 1861 - Departing Hong Kong" + Dots +
+                                     "\r\nFeb 28, 1861 - Arriving at Shanghai");
     EXPECT_EQ(runtime.delays(), std::vector<std::uint32_t>(25, 90));
     for (Order order : AllOrders)
         EXPECT_FALSE(view.isOrderEnabled(order));
@@ -70,29 +67,6 @@ TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
     EXPECT_FALSE(state.GameSaved);
     EXPECT_EQ(encounter.calls, 0);
     EXPECT_TRUE(view.flashes.isEmpty());
-}
-
-TEST_F(VoyageRules, DayTheNextMonthLacks_BecomesItsLastDay)
-{
-    state.GameDate = GameDate::fromYmd(1861, 1, 31).value();
-    depart({});
-    EXPECT_EQ(state.GameDate.toString(), "Feb 28, 1861");
-}
-
-TEST_F(VoyageRules, Interest_HalfAPercentOnBankTenOnDebt_RoundedDownAndSaturating)
-{
-    struct Case {
-        Currency bank, debt, bankAfter, debtAfter;
-    };
-    for (const Case &c :
-         {Case{199, 5000, 199, 5500}, Case{200, 0, 201, 0}, Case{0, -15, 0, -17},
-          Case{Currency::max(), Currency::max(), Currency::max(), Currency::max()}}) {
-        state.Bank = c.bank;
-        state.Debt = c.debt;
-        depart({});
-        EXPECT_EQ(state.Bank, c.bankAfter) << c.bank.raw();
-        EXPECT_EQ(state.Debt, c.debtAfter) << c.debt.raw();
-    }
 }
 
 TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
@@ -115,26 +89,22 @@ TEST_F(VoyageRules, EveryStepMeetingPirates_BringsTwoBattlesAndStillAllDraws)
     script.steps.assign(25, 4.5f / 110);
     depart(script);
     EXPECT_EQ(encounter.calls, 2);
-    EXPECT_EQ(encounter.lastOwner, nullptr);
 }
 
 TEST_F(VoyageRules, ShipSunkOnTheThirdStep_NothingOfTheArrivalHappens)
 {
     state.Bank = 1000;
     state.Debt = 5000;
-    encounter.action = [this] {
-        state.GameInProgress = false;
-        state.GameOver = true;
-    };
+    encounter.action = [this] { state.GameInProgress = !(state.GameOver = true); };
     GameState expected = state;
-    expected.GameInProgress = false;
-    expected.GameOver = true;
-    for (float r : {0.0f, 0.0f, 4.5f / 110})
-        runtime.queueRnd({r});
-    Depart({state, runtime, view}, encounter, 3);
+    expected.GameInProgress = !(expected.GameOver = true);
+    VoyageScript script;
+    script.steps = {0.0f, 0.0f, 4.5f / 110};
+    script.prices = script.blown = script.storm = script.tribute = script.cannon = {};
+    script.ship = script.seizure = script.robbery = script.theft = script.jump = {};
+    depart(script, 3);
     EXPECT_EQ(state, expected);
-    EXPECT_EQ(view.log().text(), Departure + QStringLiteral("..."));
-    EXPECT_EQ(runtime.rndLeft(), 0u);
+    EXPECT_EQ(view.log().text(), "\r\nJan 15, 1860 - Departing Hong Kong...");
 }
 
 // Every event on one arrival, with the draws of each in the table's order: the queue empties
@@ -184,10 +154,7 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
                                       "#000000@6 #ff0000@7 #000000@7 #ff0000@8 #000000@8 "
                                       "#ff0000@9 #000000@9 #00ffff@10 #000000@10");
     ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt,
-              "Mok Sai asks for $72 in donation to the temple of Tin Hau, the Sea Goddess.   ");
     EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::QuestionYesNo);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Will You Pay?");
     EXPECT_EQ(std::tuple(state.ShipStatus, state.CannonPrice, state.ShipPrice, state.Cash),
               std::tuple(Currency(25), Currency(1700), Currency(14500), Currency(489)));
     EXPECT_EQ(std::tuple(state.ShipOpium, state.HoldUsed, state.WarehouseOpium, state.WarehouseSilk,
@@ -198,15 +165,19 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
     EXPECT_EQ(runtime.delays().size(), 25u + 7u);
 }
 
-// One event's edge: the state before, the draws that differ from a quiet voyage to Hong Kong
-// (the destination) or Shanghai, the last log entry and the state after.
+// One event's edge: fields before, the draws that differ from a quiet voyage, the events'
+// entries and fields after. Destination 1 sails from Shanghai to Hong Kong answering the
+// tribute demand; otherwise from Hong Kong to Shanghai.
+using Field = Currency GameState::*;
+using Draws = std::vector<float> VoyageScript::*;
 struct EventCase {
     const char *name;
-    std::function<void(GameState &, VoyageScript &)> setUp;
-    const char *lastEntry;
-    std::function<void(const GameState &)> check;
-    int destination = 2;
-    std::vector<MsgBoxResult> answers = {};
+    std::vector<std::pair<Field, Currency>> before;
+    std::vector<std::pair<Draws, std::vector<float>>> draws;
+    const char *events; // the entries but departure and arrival, joined by "|"
+    std::vector<std::pair<Field, Currency>> after;
+    MsgBoxResult answer = MsgBoxResult::Cancel;
+    const char *lastBox = "";
 };
 
 class VoyageEvent : public VoyageRules, public ::testing::WithParamInterface<EventCase>
@@ -215,112 +186,69 @@ class VoyageEvent : public VoyageRules, public ::testing::WithParamInterface<Eve
 
 TEST_P(VoyageEvent, HappensOnlyAsItsConditionsAndDrawsSay)
 {
+    const EventCase &c = GetParam();
     VoyageScript script;
-    GetParam().setUp(state, script);
-    for (MsgBoxResult answer : GetParam().answers)
-        runtime.queueMsgBoxResults({answer});
-    depart(script, GetParam().destination);
-    EXPECT_EQ(entries().last(), QLatin1String(GetParam().lastEntry));
-    GetParam().check(state);
+    for (const auto &[field, value] : c.before)
+        state.*field = value;
+    for (const auto &[part, draws] : c.draws)
+        script.*part = draws;
+    const bool home = c.answer != MsgBoxResult::Cancel;
+    if (home) {
+        state.CurrentPort = QStringLiteral("Shanghai");
+        runtime.queueMsgBoxResults({c.answer});
+    }
+    depart(script, home ? 1 : 2);
+    const QStringList events = entries().mid(1).filter(QRegularExpression("^ - (?!Arriving)"));
+    EXPECT_EQ(events.join('|'), QLatin1String(c.events));
+    for (const auto &[field, value] : c.after)
+        EXPECT_EQ(state.*field, value);
+    const auto &boxes = runtime.messageBoxes();
+    EXPECT_EQ(boxes.empty() ? "" : boxes.back().prompt + "|" + boxes.back().title,
+              QLatin1String(c.lastBox));
 }
 
+using GS = GameState;
+using VS = VoyageScript;
+const char *const Quiet = "";
+// clang-format off
 const EventCase EventCases[] = {
-    {"StormAtTenPercent_DoesFive",
-     [](GameState &s, VoyageScript &v) {
-         s.ShipStatus = 10, v.storm = {0.09f, 0.99f};
-     },
-     " - Arriving at Shanghai", [](const GameState &s) { EXPECT_EQ(s.ShipStatus, 5); }},
-    {"NoStormAtNinePercent",
-     [](GameState &s, VoyageScript &v) { s.ShipStatus = 9, v.storm = {0.09f}; },
-     " - Arriving at Shanghai", [](const GameState &s) { EXPECT_EQ(s.ShipStatus, 9); }},
-    {"SeizureWithoutCash_FinesNothing",
-     [](GameState &s, VoyageScript &v) { s.ShipOpium = s.HoldUsed = 5, v.seizure = {0.1f}; },
+    {"BankOf199_EarnsNothing", {{&GS::Bank, 199}, {&GS::Debt, 5000}}, {}, Quiet, {{&GS::Bank, 199}, {&GS::Debt, 5500}}},
+    {"BankOf200_EarnsOne", {{&GS::Bank, 200}}, {}, Quiet, {{&GS::Bank, 201}, {&GS::Debt, 0}}},
+    {"NegativeDebt_GrowsMoreNegative", {{&GS::Debt, -15}}, {}, Quiet, {{&GS::Debt, -17}}},
+    {"InterestAtTheLimit_Saturates", {{&GS::Bank, Currency::max()}, {&GS::Debt, Currency::max()}}, {}, Quiet,
+     {{&GS::Bank, Currency::max()}, {&GS::Debt, Currency::max()}}},
+    {"StormAtTenPercent_DoesFive", {{&GS::ShipStatus, 10}}, {{&VS::storm, {0.09f, 0.99f}}},
+     " - Sardek!, we have received 5% Damage from a storm", {{&GS::ShipStatus, 5}}},
+    {"NoStormAtNinePercent", {{&GS::ShipStatus, 9}}, {{&VS::storm, {0.09f}}}, Quiet, {{&GS::ShipStatus, 9}}},
+    {"SeizureWithoutCash_FinesNothing", {{&GS::ShipOpium, 5}, {&GS::HoldUsed, 5}}, {{&VS::seizure, {0.1f}}},
      " - Bad Joss!  The local authorities have seized your opium/and fined you $0",
-     [](const GameState &s) {
-         EXPECT_EQ(std::tuple(s.ShipOpium, s.HoldUsed, s.Cash), std::tuple(0, 0, 0));
-     }},
-    {"RobberyAtTen_TakesFiveAtMost",
-     [](GameState &s, VoyageScript &v) {
-         s.Cash = 10, v.robbery = {0.14f, 0.99999f};
-     },
-     " - Bad Joss!  You have been beaten up and robbed of $5",
-     [](const GameState &s) { EXPECT_EQ(s.Cash, 5); }},
-    {"NoRobberyAtNine", [](GameState &s, VoyageScript &v) { s.Cash = 9, v.robbery = {0.14f}; },
-     " - Arriving at Shanghai", [](const GameState &s) { EXPECT_EQ(s.Cash, 9); }},
+     {{&GS::ShipOpium, 0}, {&GS::HoldUsed, 0}, {&GS::Cash, 0}}},
+    {"RobberyAtTen_TakesFiveAtMost", {{&GS::Cash, 10}}, {{&VS::robbery, {0.14f, 0.99999f}}},
+     " - Bad Joss!  You have been beaten up and robbed of $5", {{&GS::Cash, 5}}},
+    {"NoRobberyAtNine", {{&GS::Cash, 9}}, {{&VS::robbery, {0.14f}}}, Quiet, {{&GS::Cash, 9}}},
     {"TheftTouchesOnlyStocksAboveOne",
-     [](GameState &s, VoyageScript &v) {
-         s.WarehouseOpium = s.WarehouseArms = s.WarehouseGeneral = 1, s.WarehouseSilk = 40;
-         v.theft = {0.18f, 0.0f};
-     },
+     {{&GS::WarehouseOpium, 1}, {&GS::WarehouseSilk, 40}, {&GS::WarehouseGeneral, 1}}, {{&VS::theft, {0.18f, 0.0f}}},
      " - Bad Joss!  Messanger reports large theft from warehouse, Sardek!",
-     [](const GameState &s) {
-         EXPECT_EQ(std::tuple(s.WarehouseOpium, s.WarehouseSilk, s.WarehouseArms),
-                   std::tuple(1, 39, 1));
-     }},
-    {"NoTheftFromSingleUnits",
-     [](GameState &s, VoyageScript &v) {
-         s.WarehouseOpium = s.WarehouseSilk = s.WarehouseArms = s.WarehouseGeneral = 1;
-         v.theft = {0.18f};
-     },
-     " - Arriving at Shanghai", [](const GameState &) {}},
-    {"GeneralAtFiveDrops_ToOne",
-     [](GameState &, VoyageScript &v) {
-         v.prices[3] = 0.0f, v.jump = {0.0f, 7.5f / 8};
-     },
-     " - The price of General has dropped to $1",
-     [](const GameState &s) { EXPECT_EQ(s.PriceGeneral, 1); }},
-    {"SilkAt2500Rises_To15000",
-     [](GameState &, VoyageScript &v) {
-         v.prices[1] = 20.5f / 21, v.jump = {0.0f, 2.5f / 8};
-     },
-     " - The price of Silk has risen to $15,000",
-     [](const GameState &s) { EXPECT_EQ(s.PriceSilk, 15000); }},
-    {"TributeCounterTen_NoLieutenant", [](GameState &s, VoyageScript &) { s.TributeCounter = 9; },
-     " - Arriving at Shanghai", [](const GameState &s) { EXPECT_EQ(s.TributeCounter, 10); }},
-    {"TributeCounterEleven_Lieutenant", [](GameState &s, VoyageScript &) { s.TributeCounter = 10; },
-     " - Mok Sai has sent a lieutenant, Sardek.  He says his admiral wishes/to see you in Hong "
-     "Kong, Posthaste!",
-     [](const GameState &) {}},
+     {{&GS::WarehouseOpium, 1}, {&GS::WarehouseSilk, 39}, {&GS::WarehouseGeneral, 1}}},
+    {"NoTheftOfSingleUnits", {{&GS::WarehouseOpium, 1}, {&GS::WarehouseArms, 1}}, {{&VS::theft, {0.18f}}}, Quiet, {}},
+    {"GeneralAtFiveDrops_ToOne", {}, {{&VS::prices, {0.0f, 0.0f, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 7.5f / 8}}},
+     " - The price of General has dropped to $1", {{&GS::PriceGeneral, 1}}},
+    {"SilkAt2500Rises_To15000", {}, {{&VS::prices, {0.0f, 20.5f / 21, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 2.5f / 8}}},
+     " - The price of Silk has risen to $15,000", {{&GS::PriceSilk, 15000}}},
+    {"TributeCounterTen_NoLieutenant", {{&GS::TributeCounter, 9}}, {}, Quiet, {{&GS::TributeCounter, 10}}},
+    {"TributeCounterEleven_Lieutenant", {{&GS::TributeCounter, 10}}, {},
+     " - Mok Sai has sent a lieutenant, Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!", {}},
     {"TributeOf500With200Cash_AddsTheRestToDebt",
-     [](GameState &s, VoyageScript &v) {
-         s.CurrentPort = QStringLiteral("Shanghai"), s.TributeCounter = 10, s.NetWorth = 10000;
-         s.Cash = 200, v.portBusiness = {0.9985f};
-     },
+     {{&GS::TributeCounter, 10}, {&GS::NetWorth, 10000}, {&GS::Cash, 200}}, {{&VS::portBusiness, {0.9985f}}},
      " - Payed $500 in donation to the temple of Tin Hau",
-     [](const GameState &s) {
-         EXPECT_EQ(std::tuple(s.Cash, s.Debt, s.TributeCounter), std::tuple(0, 300, 0));
-     },
-     1,
-     {MsgBoxResult::Yes}},
-    {"TributeRefused_ChangesNothing",
-     [](GameState &s, VoyageScript &v) {
-         s.CurrentPort = QStringLiteral("Shanghai"), s.TributeCounter = 10, s.Cash = 200;
-         v.portBusiness = {0.5f, 0.5f};
-     },
-     " - Arriving at Hong Kong",
-     [](const GameState &s) {
-         EXPECT_EQ(std::tuple(s.Cash, s.TributeCounter), std::tuple(200, 11));
-     },
-     1,
-     {MsgBoxResult::No}},
+     {{&GS::Cash, 0}, {&GS::Debt, 300}, {&GS::TributeCounter, 0}}, MsgBoxResult::Yes, "Adding Difference to Debt   |Not Enough Cash"},
+    {"SmallTributeRefused_ChangesNothing", {{&GS::TributeCounter, 10}, {&GS::Cash, 200}},
+     {{&VS::portBusiness, {0.0f, 0.0f}}}, Quiet, {{&GS::Cash, 200}, {&GS::TributeCounter, 11}},
+     MsgBoxResult::No, "Mok Sai asks for $22 in donation to the temple of Tin Hau, the Sea Goddess.   |Will You Pay?"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Edges, VoyageEvent, ::testing::ValuesIn(EventCases),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(VoyageRules, TributeShortOfCash_SaysSoInItsOwnBox)
-{
-    state.CurrentPort = QStringLiteral("Shanghai");
-    state.TributeCounter = 10;
-    VoyageScript script;
-    script.portBusiness = {0.0f, 0.0f}; // 1 + 21 from the second draw
-    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
-    depart(script, 1);
-    ASSERT_EQ(runtime.messageBoxes().size(), 2u);
-    EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Adding Difference to Debt   ");
-    EXPECT_EQ(runtime.messageBoxes()[1].style, MsgBoxStyle::InformationOk);
-    EXPECT_EQ(runtime.messageBoxes()[1].title, "Not Enough Cash");
-    EXPECT_EQ(state.Debt, 22);
-}
 
 } // namespace Sardek
