@@ -79,6 +79,7 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     script.steps[4] = 4.5f / 110;
     sail("optShanghai", script.draws(), opening);
     EXPECT_EQ(seen, std::vector<bool>(26, false));
+    EXPECT_EQ(encounter->lastOwner->objectName(), "frmLeave");
     EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - Departing Hong Kong" + QString(25, '.') +
                                            "\r\nFeb 15, 1860 - Arriving at Shanghai"));
     EXPECT_EQ(main.txtDate->text(), "Feb 15, 1860");

@@ -29,16 +29,10 @@ struct EncounterDouble : PirateEncounter {
 // The silent view, noting each change of the log's colour with the number of entries before.
 struct RecordingView : SilentVoyageView {
     using SilentVoyageView::SilentVoyageView;
-    void logAppend(const QString &entry) override
-    {
-        ++entryCount;
-        SilentVoyageView::logAppend(entry);
-    }
     void setLogBackground(const QColor &colour) override
     {
-        flashes.push_back(colour.name() + QStringLiteral("@") + QString::number(entryCount));
+        flashes << colour.name() + "@" + QString::number(log().text().count(QLatin1String(" - ")));
     }
-    int entryCount = 0;
     QStringList flashes;
 };
 
