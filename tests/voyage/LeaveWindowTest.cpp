@@ -54,8 +54,8 @@ class LeaveWindow : public MainWindowTest
     EncounterDouble *encounter = nullptr;
 };
 
-// Nothing can be used at sea, also after a battle's redraw; the port's orders and any offer
-// come back on arrival, and the offer can be taken.
+// Nothing can be used at sea, also after a battle's redraw, and a close request asks first;
+// the port's orders and any offer come back on arrival, and the offer can be taken.
 TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
 {
     auto opening = [this](QDialog &dialog) {
@@ -70,6 +70,11 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     runtime.onDelay = [&](std::uint32_t) {
         seen.push_back(anythingUsable() || main.cursor().shape() != Qt::BusyCursor ||
                        main.findChild<QDialog *>("frmLeave")->isVisible());
+        if (runtime.delays().size() <= 2) { // close requests, answered No, then Yes
+            runtime.queueMsgBoxResults(
+                {runtime.delays().size() == 1 ? MsgBoxResult::No : MsgBoxResult::Yes});
+            main.close();
+        }
     };
     encounter->action = [&] {
         main.UpdateMainForm();
@@ -80,6 +85,10 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     sail("optShanghai", script.draws(), opening);
     EXPECT_EQ(seen, std::vector<bool>(26, false));
     EXPECT_EQ(encounter->lastOwner->objectName(), "frmLeave");
+    ASSERT_EQ(runtime.messageBoxes().size(), 2u);
+    EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Do you want to quit this game?     ");
+    EXPECT_EQ(runtime.messageBoxes()[1].style, MsgBoxStyle::QuestionYesNo);
+    EXPECT_EQ(runtime.programEnds(), 1); // the scripted end comes back: the voyage goes on
     EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - Departing Hong Kong" + QString(25, '.') +
                                            "\r\nFeb 15, 1860 - Arriving at Shanghai"));
     EXPECT_EQ(main.txtDate->text(), "Feb 15, 1860");
@@ -92,32 +101,14 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     sail("optHongKong", script.draws());
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 1, 0}));
     QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // $400 in cash
-    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt + runtime.messageBoxes()[0].title,
+    ASSERT_EQ(runtime.messageBoxes().size(), 3u);
+    EXPECT_EQ(runtime.messageBoxes()[2].prompt + runtime.messageBoxes()[2].title,
               "Insufficient Funds     Sorry");
     main.state().Cash = 1700;
     QTest::mouseClick(main.cmdCannon, Qt::LeftButton);
     EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - Bought a New Cannon for $1,700"));
     EXPECT_FALSE(main.cmdCannon->isEnabled());
     EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 10 of 60 ");
-}
-
-TEST_F(LeaveWindow, CloseRequestAtSea_AsksAndOnlyYesEndsTheProgram)
-{
-    runtime.onDelay = [&](std::uint32_t) {
-        if (runtime.delays().size() > 2)
-            return;
-        runtime.queueMsgBoxResults(
-            {runtime.delays().size() == 1 ? MsgBoxResult::No : MsgBoxResult::Yes});
-        main.close();
-    };
-    sail("optShanghai");
-    ASSERT_EQ(runtime.messageBoxes().size(), 2u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt, "Do you want to quit this game?     ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::QuestionYesNo);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Sardek");
-    EXPECT_EQ(runtime.programEnds(), 1);
-    EXPECT_TRUE(main.log().text().endsWith("Arriving at Shanghai"));
 }
 
 TEST_F(LeaveWindow, ShipSunk_NoArrivalThenANewGameThatCannotBeCancelled)
