@@ -14,9 +14,9 @@ class Runtime;
 /// The nine order buttons of the main window, in their order on screen.
 enum class Order { Buy, Sell, Leave, Visit, Money, Transfer, Repair, Cannon, Ship };
 
-inline constexpr Order AllOrders[] = {Order::Buy,      Order::Sell,   Order::Leave,
-                                      Order::Visit,    Order::Money,  Order::Transfer,
-                                      Order::Repair,   Order::Cannon, Order::Ship};
+inline constexpr Order AllOrders[] = {Order::Buy,    Order::Sell,   Order::Leave,
+                                      Order::Visit,  Order::Money,  Order::Transfer,
+                                      Order::Repair, Order::Cannon, Order::Ship};
 
 /**
  * What a dialog may reach of the main window: the one game record, the runtime, the log, the
