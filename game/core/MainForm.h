@@ -54,7 +54,8 @@ class MainForm
     /// While a turn (a voyage with its battles) runs, the menus and the order buttons are
     /// inert whatever a redraw says, and a close request asks before ending the program.
     /// Ending the turn restores the menus and shows the orders as the turn set them; the next
-    /// redraw enables the orders by their rules.
+    /// redraw enables the orders by their rules. Turns nest (a battle inside a voyage): only
+    /// the end of the outermost gives the window back.
     virtual void setTurnRunning(bool running) = 0;
 
     /// Shows status on the status gauge and its frame caption without touching the record;

@@ -76,7 +76,7 @@ QPushButton *frmMain::buttonOf(Order order) const
 // when it ends.
 void frmMain::setOrderEnabled(Order order, bool enabled)
 {
-    if (m_turnRunning)
+    if (turnRunning())
         m_ordersAfterTurn[std::size_t(order)] = enabled;
     else
         buttonOf(order)->setEnabled(enabled);
@@ -95,30 +95,39 @@ void frmMain::setLogBackground(const QColor &colour)
 }
 
 // A save, load or new game in the middle of a voyage would act on a half-finished turn, and a
-// click on an order would trade at sea or start a voyage inside the voyage.
+// click on an order would trade at sea or start a voyage inside the voyage. A battle inside a
+// voyage may mark its own turn: only the outermost end gives the window back.
 void frmMain::setTurnRunning(bool running)
 {
-    if (running == m_turnRunning)
-        return;
-    m_turnRunning = running;
     if (running) {
-        m_menusBeforeTurn.clear();
-        for (QAction *item : {mnuNewItem, mnuLoadItem, mnuSaveItem, mnuExitItem, mnuMoneyItem,
-                              mnuStatsItem, mnuHelpItem, mnuItemUpdates, mnuAboutItem}) {
-            m_menusBeforeTurn.append({item, item->isEnabled()});
-            item->setEnabled(false);
-        }
-        for (Order order : AllOrders) {
-            m_ordersAfterTurn[std::size_t(order)] = buttonOf(order)->isEnabled();
-            buttonOf(order)->setEnabled(false);
-        }
-    } else {
-        for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
-            item->setEnabled(enabled);
-        m_menusBeforeTurn.clear();
-        for (Order order : AllOrders)
-            buttonOf(order)->setEnabled(m_ordersAfterTurn[std::size_t(order)]);
+        if (m_turnDepth++ == 0)
+            holdOrdersAndMenus();
+    } else if (m_turnDepth > 0 && --m_turnDepth == 0) {
+        releaseOrdersAndMenus();
     }
+}
+
+void frmMain::holdOrdersAndMenus()
+{
+    m_menusBeforeTurn.clear();
+    for (QAction *item : {mnuNewItem, mnuLoadItem, mnuSaveItem, mnuExitItem, mnuMoneyItem,
+                          mnuStatsItem, mnuHelpItem, mnuItemUpdates, mnuAboutItem}) {
+        m_menusBeforeTurn.append({item, item->isEnabled()});
+        item->setEnabled(false);
+    }
+    for (Order order : AllOrders) {
+        m_ordersAfterTurn[std::size_t(order)] = buttonOf(order)->isEnabled();
+        buttonOf(order)->setEnabled(false);
+    }
+}
+
+void frmMain::releaseOrdersAndMenus()
+{
+    for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
+        item->setEnabled(enabled);
+    m_menusBeforeTurn.clear();
+    for (Order order : AllOrders)
+        buttonOf(order)->setEnabled(m_ordersAfterTurn[std::size_t(order)]);
 }
 
 void frmMain::previewStatus(Currency status)
@@ -151,7 +160,7 @@ void frmMain::UpdateMainForm()
 // the money lender keeps whatever state its own rules gave it.
 void frmMain::enableOrders()
 {
-    if (m_turnRunning)
+    if (turnRunning())
         return;
     cmdBuy->setEnabled(true);
     cmdSell->setEnabled(true);
@@ -256,7 +265,7 @@ void frmMain::beginGame(const QString &firstLogLine, bool moneyLenderOpen)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (m_turnRunning) {
+    if (turnRunning()) {
         event->ignore();
         if (AskToQuitGame(m_runtime, this))
             m_runtime.EndProgram();

@@ -57,7 +57,7 @@ class frmMain : public QMainWindow, public MainForm
     void setLogBackground(const QColor &colour) override;
     void setTurnRunning(bool running) override;
     void previewStatus(Currency status) override;
-    bool turnRunning() const { return m_turnRunning; }
+    bool turnRunning() const { return m_turnDepth > 0; }
 
     /// The window-side steps of starting or loading a game: the house caption, the log's
     /// first line, the menus and the purchase buttons.
@@ -117,12 +117,15 @@ class frmMain : public QMainWindow, public MainForm
     void showGauges();
     QPushButton *buttonOf(Order order) const;
     void runEndOfGameChecks();
+    void holdOrdersAndMenus();
+    void releaseOrdersAndMenus();
     void UnloadAllForms();
 
     Runtime &m_runtime;
     GameState m_state;
     CompradorLog m_log;
-    bool m_turnRunning = false;
+    /// Turns begun and not yet ended: a battle may mark one inside a voyage's.
+    int m_turnDepth = 0;
     /// The menu items' enabled states when the turn began, restored when it ends.
     QList<std::pair<QAction *, bool>> m_menusBeforeTurn;
     /// The orders' enabled states as the turn has set them, shown when it ends.

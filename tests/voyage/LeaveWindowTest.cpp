@@ -76,8 +76,10 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
             main.close();
         }
     };
-    encounter->action = [&] {
+    encounter->action = [&] { // a battle marking its own turn within the voyage's
+        main.setTurnRunning(true);
         main.UpdateMainForm();
+        main.setTurnRunning(false);
         seen.push_back(anythingUsable());
     };
     VoyageScript script;
