@@ -43,12 +43,10 @@ class LeaveWindow : public MainWindowTest
     // Whether any order or menu item could be used now.
     bool anythingUsable() const
     {
-        bool usable = false;
-        for (bool enabled : orders())
-            usable = usable || enabled;
-        for (QAction *item : main.findChildren<QAction *>())
-            usable = usable || (item->isEnabled() && !item->isSeparator() && !item->menu());
-        return usable;
+        const QList<QAction *> items = main.findChildren<QAction *>();
+        return std::ranges::count(orders(), true) > 0 || std::ranges::any_of(items, [](QAction *a) {
+                   return a->isEnabled() && !a->menu() && !a->isSeparator();
+               });
     }
 
     EncounterDouble *encounter = nullptr;

@@ -32,6 +32,8 @@ const EventChance Events[] = {{"blown off course", 1.0 / 25},     {"from a storm
                               {"seized your opium", 1.0 / 25},    {"robbed of", 1.0 / 25},
                               {"theft from warehouse", 1.0 / 25}, {"The price of", 1.0 / 25}};
 
+constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
+
 } // namespace
 
 // 100,000 voyages on the program's generator, every event's condition holding throughout.
@@ -60,12 +62,10 @@ TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
         if (log.contains(QLatin1String("The price of")))
             continue; // a jump moved one price off its range
         ++steady;
-        const Currency drawn[] = {Int(Currency::fromRaw(state.PriceOpium.raw() / 1000)),
-                                  Int(Currency::fromRaw(state.PriceSilk.raw() / 100)),
-                                  Int(Currency::fromRaw(state.PriceArms.raw() / 10)),
+        const Currency drawn[] = {state.PriceOpium, state.PriceSilk, state.PriceArms,
                                   state.PriceGeneral};
         for (std::size_t g = 0; g < 4; ++g)
-            prices[g][std::size_t(std::clamp<Currency::Raw>(drawn[g].raw() / 10000 - 5, 0, 20))]++;
+            ++prices[g][std::size_t(drawn[g].raw() / Currency::Scale / Units[g] - 5) % 21];
     }
     const double quiet = std::pow(109.0 / 110, 25);
     expectChance(met, Voyages, 1 - quiet, "at least one battle");
