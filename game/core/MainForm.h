@@ -14,9 +14,9 @@ class Runtime;
 /// The nine order buttons of the main window, in their order on screen.
 enum class Order { Buy, Sell, Leave, Visit, Money, Transfer, Repair, Cannon, Ship };
 
-inline constexpr Order AllOrders[] = {Order::Buy,      Order::Sell,   Order::Leave,
-                                      Order::Visit,    Order::Money,  Order::Transfer,
-                                      Order::Repair,   Order::Cannon, Order::Ship};
+inline constexpr Order AllOrders[] = {Order::Buy,    Order::Sell,   Order::Leave,
+                                      Order::Visit,  Order::Money,  Order::Transfer,
+                                      Order::Repair, Order::Cannon, Order::Ship};
 
 /**
  * What a dialog may reach of the main window: the one game record, the runtime, the log, the
@@ -42,6 +42,8 @@ class MainForm
     /// millionaire, trillionaire and bankruptcy checks, in that order.
     virtual void UpdateMainForm() = 0;
 
+    /// While a turn runs the button stays disabled and the state set here (an offer made on
+    /// arrival, say) shows when the turn ends.
     virtual void setOrderEnabled(Order order, bool enabled) = 0;
     virtual bool isOrderEnabled(Order order) const = 0;
     /// The check mark of Options > Enable Money Lender Bug.
@@ -51,7 +53,9 @@ class MainForm
     virtual void setLogBackground(const QColor &colour) = 0;
     /// While a turn (a voyage with its battles) runs, the menus and the order buttons are
     /// inert whatever a redraw says, and a close request asks before ending the program.
-    /// Ending the turn restores the menus; the next redraw enables the orders by their rules.
+    /// Ending the turn restores the menus and shows the orders as the turn set them; the next
+    /// redraw enables the orders by their rules. Turns nest (a battle inside a voyage): only
+    /// the end of the outermost gives the window back.
     virtual void setTurnRunning(bool running) = 0;
 
     /// Shows status on the status gauge and its frame caption without touching the record;

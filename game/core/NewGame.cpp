@@ -33,15 +33,6 @@ void emptyShipAndWarehouse(GameState &state)
     state.NetWorth = 0;
 }
 
-void drawOpeningPrices(GameState &state, Runtime &runtime)
-{
-    // Sequenced statements, not one expression, so the draws keep their order.
-    state.PriceOpium = drawPrice(runtime, 1000);
-    state.PriceSilk = drawPrice(runtime, 100);
-    state.PriceArms = drawPrice(runtime, 10);
-    state.PriceGeneral = drawPrice(runtime, 1);
-}
-
 // Maps a whole code point, so a name opening outside the basic plane stays intact; the simple
 // one-to-one mapping keeps the rest of the name where it was typed.
 QString upperCaseFirst(const QString &name)
@@ -55,6 +46,15 @@ QString upperCaseFirst(const QString &name)
 }
 
 } // namespace
+
+void drawPrices(GameState &state, Runtime &runtime)
+{
+    // Sequenced statements, not one expression, so the draws keep their order.
+    state.PriceOpium = drawPrice(runtime, 1000);
+    state.PriceSilk = drawPrice(runtime, 100);
+    state.PriceArms = drawPrice(runtime, 10);
+    state.PriceGeneral = drawPrice(runtime, 1);
+}
 
 QString firmNameFrom(const QString &typed)
 {
@@ -81,7 +81,7 @@ void startGame(GameState &state, Runtime &runtime, Scenario scenario, const QStr
     state.MillionaireShown = false;
     state.GameInProgress = true;
     state.GameOver = false;
-    drawOpeningPrices(state, runtime);
+    drawPrices(state, runtime);
     state.GameDate = GameDate::fromYmd(StartYear, StartMonth, StartDay).value();
     if (scenario == Scenario::CashAndDebt) {
         state.Cash = 400;

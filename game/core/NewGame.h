@@ -12,6 +12,13 @@ class Runtime;
 enum class Scenario { CashAndDebt, Cannons };
 
 /**
+ * Draws the port's four prices, Rnd() once each in the order Opium, Silk, Arms, General:
+ * Int(r * 21 + 5) times 1000, 100, 10 and 1 (5,000 to 25,000 for opium ... 5 to 25 for
+ * general cargo), as a new game and every arrival do.
+ */
+void drawPrices(GameState &state, Runtime &runtime);
+
+/**
  * The firm's name as typed made fit for the record: blanks (spaces) trimmed at both ends,
  * "Sardek" when nothing is left, then the first character upper-cased (one character for one:
  * "ß" stays "ß") and the rest kept as typed.

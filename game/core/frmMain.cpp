@@ -1,6 +1,8 @@
 #include "core/frmMain.h"
 
 #include "core/NewGame.h"
+#include "core/PirateEncounter.h"
+#include "core/Purchases.h"
 #include "core/QuitQuestion.h"
 #include "core/frmNew.h"
 #include "info/Links.h"
@@ -34,6 +36,7 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     buildControls();
     createMenus();
     m_log = CompradorLog(txtLog);
+    m_encounter = createPirateEncounter();
 
     connect(mnuNewItem, &QAction::triggered, this, &frmMain::mnuNewItem_Click);
     connect(mnuLoadItem, &QAction::triggered, this, &frmMain::mnuLoadItem_Click);
@@ -42,6 +45,9 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     connect(mnuStatsItem, &QAction::triggered, this, &frmMain::mnuStatsItem_Click);
     connect(cmdBuy, &QPushButton::clicked, this, [this] { frmBuy(*this).exec(); });
     connect(cmdSell, &QPushButton::clicked, this, [this] { frmSell(*this).exec(); });
+    connect(cmdLeave, &QPushButton::clicked, this, &frmMain::cmdLeave_Click);
+    connect(cmdCannon, &QPushButton::clicked, this, [this] { BuyCannon(*this); });
+    connect(cmdShip, &QPushButton::clicked, this, [this] { BuyShip(*this); });
     connect(mnuHelpItem, &QAction::triggered, this, [this] { frmHelp(this).exec(); });
     connect(mnuItemUpdates, &QAction::triggered, this, [this] { OpenHomePage(m_runtime); });
     connect(mnuAboutItem, &QAction::triggered, this, [this] { frmAbout(m_runtime, this).exec(); });
@@ -66,9 +72,14 @@ QPushButton *frmMain::buttonOf(Order order) const
     return buttons[static_cast<int>(order)];
 }
 
+// During a turn the buttons stay off; what the turn sets (an offer on arrival, say) shows
+// when it ends.
 void frmMain::setOrderEnabled(Order order, bool enabled)
 {
-    buttonOf(order)->setEnabled(enabled && !m_turnRunning);
+    if (turnRunning())
+        m_ordersAfterTurn[std::size_t(order)] = enabled;
+    else
+        buttonOf(order)->setEnabled(enabled);
 }
 
 bool frmMain::isOrderEnabled(Order order) const
@@ -84,26 +95,39 @@ void frmMain::setLogBackground(const QColor &colour)
 }
 
 // A save, load or new game in the middle of a voyage would act on a half-finished turn, and a
-// click on an order would trade at sea or start a voyage inside the voyage.
+// click on an order would trade at sea or start a voyage inside the voyage. A battle inside a
+// voyage may mark its own turn: only the outermost end gives the window back.
 void frmMain::setTurnRunning(bool running)
 {
-    if (running == m_turnRunning)
-        return;
-    m_turnRunning = running;
     if (running) {
-        m_menusBeforeTurn.clear();
-        for (QAction *item : {mnuNewItem, mnuLoadItem, mnuSaveItem, mnuExitItem, mnuMoneyItem,
-                              mnuStatsItem, mnuHelpItem, mnuItemUpdates, mnuAboutItem}) {
-            m_menusBeforeTurn.append({item, item->isEnabled()});
-            item->setEnabled(false);
-        }
-        for (Order order : AllOrders)
-            buttonOf(order)->setEnabled(false);
-    } else {
-        for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
-            item->setEnabled(enabled);
-        m_menusBeforeTurn.clear();
+        if (m_turnDepth++ == 0)
+            holdOrdersAndMenus();
+    } else if (m_turnDepth > 0 && --m_turnDepth == 0) {
+        releaseOrdersAndMenus();
     }
+}
+
+void frmMain::holdOrdersAndMenus()
+{
+    m_menusBeforeTurn.clear();
+    for (QAction *item : {mnuNewItem, mnuLoadItem, mnuSaveItem, mnuExitItem, mnuMoneyItem,
+                          mnuStatsItem, mnuHelpItem, mnuItemUpdates, mnuAboutItem}) {
+        m_menusBeforeTurn.append({item, item->isEnabled()});
+        item->setEnabled(false);
+    }
+    for (Order order : AllOrders) {
+        m_ordersAfterTurn[std::size_t(order)] = buttonOf(order)->isEnabled();
+        buttonOf(order)->setEnabled(false);
+    }
+}
+
+void frmMain::releaseOrdersAndMenus()
+{
+    for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
+        item->setEnabled(enabled);
+    m_menusBeforeTurn.clear();
+    for (Order order : AllOrders)
+        buttonOf(order)->setEnabled(m_ordersAfterTurn[std::size_t(order)]);
 }
 
 void frmMain::previewStatus(Currency status)
@@ -136,7 +160,7 @@ void frmMain::UpdateMainForm()
 // the money lender keeps whatever state its own rules gave it.
 void frmMain::enableOrders()
 {
-    if (m_turnRunning)
+    if (turnRunning())
         return;
     cmdBuy->setEnabled(true);
     cmdSell->setEnabled(true);
@@ -241,7 +265,7 @@ void frmMain::beginGame(const QString &firstLogLine, bool moneyLenderOpen)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (m_turnRunning) {
+    if (turnRunning()) {
         event->ignore();
         if (AskToQuitGame(m_runtime, this))
             m_runtime.EndProgram();

@@ -7,6 +7,9 @@
 
 #include <QMainWindow>
 
+#include <array>
+#include <memory>
+
 class QAction;
 class QLabel;
 class QPlainTextEdit;
@@ -20,6 +23,7 @@ class ProgressBar;
 namespace Sardek
 {
 
+class PirateEncounter;
 class Runtime;
 enum class MsgBoxResult : int;
 
@@ -53,7 +57,7 @@ class frmMain : public QMainWindow, public MainForm
     void setLogBackground(const QColor &colour) override;
     void setTurnRunning(bool running) override;
     void previewStatus(Currency status) override;
-    bool turnRunning() const { return m_turnRunning; }
+    bool turnRunning() const { return m_turnDepth > 0; }
 
     /// The window-side steps of starting or loading a game: the house caption, the log's
     /// first line, the menus and the purchase buttons.
@@ -69,6 +73,8 @@ class frmMain : public QMainWindow, public MainForm
     void LoadGameFile(const QString &path);
     /// Opens the statistics window with title; Retire enabled as given, OK unless disabled.
     void showStatistics(const QString &title, bool retireEnabled, bool okEnabled = true);
+    /// Replaces what a voyage meets when it meets pirates.
+    void setPirateEncounter(std::unique_ptr<PirateEncounter> encounter);
 
     // The controls, named as the game names them.
     CaptionFrame *fraHouse = nullptr;
@@ -106,20 +112,28 @@ class frmMain : public QMainWindow, public MainForm
     void mnuNewItem_Click();
     void mnuLoadItem_Click();
     void mnuStatsItem_Click();
+    void cmdLeave_Click();
+    std::unique_ptr<PirateEncounter> createPirateEncounter();
     MsgBoxResult askToSave();
     void enableOrders();
     void showFields();
     void showGauges();
     QPushButton *buttonOf(Order order) const;
     void runEndOfGameChecks();
+    void holdOrdersAndMenus();
+    void releaseOrdersAndMenus();
     void UnloadAllForms();
 
     Runtime &m_runtime;
     GameState m_state;
     CompradorLog m_log;
-    bool m_turnRunning = false;
+    /// Turns begun and not yet ended: a battle may mark one inside a voyage's.
+    int m_turnDepth = 0;
     /// The menu items' enabled states when the turn began, restored when it ends.
     QList<std::pair<QAction *, bool>> m_menusBeforeTurn;
+    /// The orders' enabled states as the turn has set them, shown when it ends.
+    std::array<bool, 9> m_ordersAfterTurn{};
+    std::unique_ptr<PirateEncounter> m_encounter;
 };
 
 } // namespace Sardek

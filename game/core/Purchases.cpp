@@ -1,0 +1,69 @@
+#include "core/Purchases.h"
+
+#include "core/GameState.h"
+#include "core/MainForm.h"
+#include "runtime/Formats.h"
+#include "runtime/Runtime.h"
+
+namespace Sardek
+{
+
+namespace
+{
+
+// The purchase refusals end in five blanks, unlike the trade dialogs' three.
+const QString InsufficientHold = QStringLiteral("Insufficient Hold     ");
+const QString InsufficientFunds = QStringLiteral("Insufficient Funds     ");
+
+constexpr int CannonHoldUnits = 10;
+constexpr int LargerShipCapacity = 50;
+
+void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcome)
+{
+    if (outcome.refusal) {
+        main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"),
+                              &main.window());
+        return;
+    }
+    main.setOrderEnabled(order, false);
+    main.LogAppend(outcome.logEntry);
+    main.UpdateMainForm();
+}
+
+} // namespace
+
+PurchaseOutcome purchaseCannon(GameState &state)
+{
+    if (state.HoldUsed + CannonHoldUnits > state.HoldCapacity)
+        return {InsufficientHold, {}};
+    if (state.CannonPrice > state.Cash)
+        return {InsufficientFunds, {}};
+    state.Cash -= state.CannonPrice;
+    state.Cannons += 1;
+    state.HoldUsed += CannonHoldUnits;
+    return {std::nullopt, QStringLiteral(" - Bought a New Cannon for ") +
+                              FormatNumber(state.CannonPrice, NumberFormat::Dollars)};
+}
+
+PurchaseOutcome purchaseShip(GameState &state)
+{
+    if (state.ShipPrice > state.Cash)
+        return {InsufficientFunds, {}};
+    state.Cash -= state.ShipPrice;
+    state.HoldCapacity += LargerShipCapacity;
+    state.ShipStatus = 100;
+    return {std::nullopt, QStringLiteral(" - Bought a New Ship for ") +
+                              FormatNumber(state.ShipPrice, NumberFormat::Dollars)};
+}
+
+void BuyCannon(MainForm &main)
+{
+    completePurchase(main, Order::Cannon, purchaseCannon(main.state()));
+}
+
+void BuyShip(MainForm &main)
+{
+    completePurchase(main, Order::Ship, purchaseShip(main.state()));
+}
+
+} // namespace Sardek

@@ -1,0 +1,13 @@
+#include "voyage/SilentVoyageView.h"
+
+#include "core/GameState.h"
+
+namespace Sardek
+{
+
+void SilentVoyageView::logAppend(const QString &entry)
+{
+    m_log.append(m_state.GameDate, entry);
+}
+
+} // namespace Sardek

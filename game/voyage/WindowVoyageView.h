@@ -1,0 +1,32 @@
+#pragma once
+
+#include "voyage/VoyageView.h"
+
+#include <QPointer>
+
+namespace Sardek
+{
+
+class MainForm;
+
+/// Shows a voyage on the main window, with leavePort as the window that steps aside and owns
+/// the battles. A Leave Port window already gone is skipped.
+class WindowVoyageView : public VoyageView
+{
+  public:
+    WindowVoyageView(MainForm &main, QWidget *leavePort);
+
+    void hideLeavePort() override;
+    void logAppend(const QString &entry) override;
+    void logAppendRaw(const QString &text) override;
+    void setBusyPointer(bool busy) override;
+    void setLogBackground(const QColor &colour) override;
+    void setOrderEnabled(Order order, bool enabled) override;
+    QWidget *battleOwner() override { return m_leavePort; }
+
+  private:
+    MainForm &m_main;
+    QPointer<QWidget> m_leavePort;
+};
+
+} // namespace Sardek

@@ -1,0 +1,136 @@
+#include "VoyageTestSupport.h"
+
+#include "../core/MainWindowFixture.h"
+
+#include <QLabel>
+#include <QMenu>
+
+namespace Sardek
+{
+
+using Testing::EncounterDouble;
+using Testing::VoyageScript;
+
+class LeaveWindow : public MainWindowTest
+{
+  protected:
+    LeaveWindow()
+    {
+        auto owned = std::make_unique<EncounterDouble>();
+        encounter = owned.get();
+        main.setPirateEncounter(std::move(owned));
+        startGame(true);
+    }
+
+    // Leave Port with a preselection draw of Saigon, the port chosen by a click, atDepart
+    // run, then Depart on exactly draws.
+    void sail(const char *port, const std::vector<float> &draws = VoyageScript().draws(),
+              std::function<void(QDialog &)> atDepart = {})
+    {
+        runtime.queueRnd({0.5f});
+        for (float r : draws)
+            runtime.queueRnd({r});
+        whenDialogOpens([=](QDialog &dialog) {
+            if (atDepart)
+                atDepart(dialog);
+            QTest::mouseClick(control<QRadioButton>(dialog, port), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(dialog, "cmdDepart"), Qt::LeftButton);
+        });
+        QTest::mouseClick(main.cmdLeave, Qt::LeftButton);
+        EXPECT_EQ(runtime.rndLeft(), 0u);
+    }
+
+    // Whether any order or menu item could be used now.
+    bool anythingUsable() const
+    {
+        const QList<QAction *> items = main.findChildren<QAction *>();
+        return std::ranges::count(orders(), true) > 0 || std::ranges::any_of(items, [](QAction *a) {
+                   return a->isEnabled() && !a->menu() && !a->isSeparator();
+               });
+    }
+
+    EncounterDouble *encounter = nullptr;
+};
+
+// Nothing can be used at sea, also after a battle's redraw, and a close request asks first;
+// the port's orders and any offer come back on arrival, and the offer can be taken.
+TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
+{
+    auto opening = [this](QDialog &dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Leave Port");
+        EXPECT_EQ(control<QGroupBox>(dialog, "fraDestination")->title(), "Choose Destination ");
+        EXPECT_FALSE(control<QRadioButton>(dialog, "optHongKong")->isEnabled());
+        EXPECT_TRUE(control<QRadioButton>(dialog, "optSaigon")->isChecked());
+        EXPECT_TRUE(control<QPushButton>(dialog, "cmdDepart")->isDefault());
+        EXPECT_LE((dialog.geometry().center() - main.geometry().center()).manhattanLength(), 1);
+    };
+    std::vector<bool> seen;
+    runtime.onDelay = [&](std::uint32_t) {
+        seen.push_back(anythingUsable() || main.cursor().shape() != Qt::BusyCursor ||
+                       main.findChild<QDialog *>("frmLeave")->isVisible());
+        if (runtime.delays().size() <= 2) { // close requests, answered No, then Yes
+            runtime.queueMsgBoxResults(
+                {runtime.delays().size() == 1 ? MsgBoxResult::No : MsgBoxResult::Yes});
+            main.close();
+        }
+    };
+    encounter->action = [&] { // a battle marking its own turn within the voyage's
+        main.setTurnRunning(true);
+        main.UpdateMainForm();
+        main.setTurnRunning(false);
+        seen.push_back(anythingUsable());
+    };
+    VoyageScript script;
+    script.steps[4] = 4.5f / 110;
+    sail("optShanghai", script.draws(), opening);
+    EXPECT_EQ(seen, std::vector<bool>(26, false));
+    EXPECT_EQ(encounter->lastOwner->objectName(), "frmLeave");
+    ASSERT_EQ(runtime.messageBoxes().size(), 2u);
+    EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Do you want to quit this game?     ");
+    EXPECT_EQ(runtime.messageBoxes()[1].style, MsgBoxStyle::QuestionYesNo);
+    EXPECT_EQ(runtime.programEnds(), 1); // the scripted end comes back: the voyage goes on
+    EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - Departing Hong Kong" + QString(25, '.') +
+                                           "\r\nFeb 15, 1860 - Arriving at Shanghai"));
+    EXPECT_EQ(main.txtDate->text(), "Feb 15, 1860");
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled());
+    EXPECT_NE(main.cursor().shape(), Qt::BusyCursor);
+
+    script.steps[4] = 0.0f;
+    script.cannon = {0.0f, 0.5f}; // $1,700
+    sail("optHongKong", script.draws());
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 1, 0}));
+    QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // $400 in cash
+    ASSERT_EQ(runtime.messageBoxes().size(), 3u);
+    EXPECT_EQ(runtime.messageBoxes()[2].prompt + runtime.messageBoxes()[2].title,
+              "Insufficient Funds     Sorry");
+    main.state().Cash = 1700;
+    QTest::mouseClick(main.cmdCannon, Qt::LeftButton);
+    EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - Bought a New Cannon for $1,700"));
+    EXPECT_FALSE(main.cmdCannon->isEnabled());
+    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 10 of 60 ");
+}
+
+TEST_F(LeaveWindow, ShipSunk_NoArrivalThenANewGameThatCannotBeCancelled)
+{
+    encounter->action = [this] {
+        main.state().GameInProgress = false;
+        main.state().GameOver = true;
+    };
+    bool cancellable = true;
+    QString logAtNewGame;
+    const std::vector<float> draws{4.5f / 110, 0.5f, 0.5f, 0.5f, 0.5f}; // then new prices
+    sail("optShanghai", draws, [&](QDialog &) {
+        whenDialogOpens([&](QDialog &newGame) {
+            cancellable = control<QPushButton>(newGame, "cmdCancel")->isEnabled();
+            logAtNewGame = main.log().text();
+            QTest::mouseClick(control<QPushButton>(newGame, "cmdStart"), Qt::LeftButton);
+        });
+    });
+    EXPECT_FALSE(cancellable);
+    EXPECT_TRUE(logAtNewGame.endsWith("Departing Hong Kong."));
+    EXPECT_TRUE(main.state().GameInProgress);
+    EXPECT_TRUE(main.log().text().endsWith("Welcome Captain"));
+}
+
+} // namespace Sardek

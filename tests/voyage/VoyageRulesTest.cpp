@@ -1,0 +1,254 @@
+#include "VoyageTestSupport.h"
+
+#include "QtPrinters.h"
+#include "ScriptedRuntime.h"
+
+#include "voyage/Ports.h"
+#include "voyage/Voyage.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace Sardek
+{
+
+using namespace Testing;
+
+const QString Dots = QString(25, QLatin1Char('.'));
+
+class VoyageRules : public ::testing::Test
+{
+  protected:
+    // Runs one Depart on exactly script's draws.
+    void depart(const VoyageScript &script, int destination = 2)
+    {
+        for (float r : script.draws())
+            runtime.queueRnd({r});
+        Depart({state, runtime, view}, encounter, destination);
+        EXPECT_EQ(runtime.rndLeft(), 0u) << "draws left over";
+    }
+    // The log's entries, each without its line break and date.
+    QStringList entries() const
+    {
+        QStringList all;
+        for (const QString &line : view.log().text().split(QStringLiteral("\r\n"))) {
+            if (line.startsWith(QLatin1String("  ")))
+                all.last() += QStringLiteral("/") + line.trimmed();
+            else if (!line.isEmpty())
+                all << line.mid(12);
+        }
+        return all;
+    }
+
+    ScriptedRuntime runtime;
+    GameState state = portState();
+    RecordingView view{state};
+    EncounterDouble encounter;
+};
+
+TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
+{
+    state.GameDate = GameDate::fromYmd(1861, 1, 31).value();
+    for (Order order : AllOrders)
+        view.setOrderEnabled(order, true);
+    depart({});
+    EXPECT_EQ(view.log().text(), "\r\nJan 31, 1861 - Departing Hong Kong" + Dots +
+                                     "\r\nFeb 28, 1861 - Arriving at Shanghai");
+    EXPECT_EQ(runtime.delays(), std::vector<std::uint32_t>(25, 90));
+    for (Order order : AllOrders)
+        EXPECT_FALSE(view.isOrderEnabled(order));
+    EXPECT_EQ(state.CurrentPort, "Shanghai");
+    EXPECT_EQ(std::tuple(state.PriceOpium, state.PriceSilk, state.PriceArms, state.PriceGeneral),
+              std::tuple(Currency(12000), Currency(1500), Currency(120), Currency(9)));
+    EXPECT_EQ(state.TributeCounter, 1);
+    EXPECT_FALSE(state.GameSaved);
+    EXPECT_EQ(encounter.calls, 0);
+    EXPECT_TRUE(view.flashes.isEmpty());
+}
+
+TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
+{
+    struct Case {
+        const char *current;
+        float draw;
+        int expected;
+    };
+    for (const Case &c : {Case{"Batavia", 6.5f / 7, 1}, Case{"Hong Kong", 0.0f, 2},
+                          Case{"Saigon", 1.5f / 7, 2}, Case{"Saigon", 3.5f / 7, 5}}) {
+        runtime.queueRnd({c.draw});
+        EXPECT_EQ(preselectedPort(QLatin1String(c.current), runtime), c.expected) << c.current;
+    }
+}
+
+TEST_F(VoyageRules, EveryStepMeetingPirates_BringsTwoBattlesAndStillAllDraws)
+{
+    VoyageScript script;
+    script.steps.assign(25, 4.5f / 110);
+    depart(script);
+    EXPECT_EQ(encounter.calls, 2);
+}
+
+TEST_F(VoyageRules, ShipSunkOnTheThirdStep_NothingOfTheArrivalHappens)
+{
+    state.Bank = 1000;
+    state.Debt = 5000;
+    encounter.action = [this] { state.GameInProgress = !(state.GameOver = true); };
+    GameState expected = state;
+    expected.GameInProgress = !(expected.GameOver = true);
+    VoyageScript script;
+    script.steps = {0.0f, 0.0f, 4.5f / 110};
+    script.prices = script.blown = script.storm = script.tribute = script.cannon = {};
+    script.ship = script.seizure = script.robbery = script.theft = script.jump = {};
+    depart(script, 3);
+    EXPECT_EQ(state, expected);
+    EXPECT_EQ(view.log().text(), "\r\nJan 15, 1860 - Departing Hong Kong...");
+}
+
+// Every event on one arrival, with the draws of each in the table's order: the queue empties
+// exactly and every amount comes from the draw meant for it.
+TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
+{
+    state.TributeCounter = 9;
+    state.ShipStatus = 50;
+    state.ShipOpium = state.HoldUsed = 20;
+    state.Cash = state.NetWorth = 1000;
+    state.WarehouseOpium = 1;
+    state.WarehouseSilk = 40;
+    VoyageScript script;
+    script.blown = {0.0f, 2.5f / 7, 0.0f}; // Nagasaki is the destination: drawn again
+    script.storm = {0.09f, 0.99f};
+    script.tribute = {0.5f};
+    script.cannon = {0.0f, 0.5f};
+    script.ship = {0.1f, 0.5f};
+    script.seizure = {0.1f, 0.5f};
+    script.robbery = {0.14f, 0.5f};
+    script.theft = {0.18f, 0.5f};
+    script.jump = {0.0f, 2.5f / 8};
+    script.portBusiness = {0.2f, 0.5f};
+    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
+    depart(script, 3);
+
+    EXPECT_EQ(entries(),
+              QStringList({" - Departing Hong Kong" + Dots,
+                           " - Sardek, we have been blown off course to Hong Kong",
+                           " - Sardek!, we have received 25% Damage from a storm",
+                           " - Arriving at Hong Kong",
+                           " - Sardek, a ship's cannon is available for $1,700",
+                           " - Sardek, you can trade in your ship for one with 50 more capacity/"
+                           "by paying an additional $14,500",
+                           " - Bad Joss!  The local authorities have seized your opium/and fined "
+                           "you $251",
+                           " - Bad Joss!  You have been beaten up and robbed of $188",
+                           " - Bad Joss!  Messanger reports large theft from warehouse, Sardek!",
+                           " - The price of Silk has risen to $9,000",
+                           " - Sardek, Dunmore from the Hong Kong Shipyards has arrived!  He "
+                           "says,/'I see ye've a wee bit of damage to yer ship.  I can repair "
+                           "your ship'",
+                           " - Payed $72 in donation to the temple of Tin Hau"}));
+    EXPECT_TRUE(view.log().text().contains(
+        "capacity\r\n                        by paying")); // 23 blanks, then the text's own
+    EXPECT_EQ(view.flashes.join(' '), "#ff0000@2 #000000@2 #ff0000@3 #000000@3 #00ffff@6 "
+                                      "#000000@6 #ff0000@7 #000000@7 #ff0000@8 #000000@8 "
+                                      "#ff0000@9 #000000@9 #00ffff@10 #000000@10");
+    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
+    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::QuestionYesNo);
+    EXPECT_EQ(std::tuple(state.ShipStatus, state.CannonPrice, state.ShipPrice, state.Cash),
+              std::tuple(Currency(25), Currency(1700), Currency(14500), Currency(489)));
+    EXPECT_EQ(std::tuple(state.ShipOpium, state.HoldUsed, state.WarehouseOpium, state.WarehouseSilk,
+                         state.TributeCounter),
+              std::tuple(Currency(0), Currency(0), Currency(1), Currency(29), Currency(0)));
+    for (Order order : {Order::Cannon, Order::Ship, Order::Money})
+        EXPECT_TRUE(view.isOrderEnabled(order));
+    EXPECT_EQ(runtime.delays().size(), 25u + 7u);
+}
+
+// One event's edge: fields before, the draws that differ from a quiet voyage, the events'
+// entries and fields after. Destination 1 sails from Shanghai to Hong Kong answering the
+// tribute demand; otherwise from Hong Kong to Shanghai.
+using Field = Currency GameState::*;
+using Draws = std::vector<float> VoyageScript::*;
+struct EventCase {
+    const char *name;
+    std::vector<std::pair<Field, Currency>> before;
+    std::vector<std::pair<Draws, std::vector<float>>> draws;
+    const char *events; // the entries but departure and arrival, joined by "|"
+    std::vector<std::pair<Field, Currency>> after;
+    MsgBoxResult answer = MsgBoxResult::Cancel;
+    const char *lastBox = "";
+};
+
+class VoyageEvent : public VoyageRules, public ::testing::WithParamInterface<EventCase>
+{
+};
+
+TEST_P(VoyageEvent, HappensOnlyAsItsConditionsAndDrawsSay)
+{
+    const EventCase &c = GetParam();
+    VoyageScript script;
+    for (const auto &[field, value] : c.before)
+        state.*field = value;
+    for (const auto &[part, draws] : c.draws)
+        script.*part = draws;
+    const bool home = c.answer != MsgBoxResult::Cancel;
+    if (home) {
+        state.CurrentPort = QStringLiteral("Shanghai");
+        runtime.queueMsgBoxResults({c.answer});
+    }
+    depart(script, home ? 1 : 2);
+    const QStringList events = entries().mid(1).filter(QRegularExpression("^ - (?!Arriving)"));
+    EXPECT_EQ(events.join('|'), QLatin1String(c.events));
+    for (const auto &[field, value] : c.after)
+        EXPECT_EQ(state.*field, value);
+    const auto &boxes = runtime.messageBoxes();
+    EXPECT_EQ(boxes.empty() ? "" : boxes.back().prompt + "|" + boxes.back().title,
+              QLatin1String(c.lastBox));
+}
+
+using GS = GameState;
+using VS = VoyageScript;
+const char *const Quiet = "";
+// clang-format off
+const EventCase EventCases[] = {
+    {"BankOf199_EarnsNothing", {{&GS::Bank, 199}, {&GS::Debt, 5000}}, {}, Quiet, {{&GS::Bank, 199}, {&GS::Debt, 5500}}},
+    {"BankOf200_EarnsOne", {{&GS::Bank, 200}}, {}, Quiet, {{&GS::Bank, 201}, {&GS::Debt, 0}}},
+    {"NegativeDebt_GrowsMoreNegative", {{&GS::Debt, -15}}, {}, Quiet, {{&GS::Debt, -17}}},
+    {"InterestAtTheLimit_Saturates", {{&GS::Bank, Currency::max()}, {&GS::Debt, Currency::max()}}, {}, Quiet,
+     {{&GS::Bank, Currency::max()}, {&GS::Debt, Currency::max()}}},
+    {"StormAtTenPercent_DoesFive", {{&GS::ShipStatus, 10}}, {{&VS::storm, {0.09f, 0.99f}}},
+     " - Sardek!, we have received 5% Damage from a storm", {{&GS::ShipStatus, 5}}},
+    {"NoStormAtNinePercent", {{&GS::ShipStatus, 9}}, {{&VS::storm, {0.09f}}}, Quiet, {{&GS::ShipStatus, 9}}},
+    {"SeizureWithoutCash_FinesNothing", {{&GS::ShipOpium, 5}, {&GS::HoldUsed, 5}}, {{&VS::seizure, {0.1f}}},
+     " - Bad Joss!  The local authorities have seized your opium/and fined you $0",
+     {{&GS::ShipOpium, 0}, {&GS::HoldUsed, 0}, {&GS::Cash, 0}}},
+    {"RobberyAtTen_TakesFiveAtMost", {{&GS::Cash, 10}}, {{&VS::robbery, {0.14f, 0.99999f}}},
+     " - Bad Joss!  You have been beaten up and robbed of $5", {{&GS::Cash, 5}}},
+    {"NoRobberyAtNine", {{&GS::Cash, 9}}, {{&VS::robbery, {0.14f}}}, Quiet, {{&GS::Cash, 9}}},
+    {"TheftTouchesOnlyStocksAboveOne",
+     {{&GS::WarehouseOpium, 1}, {&GS::WarehouseSilk, 40}, {&GS::WarehouseGeneral, 1}}, {{&VS::theft, {0.18f, 0.0f}}},
+     " - Bad Joss!  Messanger reports large theft from warehouse, Sardek!",
+     {{&GS::WarehouseOpium, 1}, {&GS::WarehouseSilk, 39}, {&GS::WarehouseGeneral, 1}}},
+    {"NoTheftOfSingleUnits", {{&GS::WarehouseOpium, 1}, {&GS::WarehouseArms, 1}}, {{&VS::theft, {0.18f}}}, Quiet, {}},
+    {"GeneralAtFiveDrops_ToOne", {}, {{&VS::prices, {0.0f, 0.0f, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 7.5f / 8}}},
+     " - The price of General has dropped to $1", {{&GS::PriceGeneral, 1}}},
+    {"SilkAt2500Rises_To15000", {}, {{&VS::prices, {0.0f, 20.5f / 21, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 2.5f / 8}}},
+     " - The price of Silk has risen to $15,000", {{&GS::PriceSilk, 15000}}},
+    {"TributeCounterTen_NoLieutenant", {{&GS::TributeCounter, 9}}, {}, Quiet, {{&GS::TributeCounter, 10}}},
+    {"TributeCounterEleven_Lieutenant", {{&GS::TributeCounter, 10}}, {},
+     " - Mok Sai has sent a lieutenant, Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!", {}},
+    {"TributeOf500With200Cash_AddsTheRestToDebt",
+     {{&GS::TributeCounter, 10}, {&GS::NetWorth, 10000}, {&GS::Cash, 200}}, {{&VS::portBusiness, {0.9985f}}},
+     " - Payed $500 in donation to the temple of Tin Hau",
+     {{&GS::Cash, 0}, {&GS::Debt, 300}, {&GS::TributeCounter, 0}}, MsgBoxResult::Yes, "Adding Difference to Debt   |Not Enough Cash"},
+    {"SmallTributeRefused_ChangesNothing", {{&GS::TributeCounter, 10}, {&GS::Cash, 200}},
+     {{&VS::portBusiness, {0.0f, 0.0f}}}, Quiet, {{&GS::Cash, 200}, {&GS::TributeCounter, 11}},
+     MsgBoxResult::No, "Mok Sai asks for $22 in donation to the temple of Tin Hau, the Sea Goddess.   |Will You Pay?"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Edges, VoyageEvent, ::testing::ValuesIn(EventCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace Sardek

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/GameState.h"
+#include "core/PirateEncounter.h"
+#include "voyage/SilentVoyageView.h"
+
+#include <QColor>
+
+#include <functional>
+#include <vector>
+
+namespace Sardek::Testing
+{
+
+// Counts the battles a voyage starts; action plays the battle's part (a sinking, a redraw).
+struct EncounterDouble : PirateEncounter {
+    void MeetPirates(QWidget *owner) override
+    {
+        ++calls;
+        lastOwner = owner;
+        if (action)
+            action();
+    }
+    int calls = 0;
+    QWidget *lastOwner = nullptr;
+    std::function<void()> action;
+};
+
+// The silent view, noting each change of the log's colour with the number of entries before.
+struct RecordingView : SilentVoyageView {
+    using SilentVoyageView::SilentVoyageView;
+    void setLogBackground(const QColor &colour) override
+    {
+        flashes << colour.name() + "@" + QString::number(log().text().count(QLatin1String(" - ")));
+    }
+    QStringList flashes;
+};
+
+// The draws of one Depart, by step; each event's list is its roll and the draws it makes when
+// it happens. A roll of 0.5 misses every event; steps of 0 meet no pirates.
+struct VoyageScript {
+    std::vector<float> steps = std::vector<float>(25, 0.0f);
+    // 12,000 / 1,500 / 120 / 9.
+    std::vector<float> prices{7.5f / 21, 10.5f / 21, 7.5f / 21, 4.5f / 21};
+    std::vector<float> blown{0.5f}, storm{0.5f}, tribute{0.0f}, cannon{0.5f}, ship{0.5f},
+        seizure{0.5f}, robbery{0.5f}, theft{0.5f}, jump{0.5f}, portBusiness{};
+
+    std::vector<float> draws() const
+    {
+        std::vector<float> all;
+        for (const auto *part : {&steps, &prices, &blown, &storm, &tribute, &cannon, &ship,
+                                 &seizure, &robbery, &theft, &jump, &portBusiness})
+            all.insert(all.end(), part->begin(), part->end());
+        return all;
+    }
+};
+
+// A sound ship of 60 in Hong Kong on Jan 15, 1860, with nothing aboard and nothing owed.
+inline GameState portState()
+{
+    GameState state;
+    state.GameInProgress = state.GameSaved = true;
+    state.GameDate = GameDate::fromYmd(1860, 1, 15).value();
+    state.FirmName = QStringLiteral("Lee");
+    state.CurrentPort = HongKong;
+    state.ShipStatus = 100;
+    state.HoldCapacity = 60;
+    return state;
+}
+
+} // namespace Sardek::Testing
