@@ -136,27 +136,9 @@ TEST_F(BattleRulesTest, FightToDeath_ShortPausesNoFramePausesNextTurnAtOnce)
                                               "enemy 0",
                                               "log - You got some booty worth $900"}));
     EXPECT_EQ(battle.outcome(), BattleOutcome::Victory);
-    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt, "You got some booty worth $900     ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::InformationOk);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Sardek");
+    Testing::expectBoxes(
+        runtime, {{"You got some booty worth $900     ", MsgBoxStyle::InformationOk, "Sardek"}});
     EXPECT_EQ(game.Cash, 1900);
-}
-
-TEST_F(BattleRulesTest, Fight_FiresEveryGunUnlessTheLastPirateSinksFirst)
-{
-    Testing::arm(game, 5);
-    open(3);
-    queue({Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss, Miss});
-    battle.Fight();
-    EXPECT_EQ(view.trace.count("delay 200"), 5);
-    view.trace.clear();
-    queue({Hit, Hit, Hit, 0.5f});
-    battle.Fight();
-    EXPECT_EQ(view.trace.count("delay 200"), 3);
-    EXPECT_FALSE(view.trace.join(';').contains("Sunk"));
-    EXPECT_EQ(battle.outcome(), BattleOutcome::Victory);
-    EXPECT_EQ(runtime.rndLeft(), 0u);
 }
 
 TEST_F(BattleRulesTest, LosingTheLastGunStopsTheFightToDeath_RunKeepsItsPauses)
@@ -232,11 +214,8 @@ TEST_P(BattleSinkingTest, ShipAtThreePercentSinksOnTheThirdHit)
     battle.Fight();
     EXPECT_EQ(runtime.rndLeft(), 0u);
     EXPECT_EQ(game.ShipStatus, 0);
-    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt,
-              "Sardek, you have sunk.  Would you like to play again?     ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::ExclamationYesNo);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Game Over");
+    Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
+                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
     EXPECT_EQ(battle.outcome(), playAgain ? BattleOutcome::Sunk : BattleOutcome::ProgramEnded);
     EXPECT_EQ(game.GameOver, playAgain);
     EXPECT_EQ(game.GameInProgress, !playAgain);
@@ -272,10 +251,8 @@ TEST_P(BattleDumpTest, DumpAsksAndCostsNoTurn)
     open(3);
     runtime.queueMsgBoxResults({yes ? MsgBoxResult::Yes : MsgBoxResult::No});
     battle.DumpCargo();
-    EXPECT_EQ(runtime.messageBoxes().at(0).prompt,
-              "Are you sure you want to dump all of your cargo.     ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::QuestionYesNo);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Dump Cargo");
+    Testing::expectBoxes(runtime, {{"Are you sure you want to dump all of your cargo.     ",
+                                    MsgBoxStyle::QuestionYesNo, "Dump Cargo"}});
     EXPECT_EQ(view.trace, yes ? QStringList({"orders FDR-", "redraw"}) : QStringList());
     EXPECT_EQ(game.HoldUsed, yes ? 30 : 50);
     EXPECT_EQ(game.ShipOpium + game.ShipSilk + game.ShipArms + game.ShipGeneral, yes ? 0 : 32);
@@ -283,20 +260,6 @@ TEST_P(BattleDumpTest, DumpAsksAndCostsNoTurn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, BattleDumpTest, ::testing::Bool());
-
-TEST_F(BattleRulesTest, OrdersThatCannotBeGivenAreIgnored)
-{
-    open(3);
-    battle.Fight();
-    battle.FightToTheDeath();
-    battle.DumpCargo();
-    queue({0.0f});
-    battle.Run();
-    battle.Run();
-    EXPECT_EQ(view.trace.size(), 5);
-    EXPECT_FALSE(battle.state().FightToDeath);
-    EXPECT_EQ(battle.usableOrders(), UsableOrders{});
-}
 
 } // namespace
 

@@ -48,18 +48,15 @@ class TraceView : public BattleView
     {
         QStringList out;
         for (qsizetype i = 0; i < trace.size();) {
-            qsizetype period = 1, runs = 1;
-            for (qsizetype p : {1, 2}) {
-                qsizetype k = 1;
-                while (i + (k + 1) * p <= trace.size() &&
-                       trace.mid(i + k * p, p) == trace.mid(i, p))
-                    ++k;
-                if (k >= 3 && k * p > runs * period)
-                    period = p, runs = k;
-            }
-            const QString unit = trace.mid(i, period).join(", ");
-            out << (runs > 1 ? unit + " x" + QString::number(runs) : unit);
-            i += period * runs;
+            const qsizetype p = trace.value(i + 1) == trace[i] ? 1 : 2;
+            qsizetype k = 1;
+            while (i + (k + 1) * p <= trace.size() && trace.mid(i + k * p, p) == trace.mid(i, p))
+                ++k;
+            if (k < 3)
+                out << trace[i++];
+            else
+                out << trace.mid(i, p).join(", ") + " x" + QString::number(k);
+            i += k < 3 ? 0 : k * p;
         }
         return out;
     }
@@ -86,6 +83,18 @@ inline void arm(GameState &s, int cannons, int opium = 0)
     s.Cannons = cannons;
     s.ShipOpium = opium;
     s.HoldUsed = 10 * cannons + opium;
+}
+
+/// Checks the message boxes shown: prompt, style and title of each.
+inline void expectBoxes(const ScriptedRuntime &runtime,
+                        const std::vector<ScriptedRuntime::MessageBoxCall> &expected)
+{
+    ASSERT_EQ(runtime.messageBoxes().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(runtime.messageBoxes()[i].prompt, expected[i].prompt);
+        EXPECT_EQ(runtime.messageBoxes()[i].style, expected[i].style);
+        EXPECT_EQ(runtime.messageBoxes()[i].title, expected[i].title);
+    }
 }
 
 /// The draw that opens a fleet of ships (3 to capacity / 10) for a given capacity.
