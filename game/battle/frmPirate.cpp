@@ -22,7 +22,9 @@ namespace
 // The window's client area and its place off the main window's corner, in twips.
 constexpr int ClientWidth = 6855, ClientHeight = 4695;
 constexpr int OffsetX = 1180, OffsetY = 100;
-constexpr int ButtonWidth = 1170, ButtonHeight = 555;
+constexpr int ButtonWidth = 1380, ButtonHeight = 555;
+// The classic dialog size: the longest report and "Fight to Death" fit their boxes.
+constexpr qreal FontPoints = 8;
 
 template <typename Widget> Widget *named(Widget *widget, const char *name)
 {
@@ -38,6 +40,9 @@ frmPirate::frmPirate(MainForm &main, QWidget *owner)
 {
     setObjectName(QStringLiteral("frmPirate"));
     setWindowTitle(QStringLiteral("Pirates"));
+    QFont small = font();
+    small.setPointSizeF(FontPoints);
+    setFont(small);
     setFixedSize(twipsToPixels(ClientWidth, logicalDpiX()),
                  twipsToPixels(ClientHeight, logicalDpiY()));
     buildReportFrame();
@@ -59,14 +64,14 @@ void frmPirate::placeTwips(QWidget &widget, int left, int top, int width, int he
 void frmPirate::buildReportFrame()
 {
     fraReport = named(new CaptionFrame(QStringLiteral("Captain's Report "), this), "fraReport");
-    placeTwips(*fraReport, 120, 60, 3735, 1815);
+    placeTwips(*fraReport, 90, 60, 3645, 1815);
     txtEnemy = addReportRow("Enemy", QStringLiteral("Enemy Ships:"), 300, lblEnemy);
     txtStatus = addReportRow("Status", QStringLiteral("Ship's Status:"), 690, lblStatus);
     txtCannons = addReportRow("Cannons", QStringLiteral("Ship's Cannons:"), 1080, lblCannons);
     txtReport = named(new QLineEdit(fraReport), "txtReport");
     txtReport->setReadOnly(true);
     txtReport->setFocusPolicy(Qt::NoFocus);
-    placeTwips(*txtReport, 120, 1440, 3495, 315);
+    placeTwips(*txtReport, 60, 1440, 3525, 315);
 }
 
 QLineEdit *frmPirate::addReportRow(const char *name, const QString &caption, int topTwips,
@@ -74,23 +79,23 @@ QLineEdit *frmPirate::addReportRow(const char *name, const QString &caption, int
 {
     label = new QLabel(caption, fraReport);
     label->setObjectName(QLatin1String("lbl") + QLatin1String(name));
-    placeTwips(*label, 120, topTwips, 1500, 315);
+    placeTwips(*label, 90, topTwips, 1380, 315);
     auto *field = new QLineEdit(fraReport);
     field->setObjectName(QLatin1String("txt") + QLatin1String(name));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
-    placeTwips(*field, 1680, topTwips, 1935, 315);
+    placeTwips(*field, 1530, topTwips, 2055, 315);
     return field;
 }
 
 void frmPirate::buildOrdersFrame()
 {
     fraOrders = named(new CaptionFrame(QStringLiteral("Orders "), this), "fraOrders");
-    placeTwips(*fraOrders, 3975, 60, 2760, 1815);
-    cmdFight = addOrder("cmdFight", QStringLiteral("Fight"), 150, 330);
-    cmdDeath = addOrder("cmdDeath", QStringLiteral("Fight to Death"), 1440, 330);
-    cmdRun = addOrder("cmdRun", QStringLiteral("Run"), 150, 1050);
-    cmdDump = addOrder("cmdDump", QStringLiteral("Dump Cargo"), 1440, 1050);
+    placeTwips(*fraOrders, 3795, 60, 2940, 1815);
+    cmdFight = addOrder("cmdFight", QStringLiteral("Fight"), 60, 330);
+    cmdDeath = addOrder("cmdDeath", QStringLiteral("Fight to Death"), 1500, 330);
+    cmdRun = addOrder("cmdRun", QStringLiteral("Run"), 60, 1050);
+    cmdDump = addOrder("cmdDump", QStringLiteral("Dump Cargo"), 1500, 1050);
     connect(cmdFight, &QPushButton::clicked, this, [this] { giveOrder(&Battle::Fight); });
     connect(cmdDeath, &QPushButton::clicked, this, [this] { giveOrder(&Battle::FightToTheDeath); });
     connect(cmdRun, &QPushButton::clicked, this, [this] { giveOrder(&Battle::Run); });
@@ -109,9 +114,9 @@ QPushButton *frmPirate::addOrder(const char *name, const QString &caption, int l
 void frmPirate::buildEnemyFrame()
 {
     FraEnemy = named(new CaptionFrame(QStringLiteral("Enemy Ships "), this), "FraEnemy");
-    placeTwips(*FraEnemy, 120, 1935, 6615, 2700);
+    placeTwips(*FraEnemy, 90, 1935, 6645, 2700);
     picShips = new PirateFleet(FraEnemy);
-    placeTwips(*picShips, 120, 210, 6375, 2430);
+    placeTwips(*picShips, 120, 210, 6435, 2430);
 }
 
 void frmPirate::giveOrder(void (Battle::*order)())
