@@ -8,6 +8,8 @@ class QWidget;
 namespace Sardek
 {
 
+// Only declared: the battle window's header, which moc reads, includes this one, and moc cannot
+// parse the standard <concepts> header that Currency's own needs.
 class Currency;
 
 /**

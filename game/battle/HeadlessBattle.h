@@ -66,7 +66,8 @@ class HeadlessBattle final : public PirateEncounter
 
     void MeetPirates(QWidget *owner) override;
 
-    /// How the last battle ended (Running before the first).
+    /// How the last battle ended (Running before the first). After ProgramEnded the runtime
+    /// was asked to end the program: the caller stops playing.
     BattleOutcome lastOutcome() const { return m_lastOutcome; }
     int battlesFought() const { return m_battles; }
 
