@@ -185,18 +185,19 @@ TEST_P(BattleRunTest, Outcome)
     EXPECT_EQ(battle.outcome(), c.outcome);
     EXPECT_EQ(battle.state().EnemyShips, c.shipsLeft);
     EXPECT_EQ(runtime.rndLeft(), 0u);
+    const std::vector<std::uint32_t> away{2500, 2000}, volley{2500, 2000, 2000};
+    EXPECT_EQ(runtime.delays(), c.outcome == BattleOutcome::Running ? volley : away);
 }
 
+using enum BattleOutcome;
 INSTANTIATE_TEST_SUITE_P(
     Escapes, BattleRunTest,
-    ::testing::Values(RunCase{60, 0, {0.0f, 0.0f}, BattleOutcome::GotAway, 3},
-                      RunCase{0, 0, {0.999f, NoLuck}, BattleOutcome::GotAway, 1}, // lone pirate
-                      RunCase{60, 10, {0.0f, NoLuck, 0.0f}, BattleOutcome::DrivenOff, 3},
-                      RunCase{60,
-                              11,
-                              {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss},
-                              BattleOutcome::Running,
-                              3})); // 6 met, 3 left behind
+    ::testing::Values(RunCase{60, 0, {0.0f, 0.0f}, GotAway, 3},
+                      RunCase{0, 0, {0.999f, NoLuck}, GotAway, 1}, // a lone pirate
+                      RunCase{60, 10, {0.0f, NoLuck, 0.0f}, DrivenOff, 3},
+                      // 6 of the pirate lord's met, 3 left behind, 3 firing
+                      RunCase{
+                          60, 11, {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss}, Running, 3}));
 
 class BattleSinkingTest : public BattleRulesTest, public ::testing::WithParamInterface<bool>
 {
