@@ -106,7 +106,6 @@ QPushButton *frmPirate::addOrder(const char *name, const QString &caption, int l
                                  int topTwips)
 {
     auto *button = named(new QPushButton(caption, fraOrders), name);
-    button->setAutoDefault(false);
     placeTwips(*button, leftTwips, topTwips, ButtonWidth, ButtonHeight);
     return button;
 }
