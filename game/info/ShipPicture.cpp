@@ -1,5 +1,7 @@
 #include "info/ShipPicture.h"
 
+#include "info/ShipSketch.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +12,8 @@ namespace Sardek
 
 namespace
 {
+
+using namespace ShipSketch;
 
 // The drawing is made on a 100 x 100 grid and scaled to the target.
 constexpr qreal Grid = 100.0;
@@ -42,35 +46,10 @@ void drawSea(QPainter &p)
     drawWaves(p, Waterline + 16);
 }
 
-void drawHull(QPainter &p)
-{
-    const QPolygonF hull{{8, 62}, {92, 60}, {84, 78}, {18, 78}};
-    p.setPen(QPen(QColor(60, 30, 10), 1.5));
-    p.setBrush(QColor(125, 70, 30));
-    p.drawPolygon(hull);
-    p.setPen(QPen(QColor(230, 200, 120), 1.5));
-    p.drawLine(QPointF(14, 67), QPointF(88, 65));
-}
-
-void drawMast(QPainter &p, qreal x, qreal top)
-{
-    p.setPen(QPen(QColor(70, 40, 15), 2.0));
-    p.drawLine(QPointF(x, 62), QPointF(x, top));
-}
-
-// A square sail hanging from its yard, bellied slightly to the right.
-void drawSail(QPainter &p, qreal x, qreal top, qreal bottom, qreal halfWidth)
-{
-    QPainterPath sail;
-    sail.moveTo(x - halfWidth, top);
-    sail.lineTo(x + halfWidth, top);
-    sail.quadTo(x + halfWidth + 4, (top + bottom) / 2, x + halfWidth, bottom);
-    sail.lineTo(x - halfWidth, bottom);
-    sail.quadTo(x - halfWidth + 3, (top + bottom) / 2, x - halfWidth, top);
-    p.setPen(QPen(QColor(120, 110, 90), 1.0));
-    p.setBrush(QColor(250, 245, 228));
-    p.drawPath(sail);
-}
+// The About window's merchantman: brown planks, pale canvas.
+const ShipSketch::Colours Merchantman{QColor(125, 70, 30),   QColor(60, 30, 10),
+                                      QColor(230, 200, 120), QColor(70, 40, 15),
+                                      QColor(250, 245, 228), QColor(120, 110, 90)};
 
 void drawRigging(QPainter &p)
 {
@@ -78,9 +57,9 @@ void drawRigging(QPainter &p)
     for (const qreal x : {24.0, MainMast, 76.0}) {
         const bool main = x == MainMast;
         const qreal top = main ? 12.0 : 20.0;
-        drawMast(p, x, top - 4);
-        drawSail(p, x, top, top + 17, main ? 11.0 : 9.0);
-        drawSail(p, x, top + 20, 56, main ? 13.0 : 11.0);
+        drawMast(p, x, top - 4, Merchantman);
+        drawSail(p, x, top, top + 17, main ? 11.0 : 9.0, Merchantman);
+        drawSail(p, x, top + 20, 56, main ? 13.0 : 11.0, Merchantman);
     }
     p.setPen(QPen(QColor(70, 40, 15), 1.0));
     p.drawLine(QPointF(92, 60), QPointF(98, 52)); // bowsprit
@@ -110,7 +89,7 @@ void ShipPicture::paint(QPainter &painter, const QRectF &target)
     painter.translate(target.topLeft());
     painter.scale(target.width() / Grid, target.height() / Grid);
     drawSky(painter);
-    drawHull(painter);
+    drawHull(painter, Merchantman);
     drawRigging(painter);
     drawSea(painter);
     painter.restore();

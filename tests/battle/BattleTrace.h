@@ -1,0 +1,106 @@
+#pragma once
+
+#include "QtPrinters.h"
+#include "ScriptedRuntime.h"
+
+#include "battle/Battle.h"
+#include "battle/BattleView.h"
+#include "core/GameState.h"
+#include "runtime/Formats.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace Sardek::Testing
+{
+
+/// A view that writes down what the battle shows, and the runtime's pauses, in one list.
+class TraceView : public BattleView
+{
+  public:
+    explicit TraceView(ScriptedRuntime &runtime)
+    {
+        runtime.onDelay = [this](std::uint32_t ms) { add("delay " + QString::number(ms)); };
+    }
+
+    void add(const QString &event) { trace << event; }
+    void showReport(const QString &text) override { add("report " + text); }
+    void showEnemyShips(int count) override { add("enemy " + QString::number(count)); }
+    void showStatus(Currency status) override { add("status " + PlainNumber(status)); }
+    void showCannons(Currency cannons) override { add("cannons " + PlainNumber(cannons)); }
+    void enableOrders(UsableOrders o) override
+    {
+        add(QStringLiteral("orders ") + (o.fight ? 'F' : '-') + (o.death ? 'D' : '-') +
+            (o.run ? 'R' : '-') + (o.dump ? 'U' : '-'));
+    }
+    void showShip(int i, bool afloat) override
+    {
+        add("ship " + QString::number(i) + (afloat ? " afloat" : " gone"));
+    }
+    void showSinkingFrame(int i, int) override { add("frame " + QString::number(i)); }
+    void showHit(bool hit) override { add(hit ? "red" : "black"); }
+    void logAppend(const QString &entry) override { add("log" + entry); }
+    void updateMainForm() override { add("redraw"); }
+
+    /// The trace with each run of three or more repeats of one or two events written once,
+    /// as "frame 2 x48" or "frame 2, delay 5 x48".
+    QStringList compressed() const
+    {
+        QStringList out;
+        for (qsizetype i = 0; i < trace.size();) {
+            const qsizetype p = trace.value(i + 1) == trace[i] ? 1 : 2;
+            qsizetype k = 1;
+            while (i + (k + 1) * p <= trace.size() && trace.mid(i + k * p, p) == trace.mid(i, p))
+                ++k;
+            if (k < 3)
+                out << trace[i++];
+            else
+                out << trace.mid(i, p).join(", ") + " x" + QString::number(k);
+            i += k < 3 ? 0 : k * p;
+        }
+        return out;
+    }
+
+    QStringList trace;
+};
+
+/// A game at sea on Mar 15, 1860: 60 hold units, the ship sound, no cargo, no guns.
+inline GameState atSea()
+{
+    GameState s;
+    s.GameInProgress = true;
+    s.GameDate = GameDate::fromYmd(1860, 3, 15).value();
+    s.CurrentPort = HongKong;
+    s.ShipStatus = 100;
+    s.HoldCapacity = 60;
+    s.Cash = 1000;
+    return s;
+}
+
+/// Sets the guns, with their 10 hold units each, and opium aboard.
+inline void arm(GameState &s, int cannons, int opium = 0)
+{
+    s.Cannons = cannons;
+    s.ShipOpium = opium;
+    s.HoldUsed = 10 * cannons + opium;
+}
+
+/// Checks the message boxes shown: prompt, style and title of each.
+inline void expectBoxes(const ScriptedRuntime &runtime,
+                        const std::vector<ScriptedRuntime::MessageBoxCall> &expected)
+{
+    ASSERT_EQ(runtime.messageBoxes().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(runtime.messageBoxes()[i].prompt, expected[i].prompt);
+        EXPECT_EQ(runtime.messageBoxes()[i].style, expected[i].style);
+        EXPECT_EQ(runtime.messageBoxes()[i].title, expected[i].title);
+    }
+}
+
+/// The draw that opens a fleet of ships (3 to capacity / 10) for a given capacity.
+inline float fleetDraw(int ships, int capacity)
+{
+    return (ships - 3 + 0.5f) / float(capacity / 10 - 2);
+}
+
+} // namespace Sardek::Testing

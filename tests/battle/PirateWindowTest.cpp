@@ -1,0 +1,170 @@
+// The battle window on the real main window, played through its buttons.
+#include "BattleTrace.h"
+#include "ModalDialogs.h"
+
+#include "battle/PirateFleet.h"
+#include "battle/PirateWindowEncounter.h"
+#include "battle/frmPirate.h"
+#include "core/CaptionFrame.h"
+#include "core/frmMain.h"
+
+#include <Velgauge/ProgressBar.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace Sardek
+{
+
+namespace
+{
+
+class PirateWindowTest : public ::testing::Test
+{
+  protected:
+    PirateWindowTest()
+    {
+        main.state() = Testing::atSea();
+        main.UpdateMainForm();
+        // At every pause: the images afloat are 0 to the count shown, no order can be given,
+        // and a hit shows red.
+        runtime.onDelay = [this](std::uint32_t ms) {
+            auto *window = qobject_cast<frmPirate *>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            expectFleetAsCounted(*window);
+            for (QPushButton *order :
+                 {window->cmdFight, window->cmdDeath, window->cmdRun, window->cmdDump})
+                ASSERT_FALSE(order->isEnabled());
+            const QColor ground = window->picShips->palette().color(QPalette::Window);
+            EXPECT_EQ(ground, ms == 10 ? QColor(Qt::red) : QColor(Qt::black));
+            ++pauses;
+        };
+    }
+
+    // The images afloat are 0 to the count shown, less one.
+    static void expectFleetAsCounted(frmPirate &window)
+    {
+        const int shown = window.txtEnemy->text().toInt();
+        for (int i = 0; i < PirateFleet::Ships; ++i)
+            ASSERT_EQ(window.picShips->images()[std::size_t(i)]->isVisibleTo(window.picShips),
+                      i < shown)
+                << i;
+    }
+
+    static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Meets the pirates with fleetDraw and plays the battle; returns once the window closed.
+    void meetPirates(float fleetDraw, std::function<void(frmPirate &)> play)
+    {
+        runtime.queueRnd({fleetDraw});
+        whenDialogOpens([&](QDialog &dialog) {
+            auto *window = qobject_cast<frmPirate *>(&dialog);
+            ASSERT_NE(window, nullptr);
+            play(*window);
+            closedByBattle = !window->isVisible();
+            if (!closedByBattle)
+                window->done(QDialog::Rejected);
+        });
+        PirateWindowEncounter(main).MeetPirates(nullptr);
+    }
+
+    ScriptedRuntime runtime;
+    frmMain main{runtime};
+    int pauses = 0;
+    bool closedByBattle = false;
+};
+
+TEST_F(PirateWindowTest, FightThenFightToDeath_ToVictory)
+{
+    Testing::arm(main.state(), 2);
+    meetPirates(0.0f, [&](frmPirate &window) {
+        EXPECT_EQ(
+            QStringList({window.windowTitle(), window.txtEnemy->text(), window.txtStatus->text(),
+                         window.txtCannons->text(), window.txtReport->text()}),
+            QStringList({"Pirates", "3", "100%", "2", "Sardek, what shall we do?"}));
+        expectFleetAsCounted(window);
+        EXPECT_FALSE(window.cmdDump->isEnabled());
+        runtime.queueRnd({0.9f, 0.0f, 0.5f, 0.5f, 0.0f});
+        click(window.cmdFight);
+        EXPECT_EQ(window.txtEnemy->text(), "2");
+        EXPECT_EQ(window.txtStatus->text(), "98%");
+        EXPECT_EQ(main.fraStatus->title(), "Ship's Status - 98% ");
+        EXPECT_EQ(main.prgStatus->value(), 98);
+        EXPECT_TRUE(window.cmdDeath->isEnabled() && window.cmdRun->isEnabled());
+        runtime.queueRnd({0.9f, 0.9f, 0.0f});
+        click(window.cmdDeath);
+    });
+    EXPECT_TRUE(closedByBattle);
+    // 48 of them between the frames of the one ship sunk before the fight to the death.
+    EXPECT_EQ(pauses, 60);
+    EXPECT_EQ(main.state().Cash, 1900);
+    EXPECT_EQ(main.txtCash->text(), "$1,900");
+    EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - You got some booty worth $900"));
+}
+
+TEST_F(PirateWindowTest, PirateLordsFullFleet_Escaped)
+{
+    main.state().HoldCapacity = 10000;
+    main.state().TributeCounter = 11;
+    meetPirates(0.5f, [&](frmPirate &window) {
+        EXPECT_EQ(window.windowTitle(), "Mok Sai's Pirates");
+        EXPECT_EQ(window.txtEnemy->text(), "48");
+        expectFleetAsCounted(window);
+        EXPECT_FALSE(window.cmdFight->isEnabled() || window.cmdDeath->isEnabled());
+        runtime.queueRnd({0.0f});
+        click(window.cmdRun);
+    });
+    EXPECT_TRUE(closedByBattle);
+    EXPECT_EQ(runtime.messageBoxes().size(), 0u);
+}
+
+class PirateWindowAnswerTest : public PirateWindowTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(PirateWindowAnswerTest, SinkingQuestionEndsTheBattleOrTheProgram)
+{
+    const bool playAgain = GetParam();
+    main.state().ShipStatus = 1;
+    meetPirates(0.0f, [&](frmPirate &window) {
+        runtime.queueRnd({0.99f, 0.99f, 0.0f, 0.5f});
+        runtime.queueMsgBoxResults({playAgain ? MsgBoxResult::Yes : MsgBoxResult::No});
+        click(window.cmdRun);
+    });
+    EXPECT_TRUE(closedByBattle);
+    EXPECT_EQ(runtime.messageBoxes().at(0).title, "Game Over");
+    EXPECT_EQ(main.state().GameOver, playAgain);
+    EXPECT_EQ(main.state().GameInProgress, !playAgain);
+    EXPECT_EQ(runtime.programEnds(), playAgain ? 0 : 1);
+}
+
+TEST_P(PirateWindowAnswerTest, CloseBoxAsks_EscDoesNothing_DumpCostsNoTurn)
+{
+    const bool quit = GetParam();
+    main.state().ShipSilk = 40;
+    main.state().HoldUsed = 40;
+    meetPirates(0.0f, [&](frmPirate &window) {
+        QTest::keyClick(&window, Qt::Key_Escape);
+        runtime.queueMsgBoxResults({quit ? MsgBoxResult::Yes : MsgBoxResult::No});
+        window.close();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(runtime.programEnds(), quit ? 1 : 0);
+        runtime.queueMsgBoxResults({MsgBoxResult::Yes});
+        click(window.cmdDump);
+        EXPECT_FALSE(window.cmdDump->isEnabled());
+        EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 0 of 60 ");
+        EXPECT_EQ(pauses, 0);
+    });
+    Testing::expectBoxes(
+        runtime, {{"Do you want to quit this game?     ", MsgBoxStyle::QuestionYesNo, "Sardek"},
+                  {"Are you sure you want to dump all of your cargo.     ",
+                   MsgBoxStyle::QuestionYesNo, "Dump Cargo"}});
+}
+
+INSTANTIATE_TEST_SUITE_P(YesNo, PirateWindowAnswerTest, ::testing::Bool());
+
+} // namespace
+
+} // namespace Sardek
