@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QTime>
 
+#include <algorithm>
+
 namespace Sardek
 {
 
@@ -134,7 +136,10 @@ void frmMain::previewStatus(Currency status)
 {
     fraStatus->setTitle(QStringLiteral("Ship's Status - ") + PlainNumber(status) +
                         QStringLiteral("% "));
-    prgStatus->setValue(status.toDouble());
+    // A last hit can leave the record below 0 %; the gauge, which refuses such a value with a
+    // beep, shows an empty bar instead.
+    prgStatus->setValue(
+        std::clamp(status.toDouble(), prgStatus->minValue(), prgStatus->maxValue()));
 }
 
 bool frmMain::moneyLenderBugEnabled() const

@@ -1,28 +1,16 @@
 // The main window's Leave Port order and the pirates its voyages meet.
 #include "core/frmMain.h"
 
-#include "core/PirateEncounter.h"
+#include "battle/PirateWindowEncounter.h"
 #include "voyage/frmLeave.h"
 
 namespace Sardek
 {
 
-namespace
-{
-
-// Until the sea battle is wired in, pirates sighted on a voyage sail by.
-class PiratesSailBy final : public PirateEncounter
-{
-  public:
-    void MeetPirates(QWidget *) override {}
-};
-
-} // namespace
-
 // The one place that decides what a voyage meets when it meets pirates.
 std::unique_ptr<PirateEncounter> frmMain::createPirateEncounter()
 {
-    return std::make_unique<PiratesSailBy>();
+    return std::make_unique<PirateWindowEncounter>(*this);
 }
 
 void frmMain::setPirateEncounter(std::unique_ptr<PirateEncounter> encounter)
