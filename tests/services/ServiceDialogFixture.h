@@ -9,7 +9,6 @@
 #include "runtime/AmountComboBox.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -20,13 +19,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace Sardek
 {
 
-// A main window with a game in Hong Kong (Testing::tradingState()) and the player's ways with
-// the services' dialogs. With SARDEK_SCREENSHOTS set to a folder, snap() saves the screen there.
+// A main window with a game in Hong Kong, $5,000 owed, and the player's ways with the
+// services' dialogs. With SARDEK_SCREENSHOTS set to a folder, snap() saves the screen there.
 class ServiceDialogTest : public ::testing::Test
 {
   protected:
@@ -42,21 +39,23 @@ class ServiceDialogTest : public ::testing::Test
             main.show();
     }
 
-    // Clicks order and, once its dialog is open, acts on it as a player; whatever act leaves
-    // open is cancelled.
+    // Clicks order, acts on its dialog once open and cancels what act leaves open.
     void use(QPushButton *order, const std::function<void(QDialog &)> &act)
     {
         whenDialogOpens([&](QDialog &dialog) {
             act(dialog);
             if (dialog.isVisible())
-                QTest::mouseClick(control<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
+                click(dialog, "cmdCancel");
         });
         QTest::mouseClick(order, Qt::LeftButton);
     }
 
-    static AmountComboBox *box(QDialog &dialog, const char *name)
+    // The order whose dialog holds the amount box named box.
+    QPushButton *orderOf(const QString &box) const
     {
-        return control<AmountComboBox>(dialog, name);
+        const int i =
+            QStringList{"cboDeposit", "cboWithdraw", "cboBorrow", "cboRepay"}.indexOf(box);
+        return i < 0 ? main.cmdTransfer : i < 2 ? main.cmdVisit : main.cmdMoney;
     }
 
     // Clicks the box, drops its list down and closes it, then types keys.
@@ -68,15 +67,13 @@ class ServiceDialogTest : public ::testing::Test
         QTest::keyClicks(box, keys);
     }
 
-    // Pastes text into the box through its context menu's Paste.
     static void pasteFromMenu(AmountComboBox *box, const QString &text)
     {
         QApplication::clipboard()->setText(text);
-        std::unique_ptr<QMenu> menu(box->lineEdit()->createStandardContextMenu());
+        QScopedPointer<QMenu> menu(box->lineEdit()->createStandardContextMenu());
         for (QAction *action : menu->actions())
             if (action->text().startsWith(QStringLiteral("&Paste")))
-                return action->trigger();
-        ADD_FAILURE() << "no Paste in the context menu";
+                action->trigger();
     }
 
     // The list as it drops down, entries joined by blanks.
@@ -90,15 +87,13 @@ class ServiceDialogTest : public ::testing::Test
         return entries.join(QLatin1Char(' '));
     }
 
-    // Drops the list down and clicks entry.
     static void choose(QComboBox *box, const QString &entry)
     {
         box->showPopup();
+        const QModelIndex item = box->model()->index(box->findText(entry), 0);
+        ASSERT_TRUE(item.isValid()) << qPrintable(entry);
         QAbstractItemView *view = box->view();
-        const int row = box->findText(entry);
-        ASSERT_GE(row, 0) << qPrintable(entry);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 0)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
     }
 
     static void click(QDialog &dialog, const char *button)
@@ -109,13 +104,13 @@ class ServiceDialogTest : public ::testing::Test
     // The log after the game's first line.
     QStringList logLines() { return main.log().text().split(QStringLiteral("\r\n")).mid(1); }
 
-    // The refusals shown, each checked to be the information box titled "Sorry".
+    // The boxes shown, each checked to be a refusal: information icon, titled "Sorry".
     QStringList refusals() const
     {
         QStringList prompts;
         for (const auto &shown : runtime.messageBoxes()) {
-            EXPECT_EQ(shown.style, MsgBoxStyle::InformationOk);
-            EXPECT_EQ(shown.title, "Sorry");
+            EXPECT_EQ(std::pair(shown.style, shown.title),
+                      std::pair(MsgBoxStyle::InformationOk, QStringLiteral("Sorry")));
             prompts << shown.prompt;
         }
         return prompts;
