@@ -30,30 +30,38 @@ AmountPairDialog::AmountPairDialog(MainForm &main, const Captions &captions)
     buildSide(0, captions.sides[0]);
     buildSide(1, captions.sides[1]);
 
-    cmdOK = new QPushButton(captions.okCaption, this);
+    buildButtons(captions.okCaption);
+    auto *layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(fraSelect);
+    layout->addLayout(m_buttons);
+    watchKeys();
+    placeAtTwips(*this, main.window(), captions.xTwips, captions.yTwips);
+}
+
+void AmountPairDialog::buildButtons(const QString &okCaption)
+{
+    cmdOK = new QPushButton(okCaption, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_buttons = new QVBoxLayout;
+    m_buttons->addWidget(cmdOK);
+    m_buttons->addWidget(cmdCancel);
+    m_buttons->addStretch(1);
+}
 
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addStretch(1);
-    auto *layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(fraSelect);
-    layout->addLayout(buttons);
-
+void AmountPairDialog::watchKeys()
+{
     auto *keys = new AmountKeyFilter(cmdOK, cmdCancel, this);
-    for (QWidget *control : {static_cast<QWidget *>(m_boxes[0]), static_cast<QWidget *>(m_boxes[1]),
-                             static_cast<QWidget *>(cmdOK), static_cast<QWidget *>(cmdCancel)})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_boxes[0], m_boxes[1], cmdOK, cmdCancel})
         keys->watch(control);
     connect(keys, &AmountKeyFilter::amountTyped, this,
             [this](QWidget *control) { lockOtherSide(control == m_boxes[0] ? 0 : 1); });
-    placeAtTwips(*this, main.window(), captions.xTwips, captions.yTwips);
 }
 
 void AmountPairDialog::buildSide(int side, const char *name)

@@ -7,6 +7,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace Sardek
 {
@@ -58,12 +59,15 @@ class AmountPairDialog : public QDialog
 
   private:
     void buildSide(int side, const char *name);
+    void buildButtons(const QString &okCaption);
+    void watchKeys();
     void lockOtherSide(int side);
     void box_DropDown(int side);
     void box_Activated(int side);
 
     std::array<QLabel *, 2> m_labels{};
     std::array<AmountComboBox *, 2> m_boxes{};
+    QVBoxLayout *m_buttons = nullptr;
 };
 
 } // namespace Sardek

@@ -12,8 +12,8 @@ namespace Sardek
 namespace
 {
 
-// value rounded to a whole number, halves away from zero, as the price box shows it.
-Currency wholeDollars(Currency value)
+// value rounded to a whole number, halves away from zero, as the game shows numbers.
+Currency roundedWhole(Currency value)
 {
     const Currency half = Currency::fromRaw(Currency::Scale / 2);
     return value < 0 ? -Int(-value + half) : Int(value + half);
@@ -45,7 +45,7 @@ ServiceOutcome repaired(GameState &state, Currency points, Currency price)
 int sliderPosition(Currency condition)
 {
     // Bounded first, so a condition of any size fits an int.
-    const Currency bounded = std::clamp(wholeDollars(condition), Currency(0), Currency(FullRepair));
+    const Currency bounded = std::clamp(roundedWhole(condition), Currency(0), Currency(FullRepair));
     return static_cast<int>(bounded.raw() / Currency::Scale);
 }
 
@@ -67,7 +67,7 @@ int repairTarget(const GameState &state, int position)
 
 Currency repairPrice(const GameState &state, int target)
 {
-    return wholeDollars((Currency(target) - state.ShipStatus) * repairRate(state));
+    return roundedWhole((Currency(target) - state.ShipStatus) * repairRate(state));
 }
 
 ServiceOutcome repairTo(GameState &state, int target)

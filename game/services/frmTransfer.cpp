@@ -45,24 +45,14 @@ frmTransfer::frmTransfer(MainForm &main) : QDialog(&main.window()), m_main(main)
                        "cboWarehouse", "cboWAmount");
     Frame2 = buildSide("Frame2", QStringLiteral("Ship --> Warehouse "), cboShip, cboSAmount,
                        "cboShip", "cboSAmount");
-    cmdTransfer = new QPushButton(QStringLiteral("Transfer"), this);
-    cmdTransfer->setObjectName(QStringLiteral("cmdTransfer"));
-    cmdTransfer->setDefault(true);
-    cmdTransfer->setEnabled(false);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
+    buildButtons();
     auto *frames = new QVBoxLayout;
     frames->addWidget(Frame2);
     frames->addWidget(Frame1);
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(cmdTransfer);
-    buttons->addWidget(cmdCancel);
-    buttons->addStretch(1);
     auto *layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(frames);
-    layout->addLayout(buttons);
+    layout->addLayout(m_buttons);
 
     auto *keys = new AmountKeyFilter(cmdTransfer, cmdCancel, this);
     for (QWidget *control : std::initializer_list<QWidget *>{cboShip, cboSAmount, cboWarehouse,
@@ -71,9 +61,23 @@ frmTransfer::frmTransfer(MainForm &main) : QDialog(&main.window()), m_main(main)
     connect(keys, &AmountKeyFilter::keyReleased, this, &frmTransfer::UpdateTransferButton);
     connect(cboSAmount, &AmountComboBox::dropDown, this, &frmTransfer::cboSAmount_DropDown);
     connect(cboWAmount, &AmountComboBox::dropDown, this, &frmTransfer::cboWAmount_DropDown);
+    placeAtTwips(*this, main.window(), 3300, 2960);
+}
+
+void frmTransfer::buildButtons()
+{
+    cmdTransfer = new QPushButton(QStringLiteral("Transfer"), this);
+    cmdTransfer->setObjectName(QStringLiteral("cmdTransfer"));
+    cmdTransfer->setDefault(true);
+    cmdTransfer->setEnabled(false);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdTransfer, &QPushButton::clicked, this, &frmTransfer::cmdTransfer_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    placeAtTwips(*this, main.window(), 3300, 2960);
+    m_buttons = new QVBoxLayout;
+    m_buttons->addWidget(cmdTransfer);
+    m_buttons->addWidget(cmdCancel);
+    m_buttons->addStretch(1);
 }
 
 QGroupBox *frmTransfer::buildSide(const char *frame, const QString &caption, QComboBox *&goods,

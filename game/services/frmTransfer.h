@@ -5,6 +5,7 @@
 class QComboBox;
 class QGroupBox;
 class QPushButton;
+class QVBoxLayout;
 
 namespace Sardek
 {
@@ -43,12 +44,14 @@ class frmTransfer : public QDialog
   private:
     QGroupBox *buildSide(const char *frame, const QString &caption, QComboBox *&goods,
                          AmountComboBox *&amount, const char *goodsName, const char *amountName);
+    void buildButtons();
     void cboSAmount_DropDown();
     void cboWAmount_DropDown();
     void UpdateTransferButton();
     void cmdTransfer_Click();
 
     MainForm &m_main;
+    QVBoxLayout *m_buttons = nullptr;
 };
 
 } // namespace Sardek
