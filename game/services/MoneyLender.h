@@ -9,6 +9,11 @@ namespace Sardek
 
 struct GameState;
 
+/// The money lender's refusals, with the three blanks the game's messages end in.
+inline const QString MaximumLoanExceeded =
+    QStringLiteral("Maximum Loan Exceeded (2 x Cash or 100 Million Maximum)   ");
+inline const QString OverPayment = QStringLiteral("Over Payment   ");
+
 /// The largest loan granted at one time.
 inline constexpr Currency::Raw LoanCeiling = 100000000;
 

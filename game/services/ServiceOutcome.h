@@ -12,11 +12,6 @@ namespace Sardek
 
 class MainForm;
 
-/// The money lender's refusals, with the three blanks the game's messages end in.
-inline const QString MaximumLoanExceeded =
-    QStringLiteral("Maximum Loan Exceeded (2 x Cash or 100 Million Maximum)   ");
-inline const QString OverPayment = QStringLiteral("Over Payment   ");
-
 /**
  * What one press of a service's button did. The steps run in order and the first failing
  * check stops them: logEntries are the steps made before it (a loan stays when the repayment
