@@ -12,6 +12,10 @@
 #include "info/frmStats.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
+#include "services/frmMoney.h"
+#include "services/frmRepair.h"
+#include "services/frmTransfer.h"
+#include "services/frmVisit.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
 
@@ -50,6 +54,10 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     connect(cmdLeave, &QPushButton::clicked, this, &frmMain::cmdLeave_Click);
     connect(cmdCannon, &QPushButton::clicked, this, [this] { BuyCannon(*this); });
     connect(cmdShip, &QPushButton::clicked, this, [this] { BuyShip(*this); });
+    connect(cmdVisit, &QPushButton::clicked, this, [this] { frmVisit(*this).exec(); });
+    connect(cmdMoney, &QPushButton::clicked, this, [this] { frmMoney(*this).exec(); });
+    connect(cmdTransfer, &QPushButton::clicked, this, [this] { frmTransfer(*this).exec(); });
+    connect(cmdRepair, &QPushButton::clicked, this, [this] { frmRepair(*this).exec(); });
     connect(mnuHelpItem, &QAction::triggered, this, [this] { frmHelp(this).exec(); });
     connect(mnuItemUpdates, &QAction::triggered, this, [this] { OpenHomePage(m_runtime); });
     connect(mnuAboutItem, &QAction::triggered, this, [this] { frmAbout(m_runtime, this).exec(); });

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QDialog;
+
+namespace Sardek
+{
+
+class MainForm;
+
+/**
+ * What one press of a service's button did. The steps run in order and the first failing
+ * check stops them: logEntries are the steps made before it (a loan stays when the repayment
+ * after it is refused) and refusal its message. Without a refusal the transaction is complete.
+ */
+struct ServiceOutcome {
+    QStringList logEntries;
+    std::optional<QString> refusal;
+    /// The lender granted a loan, which closes his door until the next arrival.
+    bool loanGranted = false;
+};
+
+/**
+ * Shows outcome on the main window: appends its log entries, then either shows the refusal
+ * ("Sorry", information icon) over dialog, which stays open, or closes dialog as accepted.
+ */
+void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome);
+
+} // namespace Sardek

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "../trade/TradeStates.h"
+#include "ModalDialogs.h"
+#include "QtPrinters.h"
+#include "ScriptedRuntime.h"
+
+#include "core/frmMain.h"
+#include "runtime/AmountComboBox.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace Sardek
+{
+
+// A main window with a game in Hong Kong, $5,000 owed, and the player's ways with the
+// services' dialogs. With SARDEK_SCREENSHOTS set to a folder, snap() saves the screen there.
+class ServiceDialogTest : public ::testing::Test
+{
+  protected:
+    ServiceDialogTest()
+    {
+        main.state() = Testing::tradingState();
+        main.state().Debt = 5000;
+        main.state().MillionaireShown = true; // rich states must not stop for the window
+        main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
+        main.setOrderEnabled(Order::Money, true);
+        main.UpdateMainForm();
+        if (!screenshots.isEmpty())
+            main.show();
+    }
+
+    // Clicks order, acts on its dialog once open and cancels what act leaves open.
+    void use(QPushButton *order, const std::function<void(QDialog &)> &act)
+    {
+        whenDialogOpens([&](QDialog &dialog) {
+            act(dialog);
+            if (dialog.isVisible())
+                click(dialog, "cmdCancel");
+        });
+        QTest::mouseClick(order, Qt::LeftButton);
+    }
+
+    // The order whose dialog holds the amount box named box.
+    QPushButton *orderOf(const QString &box) const
+    {
+        const int i =
+            QStringList{"cboDeposit", "cboWithdraw", "cboBorrow", "cboRepay"}.indexOf(box);
+        return i < 0 ? main.cmdTransfer : i < 2 ? main.cmdVisit : main.cmdMoney;
+    }
+
+    // Clicks the box, drops its list down and closes it, then types keys.
+    static void type(AmountComboBox *box, const QString &keys)
+    {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        box->showPopup();
+        box->hidePopup();
+        QTest::keyClicks(box, keys);
+    }
+
+    static void pasteFromMenu(AmountComboBox *box, const QString &text)
+    {
+        QApplication::clipboard()->setText(text);
+        QScopedPointer<QMenu> menu(box->lineEdit()->createStandardContextMenu());
+        for (QAction *action : menu->actions())
+            if (action->text().startsWith(QStringLiteral("&Paste")))
+                action->trigger();
+    }
+
+    // The list as it drops down, entries joined by blanks.
+    static QString listOf(QComboBox *box)
+    {
+        box->showPopup();
+        QStringList entries;
+        for (int i = 0; i < box->count(); ++i)
+            entries << box->itemText(i);
+        box->hidePopup();
+        return entries.join(QLatin1Char(' '));
+    }
+
+    static void choose(QComboBox *box, const QString &entry)
+    {
+        box->showPopup();
+        const QModelIndex item = box->model()->index(box->findText(entry), 0);
+        ASSERT_TRUE(item.isValid()) << qPrintable(entry);
+        QAbstractItemView *view = box->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    }
+
+    static void click(QDialog &dialog, const char *button)
+    {
+        QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+
+    // The log after the game's first line.
+    QStringList logLines() { return main.log().text().split(QStringLiteral("\r\n")).mid(1); }
+
+    // The boxes shown, each checked to be a refusal: information icon, titled "Sorry".
+    QStringList refusals() const
+    {
+        QStringList prompts;
+        for (const auto &shown : runtime.messageBoxes()) {
+            EXPECT_EQ(std::pair(shown.style, shown.title),
+                      std::pair(MsgBoxStyle::InformationOk, QStringLiteral("Sorry")));
+            prompts << shown.prompt;
+        }
+        return prompts;
+    }
+
+    void snap(const QString &name)
+    {
+        if (screenshots.isEmpty())
+            return;
+        QTest::qWait(200);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(screenshots).filePath(name));
+    }
+
+    ScriptedRuntime runtime;
+    frmMain main{runtime};
+    const QString screenshots = qEnvironmentVariable("SARDEK_SCREENSHOTS");
+};
+
+} // namespace Sardek
