@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QStringList>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace Sardek::Testing
 {
 
@@ -84,5 +87,32 @@ inline QByteArray readBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+/// While alive, files of this process cannot grow past bytes: a write beyond fails with "File
+/// too large", part way as on a full disk, whatever the user's rights. The signal such a write
+/// raises is ignored meanwhile.
+class FileSizeLimit
+{
+  public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit tight = m_saved;
+        tight.rlim_cur = bytes;
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+  private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
 
 } // namespace Sardek::Testing

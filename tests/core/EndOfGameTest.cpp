@@ -2,6 +2,7 @@
 
 #include "info/frmStats.h"
 #include "runtime/GameDate.h"
+#include "runtime/Twips.h"
 
 #include <QLabel>
 
@@ -129,8 +130,15 @@ TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillion)
     state().Cash = 999'999;
     main.UpdateMainForm();
     QString time, worth, ship, cannons, score, rank;
+    QStringList frames, legend;
+    QPoint offset;
     bool retire = true;
     whenDialogOpens([&](QDialog &dialog) {
+        offset = dialog.pos() - main.frameGeometry().topLeft();
+        for (auto *frame : dialog.findChildren<QGroupBox *>())
+            frames << frame->title();
+        for (auto *label : dialog.findChildren<QGroupBox *>().last()->findChildren<QLabel *>())
+            legend << label->text();
         time = control<QLabel>(dialog, "lblTimeValue")->text();
         worth = control<QLabel>(dialog, "lblNetValue")->text();
         ship = control<QLabel>(dialog, "lblShipValue")->text();
@@ -142,6 +150,12 @@ TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillion)
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
     main.mnuStatsItem->trigger();
+    EXPECT_EQ(offset, QPoint(twipsToPixels(2800, main.logicalDpiX()),
+                             twipsToPixels(1030, main.logicalDpiY())));
+    EXPECT_EQ(frames, (QStringList{"Statistics ", "Legend"}));
+    EXPECT_EQ(legend, (QStringList{"Ma Tsu", "50,000 +", "Master Sardek", "  8,000 - 49,999",
+                                   "Sardek", "  1,000 - 7,999", "Compradore", "     500 - 999",
+                                   "Galley Hand", "         0 - 500"}));
     EXPECT_EQ(time, "27 Months");
     EXPECT_EQ(worth, "$999,999");
     EXPECT_EQ(ship, "60");

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace Sardek;
 using Sardek::Testing::writeBytes;
 
@@ -141,17 +143,26 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"truth value without signs", joined(withLine(26, "TRUE")), "Line 26:"},
         FileCase{"truth value of another word", joined(withLine(26, "#YES#")), "Line 26:"},
         FileCase{"date for a name", joined(withLine(2, "#1860-01-15#")),
-                 "Line 2: text was expected"}));
+                 "Line 2: text was expected"},
+        FileCase{"quotation mark in the name", joined(withLine(2, "Lee \"Sons\"")),
+                 "Line 2: a firm name cannot hold a double quotation mark"}));
 
-TEST(LoadGame, MissingFileOrFolder_IsRefused)
+// A named pipe or a device would block the window for ever once opened.
+TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
 {
     QTemporaryDir dir;
-    const LoadResult missing = loadGame(dir.filePath(QStringLiteral("none.srd")));
-    EXPECT_FALSE(missing.values);
-    EXPECT_EQ(missing.error, "File not found");
-    const LoadResult folder = loadGame(dir.path());
-    EXPECT_FALSE(folder.values);
-    EXPECT_FALSE(folder.error.isEmpty());
+    const QString pipe = dir.filePath(QStringLiteral("pipe.srd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const std::pair<QString, const char *> cases[] = {
+        {dir.filePath(QStringLiteral("none.srd")), "File not found"},
+        {dir.path(), "The path is a folder"},
+        {pipe, "Not a regular file"},
+        {QStringLiteral("/dev/zero"), "Not a regular file"}};
+    for (const auto &[path, error] : cases) {
+        const LoadResult loaded = loadGame(path);
+        EXPECT_FALSE(loaded.values) << qPrintable(path);
+        EXPECT_EQ(loaded.error, error);
+    }
 }
 
 TEST(LoadGame, TextThatIsNotUtf8_IsReadAsLatin1)

@@ -12,7 +12,7 @@ namespace Sardek
 class BuyDialog : public TradeDialogTest
 {
   protected:
-    BuyDialog() { dialog.show(); }
+    BuyDialog() { showActive(dialog); }
 
     // Types an amount into each box, in goods order.
     void typeAll(const char *opium, const char *silk, const char *arms, const char *general)
@@ -66,19 +66,6 @@ TEST_F(BuyDialog, BuyOrder_OpensItModallyAtItsPlaceOverTheMainWindow)
     });
     QTest::mouseClick(main.cmdBuy, Qt::LeftButton);
     EXPECT_TRUE(opened);
-}
-
-TEST(BuyDialogAbroad, WarehouseCannotBeChosen)
-{
-    ScriptedRuntime runtime;
-    frmMain main(runtime);
-    main.state() = Testing::tradingState();
-    main.state().CurrentPort = QStringLiteral("Shanghai");
-    frmBuy dialog(main);
-    dialog.show();
-    EXPECT_FALSE(dialog.optWarehouse->isEnabled());
-    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
-    EXPECT_TRUE(dialog.optShip->isChecked());
 }
 
 TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero)
@@ -147,18 +134,6 @@ TEST_F(BuyDialog, ChoosingFromTheList_FillsTheBoxAndEnablesBuy)
     choose(dialog.cboOpium, "0");
     EXPECT_EQ(dialog.cboOpium->currentText(), "0");
     EXPECT_FALSE(dialog.cmdBuy->isEnabled());
-}
-
-TEST_F(BuyDialog, SwitchingDestination_SetsEveryBoxToZero)
-{
-    for (QRadioButton *option : {dialog.optWarehouse, dialog.optShip}) {
-        typeAll("1", "2", "3", "4");
-        EXPECT_TRUE(dialog.cmdBuy->isEnabled());
-        QTest::mouseClick(option, Qt::LeftButton);
-        for (Good good : AllGoods)
-            EXPECT_EQ(dialog.amountBox(good)->currentText(), "0");
-        EXPECT_FALSE(dialog.cmdBuy->isEnabled());
-    }
 }
 
 // A refused purchase: what is typed, where it goes, and the one message shown.
@@ -254,23 +229,24 @@ TEST_F(BuyDialog, EnterInAnAmountBox_BuysOnlyWhileBuyIsEnabled)
     QTest::keyClick(dialog.cboArms, Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     type(dialog.cboArms, "3");
+    const int entries = dialog.cboArms->count();
     QTest::keyClick(dialog.cboArms, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(main.state().ShipArms, 3);
-    EXPECT_EQ(dialog.cboArms->count(), 0);
+    EXPECT_EQ(dialog.cboArms->count(), entries); // Enter adds no entry
 }
 
-TEST_F(BuyDialog, ClosingTheWindow_BuysNothingButRedrawsTheMainWindow)
+// An edited saved game can leave a fraction of a unit free: only whole units are offered.
+TEST_F(BuyDialog, FractionalFreeHold_MaxAndTheListOfferItsWholePart)
 {
-    type(dialog.cboArms, "3");
-    main.state().Bank = 5;
-    GameState expected = main.state();
-    dialog.close();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    expected.NetWorth = 10'005;
-    EXPECT_EQ(main.state(), expected);
-    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$10,005]");
-    EXPECT_TRUE(logLines().isEmpty());
+    main.state().HoldUsed = Currency::fromRaw(10'5000);
+    main.state().Cash = 1'000'000;
+    dialog.cmdMaxArms->click();
+    EXPECT_EQ(dialog.cboArms->currentText(), "49");
+    EXPECT_EQ(dropDown(dialog.cboArms).last(), "49");
+    QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
+    EXPECT_EQ(main.state().ShipArms, 49);
+    EXPECT_EQ(main.state().HoldUsed, Currency::fromRaw(59'5000));
 }
 
 TEST_F(BuyDialog, FreeGoodFromAnEditedGame_MaxFillsTheHoldAndCostsNothing)

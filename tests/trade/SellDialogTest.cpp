@@ -1,5 +1,6 @@
 #include "TradeDialogFixture.h"
 
+#include "runtime/Twips.h"
 #include "trade/frmSell.h"
 
 namespace Sardek
@@ -17,7 +18,7 @@ class SellDialog : public TradeDialogTest
         s.ShipArms = 5;
         s.HoldUsed = 45;
         s.WarehouseSilk = 7;
-        dialog.show();
+        showActive(dialog);
     }
 
     frmSell dialog{main};
@@ -43,11 +44,15 @@ TEST_F(SellDialog, OpensWithItsCaptionsShipChosenAndSellDisabled)
     EXPECT_TRUE(dialog.cmdSellAll->isEnabled());
 }
 
-TEST_F(SellDialog, SellOrder_OpensIt)
+TEST_F(SellDialog, SellOrder_OpensItAtItsPlaceOverTheMainWindow)
 {
+    const QPoint expected =
+        main.frameGeometry().topLeft() +
+        QPoint(twipsToPixels(3400, main.logicalDpiX()), twipsToPixels(2910, main.logicalDpiY()));
     bool opened = false;
     whenDialogOpens([&](QDialog &opening) {
         opened = qobject_cast<frmSell *>(&opening) != nullptr;
+        EXPECT_EQ(opening.pos(), expected);
         opening.close();
     });
     QTest::mouseClick(main.cmdSell, Qt::LeftButton);
@@ -136,6 +141,20 @@ TEST_F(SellDialog, SellEverything_SellsEachStockInGoodsOrder)
     EXPECT_EQ(main.state().Cash, 10'000 + 20'000 + 500);
     EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 20 Opium @ $1,000 Each",
                                        "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
+}
+
+// An edited saved game can hold a fraction of a unit: All, the list and Sell Everything take
+// the whole part, which the box can hold.
+TEST_F(SellDialog, FractionalStock_AllTheListAndSellEverythingTakeItsWholePart)
+{
+    main.state().ShipOpium = Currency::fromRaw(20'5000);
+    dialog.cmdMaxOpium->click();
+    EXPECT_EQ(dialog.cboOpium->currentText(), "20");
+    EXPECT_EQ(dropDown(dialog.cboOpium).last(), "20");
+    QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(main.state().ShipOpium, Currency::fromRaw(5000));
+    EXPECT_EQ(logLines().first(), "Jan 15, 1860 - Sold 20 Opium @ $1,000 Each");
 }
 
 TEST_F(SellDialog, SellEverythingFromAnEmptySource_OnlyMarksTheGameChanged)
