@@ -9,8 +9,9 @@
 namespace Sardek
 {
 
-// $10,000,000 in cash, 500 of each good aboard and room for 8,000 more: every list holds
-// entries such as "5000" or "500" that a typed 5 could be completed to.
+// $10,000,000 in cash (the millionaire window already seen), 500 of each good aboard and room
+// for 8,000 more: every list holds entries such as "5000" or "500" that a typed 5 could be
+// completed to.
 template <typename Dialog> class TradeDialogs : public TradeDialogTest
 {
   protected:
@@ -18,6 +19,7 @@ template <typename Dialog> class TradeDialogs : public TradeDialogTest
     {
         GameState &s = main.state();
         s.Cash = 10'000'000;
+        s.MillionaireShown = true;
         s.HoldCapacity = 10'000;
         s.HoldUsed = 2000;
         for (Good good : AllGoods)
