@@ -1,5 +1,5 @@
-#include "runtime/AmountComboBox.h"
 #include "runtime/AmountKeyFilter.h"
+#include "runtime/AmountComboBox.h"
 
 #include "QtPrinters.h"
 
@@ -41,7 +41,8 @@ class AmountDialog : public QDialog
         if (withCancel)
             cmdCancel = new QPushButton("Cancel", this);
         filter = new AmountKeyFilter(cmdOK, cmdCancel, this);
-        for (QWidget *w : std::initializer_list<QWidget *>{cboAmount, txtAmount, cmdOK, cmdCancel}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{cboAmount, txtAmount, cmdOK, cmdCancel}) {
             if (w)
                 layout->addWidget(w);
             filter->watch(w);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -49,26 +48,6 @@ double processCpuMilliseconds()
 
 } // namespace
 
-TEST(QtRuntimeRnd, UnitFloat_CoversZeroToJustBelowOne)
-{
-    EXPECT_EQ(QtRuntime::unitFloat(0), 0.0f);
-    EXPECT_LT(QtRuntime::unitFloat(0xFFFFFFFFu), 1.0f);
-    EXPECT_EQ(QtRuntime::unitFloat(0xFFFFFFFFu), 1.0f - 1.0f / 16777216.0f);
-    EXPECT_EQ(QtRuntime::unitFloat(0x80000000u), 0.5f);
-}
-
-TEST(QtRuntimeRnd, SameSeed_GivesSameSequence)
-{
-    QtRuntime a;
-    QtRuntime b;
-    a.Randomize(1860);
-    b.Randomize(1860);
-    for (int i = 0; i < 100; ++i)
-        ASSERT_EQ(a.Rnd(), b.Rnd());
-    b.Randomize(1861);
-    EXPECT_NE(a.Rnd(), b.Rnd());
-}
-
 TEST(QtRuntimeRnd, Draws_AreUniformOnZeroToOne)
 {
     QtRuntime runtime;
@@ -86,9 +65,13 @@ TEST(QtRuntimeRnd, Draws_AreUniformOnZeroToOne)
         EXPECT_NEAR(counts[value], 10000, 500) << "value " << value;
 }
 
-TEST(QtRuntimeDelay, WaitsTheTimeAskedWithoutSpinning)
+TEST(QtRuntimeDelay, WaitsTheTimeAskedWithoutSpinning_ProcessingEvents)
 {
     QtRuntime runtime;
+    int fired = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++fired; });
+    timer.start(10);
     const double cpuBefore = processCpuMilliseconds();
     const std::uint32_t ticksBefore = runtime.TickCount();
     QElapsedTimer wall;
@@ -100,43 +83,7 @@ TEST(QtRuntimeDelay, WaitsTheTimeAskedWithoutSpinning)
     EXPECT_LT(waited, 450);
     EXPECT_GE(runtime.TickCount() - ticksBefore, 299u);
     EXPECT_LT(cpu, 60.0) << "a spinning wait would use about 300 ms";
-}
-
-TEST(QtRuntimeDelay, KeepsProcessingEvents)
-{
-    QtRuntime runtime;
-    int fired = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++fired; });
-    timer.start(10);
-    runtime.Delay(120);
-    EXPECT_GE(fired, 5);
-}
-
-TEST(QtRuntimeDelay, WorksInsideNestedModalDialogs)
-{
-    QtRuntime runtime;
-    qint64 innerWait = -1;
-    bool dialogRan = false;
-    QTimer::singleShot(20, [&] {
-        QDialog dialog;
-        QTimer::singleShot(0, &dialog, [&] {
-            QElapsedTimer inner;
-            inner.start();
-            runtime.Delay(60);
-            innerWait = inner.elapsed();
-            dialog.accept();
-        });
-        dialog.exec();
-        dialogRan = true;
-    });
-    QElapsedTimer outer;
-    outer.start();
-    runtime.Delay(150);
-    EXPECT_TRUE(dialogRan);
-    EXPECT_GE(innerWait, 59);
-    EXPECT_GE(outer.elapsed(), 149);
-    EXPECT_LT(outer.elapsed(), 400);
+    EXPECT_GE(fired, 20);
 }
 
 struct MsgBoxCase {

@@ -1,6 +1,7 @@
 // What the Buy and Sell dialogs share, run on both.
 #include "TradeDialogFixture.h"
 
+#include "runtime/Twips.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
 
@@ -43,11 +44,10 @@ TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWas
     QTest::keyClick(this->dialog.cboGeneral->lineEdit(), Qt::Key_Return);
     EXPECT_FALSE(this->dialog.isVisible());
     const QString verb = this->Buying ? "Bought" : "Sold";
-    EXPECT_EQ(this->logLines(),
-              (QStringList{"Jan 15, 1860 - " + verb + " 5 Opium @ $1,000 Each",
-                           "Jan 15, 1860 - " + verb + " 5 Silk @ $500 Each",
-                           "Jan 15, 1860 - " + verb + " 5 Arms @ $100 Each",
-                           "Jan 15, 1860 - " + verb + " 5 General @ $10 Each"}));
+    EXPECT_EQ(this->logLines(), (QStringList{"Jan 15, 1860 - " + verb + " 5 Opium @ $1,000 Each",
+                                             "Jan 15, 1860 - " + verb + " 5 Silk @ $500 Each",
+                                             "Jan 15, 1860 - " + verb + " 5 Arms @ $100 Each",
+                                             "Jan 15, 1860 - " + verb + " 5 General @ $10 Each"}));
     EXPECT_EQ(this->main.state().ShipGeneral, this->Buying ? 505 : 495);
 }
 
@@ -80,6 +80,20 @@ TYPED_TEST(TradeDialogs, SwitchingPlace_SetsEveryBoxToZero)
         const char *trade = this->Buying ? "cmdBuy" : "cmdSell";
         EXPECT_FALSE(this->dialog.template findChild<QPushButton *>(trade)->isEnabled());
     }
+}
+
+TYPED_TEST(TradeDialogs, TheOrderOpensItModallyAtItsPlaceOverTheMainWindow)
+{
+    const QPoint offset(twipsToPixels(3400, this->main.logicalDpiX()),
+                        twipsToPixels(2910, this->main.logicalDpiY()));
+    QPoint at;
+    whenDialogOpens([&](QDialog &opening) {
+        EXPECT_TRUE(qobject_cast<TypeParam *>(&opening));
+        at = opening.pos() - this->main.frameGeometry().topLeft();
+        opening.close();
+    });
+    QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
+    EXPECT_EQ(at, offset);
 }
 
 TYPED_TEST(TradeDialogs, AwayFromHongKong_TheWarehouseCannotBeChosen)

@@ -221,14 +221,4 @@ TEST(Sell, OutOfRangeAmount_IsMoreThanAnyCargo)
     EXPECT_EQ(state, before);
 }
 
-TEST(Sell, ProceedsBeyondTheMoneyType_StopAtItsLargestValue)
-{
-    GameState state = tradingState();
-    state.WarehouseOpium = 1'000'000'000'000;
-    state.PriceOpium = 1'000'000;
-    EXPECT_EQ(sell(state, Place::Warehouse, order("1000000000000")).refusal, std::nullopt);
-    EXPECT_EQ(state.Cash, Currency::max());
-    EXPECT_EQ(state.WarehouseOpium, 0);
-}
-
 } // namespace Sardek
