@@ -199,22 +199,18 @@ TEST_F(FileOrders, CancelledDialogs_ChangeAndSayNothing)
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
-TEST_F(FileOrders, NewGameAsksEvenRightAfterASave_CancelStops)
+// New Game asks even right after a save; Cancel stops, and Yes goes on to the dialog even
+// when the save dialog is cancelled.
+TEST_F(FileOrders, NewGameAlwaysAsks_CancelStops_YesGoesOnWhateverTheSave)
 {
     startGame(true);
     ASSERT_TRUE(main.state().GameSaved);
-    runtime.queueMsgBoxResults({MsgBoxResult::Cancel});
+    runtime.queueMsgBoxResults({MsgBoxResult::Cancel, MsgBoxResult::Yes});
     main.mnuNewItem->trigger();
     ASSERT_EQ(runtime.messageBoxes().size(), 1u);
     EXPECT_EQ(runtime.messageBoxes()[0].prompt, "Do you want to save the current game?   ");
     EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::ExclamationYesNoCancel);
     EXPECT_EQ(runtime.messageBoxes()[0].title, "Sardek");
-}
-
-TEST_F(FileOrders, YesThenCancelledSaveDialog_StillGoesOnToNewGame)
-{
-    startGame(true);
-    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
     runtime.queueFileDialogAnswer(std::nullopt);
     bool opened = false;
     whenDialogOpens([&](QDialog &dialog) {
@@ -251,17 +247,9 @@ TEST_F(FileOrders, LoadingUnsaved_YesSavesFirstThenLoads)
     EXPECT_EQ(main.state().Cash, 123);
 }
 
-TEST_F(FileOrders, ClosingUnsaved_NoClosesWithoutAFileDialog)
-{
-    startGame(true);
-    main.state().GameSaved = false;
-    main.show();
-    runtime.queueMsgBoxResults({MsgBoxResult::No});
-    EXPECT_TRUE(main.close());
-    EXPECT_TRUE(runtime.fileDialogs().empty());
-}
-
-TEST_F(FileOrders, ClosingUnsaved_CancelKeepsTheWindow_YesSavesThenCloses)
+// Cancel keeps the window; No closes without a file dialog; Yes closes even when the save
+// dialog is then cancelled.
+TEST_F(FileOrders, ClosingUnsaved_AsksAndFollowsTheAnswer)
 {
     startGame(true);
     main.state().GameSaved = false;
@@ -269,10 +257,15 @@ TEST_F(FileOrders, ClosingUnsaved_CancelKeepsTheWindow_YesSavesThenCloses)
     runtime.queueMsgBoxResults({MsgBoxResult::Cancel});
     EXPECT_FALSE(main.close());
     EXPECT_TRUE(main.isVisible());
-    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
-    runtime.queueFileDialogAnswer(std::nullopt); // a cancelled save still closes
+    runtime.queueMsgBoxResults({MsgBoxResult::No});
     EXPECT_TRUE(main.close());
-    EXPECT_EQ(runtime.messageBoxes().size(), 2u);
+    EXPECT_TRUE(runtime.fileDialogs().empty());
+    main.show();
+    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
+    runtime.queueFileDialogAnswer(std::nullopt);
+    EXPECT_TRUE(main.close());
+    EXPECT_EQ(runtime.messageBoxes().size(), 3u);
+    EXPECT_EQ(runtime.fileDialogs().size(), 1u);
 }
 
 } // namespace Sardek

@@ -84,53 +84,33 @@ TEST_F(HelpWindowTest, Instructions_LineUpInColumnsWithoutScrollingSideways)
     EXPECT_EQ(display()->horizontalScrollBar()->maximum(), 0) << "a line is wider than the box";
 }
 
-// Each case first shows a page with the other kind of font, so a caption, font or text left
+// Each page is shown after one with the other kind of font, so a caption, font or text left
 // over from it shows up.
-struct PageCase {
-    const char *button;
-    const char *before;
-    HelpPage page;
-    const char *caption;
-    bool fixedPitch;
-};
-
-void PrintTo(const PageCase &page, std::ostream *out)
+TEST_F(HelpWindowTest, EachButton_SetsCaptionFontAndText)
 {
-    *out << page.button << " after " << page.before;
-}
-
-class HelpPageButtonTest : public HelpWindowTest, public testing::WithParamInterface<PageCase>
-{
-};
-
-TEST_P(HelpPageButtonTest, Click_SetsCaptionFontAndText)
-{
-    const PageCase &page = GetParam();
-    click(page.before);
-    click(page.button);
-
-    EXPECT_EQ(caption(), QLatin1String(page.caption));
-    EXPECT_EQ(display()->toPlainText(), helpPageText(page.page));
-    const QFont font = display()->font();
-    EXPECT_EQ(font.pointSize(), 8);
-    EXPECT_FALSE(font.bold());
-    EXPECT_FALSE(font.italic());
-    EXPECT_EQ(monospaced(font), page.fixedPitch) << QFontInfo(font).family().toStdString();
-    if (!page.fixedPitch) {
-        EXPECT_EQ(font.family(), "MS Sans Serif");
+    const struct {
+        const char *button, *before;
+        HelpPage page;
+        const char *caption;
+        bool fixedPitch;
+    } pages[] = {
+        {"cmdIntroduction", "cmdIntructions", HelpPage::Introduction, "Introduction ", false},
+        {"cmdIntructions", "cmdHints", HelpPage::Instructions, "Original Instuctions ", true},
+        {"cmdHints", "cmdIntructions", HelpPage::Hints, "Hints ", false},
+        {"cmdMoney", "cmdIntructions", HelpPage::MoneyLenderBug, "Money Lender Bug ", false}};
+    for (const auto &page : pages) {
+        click(page.before);
+        click(page.button);
+        EXPECT_EQ(caption(), QLatin1String(page.caption));
+        EXPECT_EQ(display()->toPlainText(), helpPageText(page.page));
+        const QFont font = display()->font();
+        EXPECT_EQ(font.pointSize(), 8);
+        EXPECT_FALSE(font.bold() || font.italic());
+        EXPECT_EQ(monospaced(font), page.fixedPitch) << page.button;
+        if (!page.fixedPitch)
+            EXPECT_EQ(font.family(), "MS Sans Serif");
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EachButton, HelpPageButtonTest,
-    testing::Values(PageCase{"cmdIntroduction", "cmdIntructions", HelpPage::Introduction,
-                             "Introduction ", false},
-                    PageCase{"cmdIntructions", "cmdHints", HelpPage::Instructions,
-                             "Original Instuctions ", true},
-                    PageCase{"cmdHints", "cmdIntructions", HelpPage::Hints, "Hints ", false},
-                    PageCase{"cmdMoney", "cmdIntructions", HelpPage::MoneyLenderBug,
-                             "Money Lender Bug ", false}),
-    [](const testing::TestParamInfo<PageCase> &info) { return std::string(info.param.button); });
 
 TEST_F(HelpWindowTest, Escape_ClosesTheWindowWhicheverControlHasFocus)
 {

@@ -86,63 +86,44 @@ TEST(QtRuntimeDelay, WaitsTheTimeAskedWithoutSpinning_ProcessingEvents)
     EXPECT_GE(fired, 20);
 }
 
-struct MsgBoxCase {
-    const char *name;
-    MsgBoxStyle style;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton press; // NoButton: press Esc
-    MsgBoxResult expected;
-};
-
-void PrintTo(const MsgBoxCase &c, std::ostream *out)
+// Each style's icon and buttons, and the press reported (Esc: the box's escape button).
+TEST(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
 {
-    *out << c.name;
-}
-
-class QtRuntimeMsgBox : public testing::TestWithParam<MsgBoxCase>
-{
-};
-
-TEST_P(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
-{
-    const MsgBoxCase &c = GetParam();
+    using Box = QMessageBox;
+    const struct {
+        MsgBoxStyle style;
+        Box::Icon icon;
+        Box::StandardButtons buttons;
+        Box::StandardButton press; // NoButton: press Esc
+        MsgBoxResult expected;
+    } cases[] = {
+        {MsgBoxStyle::CriticalOk, Box::Critical, Box::Ok, Box::Ok, MsgBoxResult::Ok},
+        {MsgBoxStyle::InformationOk, Box::Information, Box::Ok, Box::NoButton, MsgBoxResult::Ok},
+        {MsgBoxStyle::QuestionYesNo, Box::Question, Box::Yes | Box::No, Box::Yes,
+         MsgBoxResult::Yes},
+        {MsgBoxStyle::ExclamationYesNo, Box::Warning, Box::Yes | Box::No, Box::No,
+         MsgBoxResult::No},
+        {MsgBoxStyle::ExclamationYesNoCancel, Box::Warning, Box::Yes | Box::No | Box::Cancel,
+         Box::NoButton, MsgBoxResult::Cancel}};
     QtRuntime runtime;
-    bool seen = false;
-    whenModal<QMessageBox>([&](QMessageBox *box) {
-        seen = true;
-        EXPECT_EQ(box->icon(), c.icon);
-        EXPECT_EQ(box->standardButtons(), c.buttons);
-        EXPECT_EQ(box->windowTitle(), "Sardek");
-        EXPECT_EQ(box->text(), "Really <b>sail</b>?   ");
-        EXPECT_EQ(box->textFormat(), Qt::PlainText);
-        if (c.press == QMessageBox::NoButton)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->button(c.press)->click();
-    });
-    EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", c.style), c.expected);
-    EXPECT_TRUE(seen);
+    for (const auto &c : cases) {
+        bool seen = false;
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            seen = true;
+            EXPECT_EQ(box->icon(), c.icon);
+            EXPECT_EQ(box->standardButtons(), c.buttons);
+            EXPECT_EQ(box->windowTitle(), "Sardek");
+            EXPECT_EQ(box->text(), "Really <b>sail</b>?   ");
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            if (c.press == QMessageBox::NoButton)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(c.press)->click();
+        });
+        EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", c.style), c.expected);
+        EXPECT_TRUE(seen);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, QtRuntimeMsgBox,
-    testing::Values(
-        MsgBoxCase{"Critical", MsgBoxStyle::CriticalOk, QMessageBox::Critical, QMessageBox::Ok,
-                   QMessageBox::Ok, MsgBoxResult::Ok},
-        MsgBoxCase{"InformationEsc", MsgBoxStyle::InformationOk, QMessageBox::Information,
-                   QMessageBox::Ok, QMessageBox::NoButton, MsgBoxResult::Ok},
-        MsgBoxCase{"QuestionYes", MsgBoxStyle::QuestionYesNo, QMessageBox::Question,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MsgBoxResult::Yes},
-        MsgBoxCase{"ExclamationNo", MsgBoxStyle::ExclamationYesNo, QMessageBox::Warning,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, MsgBoxResult::No},
-        MsgBoxCase{"ThreeButtonsCancel", MsgBoxStyle::ExclamationYesNoCancel, QMessageBox::Warning,
-                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
-                   MsgBoxResult::Cancel},
-        MsgBoxCase{"ThreeButtonsEsc", MsgBoxStyle::ExclamationYesNoCancel, QMessageBox::Warning,
-                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton,
-                   MsgBoxResult::Cancel}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(QtRuntimeFileDialog, Open_ReturnsTheChosenFile)
 {
