@@ -107,8 +107,9 @@ TEST_F(HelpWindowTest, EachButton_SetsCaptionFontAndText)
         EXPECT_EQ(font.pointSize(), 8);
         EXPECT_FALSE(font.bold() || font.italic());
         EXPECT_EQ(monospaced(font), page.fixedPitch) << page.button;
-        if (!page.fixedPitch)
+        if (!page.fixedPitch) {
             EXPECT_EQ(font.family(), "MS Sans Serif");
+        }
     }
 }
 

@@ -162,10 +162,11 @@ TEST(Buy, RefusalsComeInOrderAndChangeNothing)
         const GameState before = state;
         const TradeOutcome outcome = buy(state, c.destination, c.order);
         EXPECT_EQ(outcome.refusal, c.refusal) << c.name;
-        if (c.refusal)
+        if (c.refusal) {
             EXPECT_EQ(state, before) << c.name;
-        else
+        } else {
             EXPECT_FALSE(state.GameSaved) << c.name;
+        }
     }
 }
 
