@@ -116,9 +116,10 @@ TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order)
 
 TradeOutcome sell(GameState &state, Place source, const TradeOrder &order)
 {
+    const GameState &before = state;
     for (Good good : AllGoods) {
         const MaybeCurrency amount = order.amount(good);
-        if (!amount || *amount > stockOf(state, source, good))
+        if (!amount || *amount > stockOf(before, source, good))
             return refused(InsufficientCargo);
     }
 

@@ -30,6 +30,8 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled)
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Options", "&Help"}));
     EXPECT_EQ(main.mnuLoadItem->shortcut(), QKeySequence("Ctrl+L"));
+    main.mnuMoneyItem->trigger();
+    EXPECT_TRUE(main.moneyLenderBugEnabled());
 }
 
 TEST_F(MainWindowTest, CashScenario_FirstScreen)
@@ -101,6 +103,23 @@ TEST_F(MainWindowTest, HongKongServices_FollowThePortAndTheShip)
     main.UpdateMainForm();
     EXPECT_EQ(orders(),
               (std::vector<bool>{true, true, true, true, false, true, false, false, false}));
+}
+
+// Nothing may act on a half-finished turn: while one runs, every order and menu item is inert,
+// even one the turn itself enables; afterwards the menus come back as they were.
+TEST_F(MainWindowTest, WhileATurnRuns_OrdersAndMenusAreInert)
+{
+    startGame(true);
+    main.setTurnRunning(true);
+    main.setOrderEnabled(Order::Cannon, true);
+    EXPECT_EQ(orders(), std::vector<bool>(9, false));
+    EXPECT_FALSE(main.mnuSaveItem->isEnabled() || main.mnuNewItem->isEnabled());
+    main.setTurnRunning(false);
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuNewItem->isEnabled());
+    main.setOrderEnabled(Order::Cannon, true);
+    EXPECT_TRUE(main.isOrderEnabled(Order::Cannon));
+    main.LogAppendRaw(QStringLiteral("..."));
+    EXPECT_TRUE(main.log().text().endsWith(QLatin1String("Captain...")));
 }
 
 TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)

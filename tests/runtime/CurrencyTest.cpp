@@ -45,6 +45,7 @@ TEST(Currency, IntegersBeyondRange_Saturate)
     EXPECT_EQ(Currency(std::numeric_limits<std::int64_t>::max()), Max);
     EXPECT_EQ(Currency(std::numeric_limits<std::int64_t>::min()), Min);
     EXPECT_EQ(Currency(std::numeric_limits<std::uint64_t>::max()), Max);
+    EXPECT_EQ(Currency(std::uint64_t{7}), Currency(7));
     EXPECT_EQ(Currency(Currency::MaxWhole).raw(), Currency::MaxWhole * Currency::Scale);
     EXPECT_EQ(Currency(Currency::MaxWhole + 1), Max);
     EXPECT_EQ(Currency(Currency::MinWhole - 1), Min);
@@ -96,6 +97,15 @@ TEST(Currency, FromDouble_OutsideRange_SaturatesAndTryRefuses)
     EXPECT_EQ(Currency::fromDouble(std::nan("")), Currency(0));
     EXPECT_FALSE(Currency::tryFromDouble(std::nan("")));
     EXPECT_EQ(Currency::tryFromDouble(-9223372036854775808.0 / Currency::Scale), Min);
+}
+
+TEST(Currency, ComparesWithWholeNumbersAndConvertsToDouble)
+{
+    EXPECT_TRUE(Currency(10) > 9);
+    EXPECT_TRUE(Currency::fromRaw(-1) < 0);
+    EXPECT_TRUE(Currency(1000000000000) >= 1000000000000LL);
+    EXPECT_TRUE(Currency::fromRaw(99999) < 10);
+    EXPECT_DOUBLE_EQ(Currency::fromRaw(-15000).toDouble(), -1.5);
 }
 
 TEST(Currency, Int_RoundsTowardMinusInfinityAndStaysInRange)

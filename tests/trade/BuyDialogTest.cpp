@@ -31,6 +31,7 @@ TEST_F(BuyDialog, OpensWithItsCaptionsShipChosenAndBuyDisabled)
     EXPECT_EQ(dialog.fraDestination->objectName(), "fraDestination");
     EXPECT_EQ(dialog.lblGeneral->text(), "General:");
     EXPECT_EQ(dialog.cboSilk->currentText(), "0");
+    EXPECT_EQ(dialog.maxButton(Good::General), dialog.cmdMaxGeneral);
     EXPECT_EQ(dialog.cmdMaxGeneral->text(), "Max");
     EXPECT_TRUE(dialog.optShip->isChecked());
     EXPECT_EQ(dialog.cmdBuy->text(), "Buy");

@@ -104,6 +104,8 @@ TEST(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
                         s.PriceGeneral = 1;
                     },
                     Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)},
+        LargestCase{"CashBelowZeroBuysNothing", [](GameState &s) { s.Cash = -5; }, Place::Ship,
+                    Good::General, order("0"), 0},
         LargestCase{"FractionalFreeHoldCapsAtItsWholePart",
                     [](GameState &s) {
                         s.HoldUsed = Currency::fromRaw(10'5000);
