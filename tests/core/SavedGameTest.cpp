@@ -1,10 +1,7 @@
 #include "core/SavedGame.h"
 
-#include "core/NewGame.h"
-
 #include "CoreTestSupport.h"
 #include "QtPrinters.h"
-#include "ScriptedRuntime.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,17 +43,6 @@ class SavedGameFile : public testing::Test
 };
 
 } // namespace
-
-TEST_F(SavedGameFile, FreshCashGame_IsWrittenByteForByte)
-{
-    ScriptedRuntime runtime;
-    runtime.queueRnd({0.36f, 0.5f, 0.36f, 0.2f});
-    GameState state;
-    startGame(state, runtime, Scenario::CashAndDebt, QStringLiteral("Lee"));
-    const QString path = pathOf(QStringLiteral("lee.srd"));
-    EXPECT_TRUE(saveGame(state, path).ok);
-    EXPECT_EQ(readBytes(path), leeWith());
-}
 
 class SavedGameRoundTrip : public testing::TestWithParam<const char16_t *>
 {
