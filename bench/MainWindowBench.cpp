@@ -72,11 +72,23 @@ void LogAppendAndUpdateMainForm(benchmark::State &bench)
 }
 
 // Appending one line to a bare shown text box of 20,000 characters and cutting its oldest
-// text through a cursor, the cheapest way Qt offers. Like any log, the box keeps its newest
-// line in view: without that it would scroll and paint nothing of what is appended.
+// text through a cursor, the cheapest way Qt offers. The box looks like the game's log (its
+// size, font, colours and scroll bar), so that both paint the same; and like any log it keeps
+// its newest line in view, without which it would paint nothing of what is appended.
 void PlainTextAppendAndTrim(benchmark::State &bench)
 {
+    QtRuntime runtime;
+    frmMain window(runtime);
+    window.show();
+    settle();
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(QStringLiteral("Windows")));
     QPlainTextEdit box;
+    box.setFont(window.txtLog->font());
+    box.setPalette(window.txtLog->palette());
+    box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box.verticalScrollBar()->setStyle(classic.get());
+    box.resize(window.txtLog->size());
+    window.hide();
     box.show();
     QString text;
     while (text.size() < 20000)
