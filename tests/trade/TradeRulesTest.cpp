@@ -200,4 +200,15 @@ TEST(Sell, OutOfRangeAmount_IsMoreThanAnyCargo)
     EXPECT_EQ(state, before);
 }
 
+// The log quotes the box's text as the player left it, not the number read from it.
+TEST(Sell, LogsEachGoodSoldWithItsBoxTextAsGiven)
+{
+    GameState state = tradingState();
+    state.ShipArms = 20;
+    state.HoldUsed = 20;
+    const TradeOutcome outcome = sell(state, Place::Ship, order("0", "0", "0 12"));
+    EXPECT_EQ(outcome.logEntries, QStringList{" - Sold 0 12 Arms @ $100 Each"});
+    EXPECT_EQ(state.ShipArms, 8);
+}
+
 } // namespace Sardek
