@@ -11,8 +11,14 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextCursor>
 #include <ctime>
 #include <memory>
@@ -66,15 +72,29 @@ void LogAppendAndUpdateMainForm(benchmark::State &bench)
 }
 
 // Appending one line to a bare shown text box of 20,000 characters and cutting its oldest
-// text through a cursor, the cheapest way Qt offers.
+// text through a cursor, the cheapest way Qt offers. The box looks like the game's log (its
+// size, font, colours and scroll bar), so that both paint the same; and like any log it keeps
+// its newest line in view, without which it would paint nothing of what is appended.
 void PlainTextAppendAndTrim(benchmark::State &bench)
 {
+    QtRuntime runtime;
+    frmMain window(runtime);
+    window.show();
+    settle();
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(QStringLiteral("Windows")));
     QPlainTextEdit box;
+    box.setFont(window.txtLog->font());
+    box.setPalette(window.txtLog->palette());
+    box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box.verticalScrollBar()->setStyle(classic.get());
+    box.resize(window.txtLog->size());
+    window.hide();
     box.show();
     QString text;
     while (text.size() < 20000)
         text += QStringLiteral("\nJan 15, 1860") + Entry;
     box.setPlainText(text.right(20000));
+    box.moveCursor(QTextCursor::End);
     settle();
     for (auto _ : bench) {
         QTextCursor end(box.document());
@@ -83,6 +103,7 @@ void PlainTextAppendAndTrim(benchmark::State &bench)
         QTextCursor start(box.document());
         start.setPosition(int(Entry.size()) + 13, QTextCursor::KeepAnchor);
         start.removeSelectedText();
+        box.ensureCursorVisible();
         paintPending();
     }
 }
@@ -109,19 +130,34 @@ QSize mainWindowSize()
     return window.size();
 }
 
-// About forty ordinary widgets in a grid: labels, boxes and buttons; with argument 1 at the
-// main window's size, with 0 at their own.
+// A plain main window with what any window of this design has: a menu bar of three menus
+// and nine items, about forty ordinary widgets in a grid (labels, boxes and buttons) and a
+// read-only text box with a vertical scroll bar in the classic look the log has. With argument 1 at
+// the main window's size, with 0 at its own.
 void StartUpToPaintedPlainWindow(benchmark::State &bench)
 {
     const QSize size = bench.range(0) ? mainWindowSize() : QSize();
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(QStringLiteral("Windows")));
     for (auto _ : bench) {
-        auto window = std::make_unique<QWidget>();
-        auto *grid = new QGridLayout(window.get());
+        auto window = std::make_unique<QMainWindow>();
+        for (const char *title : {"&File", "&Options", "&Help"}) {
+            QMenu *menu = window->menuBar()->addMenu(QLatin1String(title));
+            for (int i = 0; i < 3; ++i)
+                menu->addAction(QStringLiteral("Item %1").arg(i));
+        }
+        auto *client = new QWidget;
+        auto *grid = new QGridLayout(client);
         for (int i = 0; i < 14; ++i) {
             grid->addWidget(new QLabel(QStringLiteral("Label %1:").arg(i)), i, 0);
             grid->addWidget(new QLineEdit(QStringLiteral("$1,234")), i, 1);
             grid->addWidget(new QPushButton(QStringLiteral("Button %1").arg(i)), i, 2);
         }
+        auto *log = new QPlainTextEdit(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
+        log->setReadOnly(true);
+        log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        log->verticalScrollBar()->setStyle(classic.get());
+        grid->addWidget(log, 14, 0, 1, 3);
+        window->setCentralWidget(client);
         if (size.isValid())
             window->resize(size);
         window->show();

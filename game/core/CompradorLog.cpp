@@ -54,7 +54,11 @@ void CompradorLog::moveCaretToEnd()
 {
     if (!m_view)
         return;
-    m_view->moveCursor(QTextCursor::End);
+    // A caret already at the end stays there as lines are appended; moving it again would
+    // only lay the last line out once more.
+    const QTextCursor caret = m_view->textCursor();
+    if (!caret.atEnd() || caret.hasSelection())
+        m_view->moveCursor(QTextCursor::End);
     m_view->ensureCursorVisible();
 }
 

@@ -80,6 +80,13 @@ QString describe(const QFileDevice &file)
     return text.isEmpty() ? QStringLiteral("Unknown error") : text;
 }
 
+// A write the system cuts short part way (a full disk, a size limit) leaves no reason behind;
+// the system gives it when the rest is tried once more.
+bool flushed(QSaveFile &file)
+{
+    return file.flush() || file.flush();
+}
+
 QString shown(const QString &text)
 {
     return QLatin1Char('"') +
@@ -135,6 +142,9 @@ QString readFirm(SequentialReader &reader, QString &firm)
     Value value;
     if (QString error = readTextValue(reader, value); !error.isEmpty())
         return error;
+    // The name could not be saved again as it is: the file's strings cannot hold the mark.
+    if (value.text.contains(QLatin1Char('"')))
+        return at(value, QStringLiteral("a firm name cannot hold a double quotation mark"));
     firm = value.text;
     return {};
 }
@@ -243,7 +253,7 @@ SaveResult saveGame(const GameState &state, const QString &path)
     const QByteArray bytes = savedGameBytes(savedValuesOf(state));
     // Flushed by hand: commit() does not notice a buffered write that fails (a full disk),
     // and would rename the truncated copy over the earlier file.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !flushed(file)) {
         const QString error = describe(file);
         file.cancelWriting();
         return {false, error};
@@ -258,8 +268,12 @@ LoadResult loadGame(const QString &path)
     QFile file(path);
     if (!file.exists())
         return LoadResult{std::nullopt, QStringLiteral("File not found")};
-    if (QFileInfo(path).isDir())
+    // Opening a named pipe or a device could wait for ever; only plain files are games.
+    const QFileInfo info(path);
+    if (info.isDir())
         return LoadResult{std::nullopt, QStringLiteral("The path is a folder")};
+    if (!info.isFile())
+        return LoadResult{std::nullopt, QStringLiteral("Not a regular file")};
     if (!file.open(QIODevice::ReadOnly))
         return LoadResult{std::nullopt, describe(file)};
     QByteArray bytes = file.read(MaxReadBytes);

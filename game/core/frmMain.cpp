@@ -157,9 +157,9 @@ bool frmMain::moneyLenderBugEnabled() const
 
 void frmMain::UpdateMainForm()
 {
+    // Trimmed first, so the caret goes to the end of the log and into view once.
+    m_log.trim();
     m_log.moveCaretToEnd();
-    if (m_log.trim())
-        m_log.moveCaretToEnd();
     enableOrders();
     updateNetWorthScoreRank(m_state);
     setWindowTitle(QStringLiteral("Sardek - ") + m_state.Rank + QStringLiteral(" [") +

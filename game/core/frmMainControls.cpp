@@ -11,6 +11,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace Sardek
 {
@@ -197,6 +200,12 @@ void frmMain::buildControls()
     txtLog->setReadOnly(true);
     txtLog->setFont(comicFont());
     txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The classic scroll bar draws with plain fills: a fraction of the cost of the gradients
+    // of the default look, paid at every repaint of the log.
+    if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(txtLog);
+        txtLog->verticalScrollBar()->setStyle(classic);
+    }
     txtLog->setMinimumHeight(150);
     QPalette logColours = txtLog->palette();
     logColours.setColor(QPalette::Base, Qt::black);

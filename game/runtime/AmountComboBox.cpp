@@ -1,5 +1,7 @@
 #include "runtime/AmountComboBox.h"
 
+#include "runtime/AmountKeyFilter.h"
+
 namespace Sardek
 {
 
@@ -10,6 +12,7 @@ AmountComboBox::AmountComboBox(QWidget *parent) : QComboBox(parent)
     // An editable box completes typed text from its list by default: typing 5 would become
     // "50" once the list holds 50. The amount is exactly what was typed.
     setCompleter(nullptr);
+    keepDigitsOnly(lineEdit());
 }
 
 void AmountComboBox::setEntries(const QStringList &entries)

@@ -8,7 +8,8 @@ namespace Sardek
 /**
  * An amount box: an editable drop-down box whose list is made afresh each time it opens.
  * dropDown() is emitted just before the list shows, by mouse or keyboard, so a handler can
- * refill it. Enter never adds the text to the list.
+ * refill it. Enter never adds the text to the list, typed text is never completed from the
+ * list, and whatever is pasted or dropped into it keeps only its digits.
  */
 class AmountComboBox : public QComboBox
 {

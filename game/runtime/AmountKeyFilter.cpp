@@ -1,12 +1,8 @@
 #include "runtime/AmountKeyFilter.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 
 #include <algorithm>
@@ -27,13 +23,6 @@ bool onlyDigits(const QString &text)
     return std::all_of(text.cbegin(), text.cend(), isDigit);
 }
 
-QString digitsOf(const QString &text)
-{
-    QString digits;
-    std::copy_if(text.cbegin(), text.cend(), std::back_inserter(digits), isDigit);
-    return digits;
-}
-
 // The dialog knows an editable combo box, not the line edit inside it.
 QWidget *controlOf(QObject *watched)
 {
@@ -42,15 +31,6 @@ QWidget *controlOf(QObject *watched)
     if (combo && combo->lineEdit() == widget)
         return combo;
     return widget;
-}
-
-QLineEdit *lineEditOf(QWidget *control)
-{
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        return edit;
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->lineEdit();
-    return nullptr;
 }
 
 // Ctrl and Ctrl+Shift combinations are shortcuts; a line edit inserts the text of any other.
@@ -67,6 +47,32 @@ bool typesCharacters(const QString &text)
 
 } // namespace
 
+DigitsOnlyValidator::DigitsOnlyValidator(QObject *parent) : QValidator(parent) {}
+
+// Whatever text arrives (a paste by any means, a drop, an input method) keeps only its digits,
+// so the box never holds what the keys could not have typed.
+QValidator::State DigitsOnlyValidator::validate(QString &input, int &pos) const
+{
+    qsizetype kept = 0;
+    int keptBeforeCursor = 0;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (!isDigit(input[i]))
+            continue;
+        if (i < pos)
+            ++keptBeforeCursor;
+        input[kept++] = input[i];
+    }
+    input.truncate(kept);
+    pos = keptBeforeCursor;
+    return Acceptable;
+}
+
+void keepDigitsOnly(QLineEdit *edit)
+{
+    if (edit && !edit->validator())
+        edit->setValidator(new DigitsOnlyValidator(edit));
+}
+
 AmountKeyFilter::AmountKeyFilter(QPushButton *defaultButton, QPushButton *cancelButton,
                                  QObject *parent)
     : QObject(parent), m_defaultButton(defaultButton), m_cancelButton(cancelButton)
@@ -78,8 +84,11 @@ void AmountKeyFilter::watch(QWidget *control)
     if (!control)
         return;
     control->installEventFilter(this);
-    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
+    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit()) {
         combo->lineEdit()->installEventFilter(this);
+        keepDigitsOnly(combo->lineEdit());
+    }
+    keepDigitsOnly(qobject_cast<QLineEdit *>(control));
 }
 
 bool AmountKeyFilter::eventFilter(QObject *watched, QEvent *event)
@@ -93,13 +102,6 @@ bool AmountKeyFilter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease:
         emit keyReleased(control);
         return false;
-    case QEvent::DragEnter: {
-        auto *drag = static_cast<QDragEnterEvent *>(event);
-        if (!lineEditOf(control) || onlyDigits(drag->mimeData()->text()))
-            return false;
-        drag->ignore();
-        return true;
-    }
     default:
         return false;
     }
@@ -114,17 +116,19 @@ bool AmountKeyFilter::filterKeyPress(QWidget *control, QKeyEvent *event)
             return false;
         return pressButton(m_defaultButton);
     case Qt::Key_Escape:
-        return pressButton(m_cancelButton);
+        // Without a cancel button Esc is a character like any other, and dropped: the player
+        // leaves by the close box.
+        if (m_cancelButton)
+            m_cancelButton->click();
+        return true;
     default:
         break;
     }
     if (qobject_cast<QAbstractButton *>(control))
         return false;
-    if (event->matches(QKeySequence::Paste))
-        return pasteDigits(control);
     const QString text = event->text();
     if (isShortcut(event) || !typesCharacters(text)) {
-        if (event->key() == Qt::Key_Backspace)
+        if (event->key() == Qt::Key_Backspace || event->matches(QKeySequence::Paste))
             emit amountTyped(control);
         return false;
     }
@@ -132,19 +136,6 @@ bool AmountKeyFilter::filterKeyPress(QWidget *control, QKeyEvent *event)
         return true;
     emit amountTyped(control);
     return false;
-}
-
-bool AmountKeyFilter::pasteDigits(QWidget *control)
-{
-    QLineEdit *edit = lineEditOf(control);
-    if (!edit || edit->isReadOnly())
-        return false;
-    const QString digits = digitsOf(QGuiApplication::clipboard()->text());
-    if (!digits.isEmpty()) {
-        edit->insert(digits);
-        emit amountTyped(control);
-    }
-    return true;
 }
 
 bool AmountKeyFilter::pressButton(QPushButton *button)

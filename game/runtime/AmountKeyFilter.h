@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QValidator>
 #include <QWidget> // complete, so the signals' argument is a known meta type
 
 class QKeyEvent;
@@ -11,24 +12,38 @@ class QPushButton;
 namespace Sardek
 {
 
+/// Keeps the digits "0" to "9" of any text put into an editor and drops everything else,
+/// moving the cursor with them; nothing is ever refused.
+class DigitsOnlyValidator : public QValidator
+{
+    Q_OBJECT
+
+  public:
+    explicit DigitsOnlyValidator(QObject *parent = nullptr);
+    State validate(QString &input, int &pos) const override;
+};
+
+/// Gives edit a DigitsOnlyValidator unless it has a validator already.
+void keepDigitsOnly(QLineEdit *edit);
+
 /**
  * The keyboard rules of a dialog with amount boxes, as an event filter on its controls.
  *
  * On every watched control:
- * - Enter (either key) clicks the default button (nothing while it is disabled) and Esc clicks
- *   the cancel button; neither key reaches the control. With no such button the key goes on
- *   as usual. A focused push button answers Enter itself, as everywhere on the desktop.
+ * - Enter (either key) clicks the default button (nothing while it is disabled; with no
+ *   default button the key goes on as usual), and Esc clicks the cancel button; with no cancel
+ *   button Esc is dropped, so the dialog does not close. A focused push button answers Enter
+ *   itself, as everywhere on the desktop.
  * - Key releases are reported by keyReleased().
  * On watched controls other than buttons:
  * - typed characters other than the digits "0" to "9" and Backspace are dropped (letters,
  *   signs, separators, space, also with Alt or AltGr); editing keys (arrows, Delete, Home,
  *   End, Tab) and Ctrl shortcuts (select all, copy, undo) go through untouched;
- * - the paste shortcut inserts only the digits of the clipboard's text, and a drag whose text
- *   holds anything but digits is refused;
- * - digits, Backspace and such a paste are reported by amountTyped(), just before the control
- *   handles the key.
- * Text that arrives other ways (middle-button selection paste, input methods) is not
- * filtered; MakeNumber reads any text safely.
+ * - the text editor gets a DigitsOnlyValidator (unless it has a validator already), so every
+ *   paste (shortcut, context menu, middle button), drop or input method puts in only the
+ *   digits of its text;
+ * - digits, Backspace and the paste shortcut are reported by amountTyped(), just before the
+ *   control handles the key.
  *
  * The buttons are watched through QPointer, so either may be destroyed first.
  */
@@ -55,7 +70,6 @@ class AmountKeyFilter : public QObject
 
   private:
     bool filterKeyPress(QWidget *control, QKeyEvent *event);
-    bool pasteDigits(QWidget *control);
     bool pressButton(QPushButton *button);
 
     QPointer<QPushButton> m_defaultButton;

@@ -84,7 +84,10 @@ Currency largestPurchase(const GameState &state, Place destination, Good good,
     }
     if (!money || !space)
         return 0;
-    return std::max(std::min(affordableUnits(*money, priceOf(state, good)), *space), Currency(0));
+    // Only whole units can be bought: a fractional free space from an edited game caps at its
+    // whole part.
+    return std::max(std::min(affordableUnits(*money, priceOf(state, good)), Int(*space)),
+                    Currency(0));
 }
 
 TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order)
@@ -113,9 +116,10 @@ TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order)
 
 TradeOutcome sell(GameState &state, Place source, const TradeOrder &order)
 {
+    const GameState &before = state;
     for (Good good : AllGoods) {
         const MaybeCurrency amount = order.amount(good);
-        if (!amount || *amount > stockOf(state, source, good))
+        if (!amount || *amount > stockOf(before, source, good))
             return refused(InsufficientCargo);
     }
 
@@ -129,7 +133,7 @@ TradeOutcome sell(GameState &state, Place source, const TradeOrder &order)
         state.Cash += *order.amount(good) * priceOf(state, good);
     for (Good good : AllGoods)
         if (*order.amount(good) > 0)
-            outcome.logEntries << logEntry(" - Sold ", order.digits(good), good,
+            outcome.logEntries << logEntry(" - Sold ", order.text(good), good,
                                            priceOf(state, good));
     state.GameSaved = false;
     return outcome;

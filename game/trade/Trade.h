@@ -32,7 +32,8 @@ struct TradeOutcome {
  * The most units of good a player can buy into destination besides the other three amounts of
  * order, which keep both their cost and their space: the whole units the cash left after the
  * others buys at good's price, capped by the free hold (HoldCapacity - HoldUsed) or the free
- * warehouse space (10,000 less everything stored), less the others' units; never below 0.
+ * warehouse space (10,000 less everything stored), less the others' units, and rounded down to
+ * a whole number; never below 0.
  * A price of 0 or less limits nothing but space. An out-of-range amount among the others
  * leaves nothing to buy (0).
  */
@@ -53,8 +54,8 @@ TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order);
  * Sells order's amounts from source at the current prices. Refused with InsufficientCargo when
  * any amount is above its stock there (an out-of-range amount always is). Otherwise takes the
  * amounts from the stocks (and from HoldUsed for the ship), pays each good's amount times its
- * price into Cash (stopping at Currency's limit), logs each good sold with its amount's digits
- * as the player wrote them ("007"), and clears GameSaved, even when nothing was sold.
+ * price into Cash (stopping at Currency's limit), logs each good sold with its box's text as
+ * the player wrote it ("007"), and clears GameSaved, even when nothing was sold.
  */
 TradeOutcome sell(GameState &state, Place source, const TradeOrder &order);
 

@@ -36,7 +36,8 @@ template <typename Widget> Widget *named(Widget *widget, const QString &name)
 
 } // namespace
 
-TradeDialog::TradeDialog(MainForm &main, const Captions &captions) : QDialog(&main.window()), m_main(main)
+TradeDialog::TradeDialog(MainForm &main, const Captions &captions)
+    : QDialog(&main.window()), m_main(main)
 {
     setObjectName(QLatin1String(captions.objectName));
     setWindowTitle(captions.title);

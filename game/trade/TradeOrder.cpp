@@ -1,6 +1,5 @@
 #include "trade/TradeOrder.h"
 
-#include "runtime/Formats.h"
 #include "runtime/MakeNumber.h"
 
 #include <algorithm>
@@ -8,18 +7,7 @@
 namespace Sardek
 {
 
-TradeOrder::TradeOrder()
-{
-    m_texts.fill(QStringLiteral("0"));
-}
-
 TradeOrder::TradeOrder(const std::array<QString, 4> &texts) : m_texts(texts) {}
-
-TradeOrder TradeOrder::of(Currency opium, Currency silk, Currency arms, Currency general)
-{
-    return TradeOrder(
-        {PlainNumber(opium), PlainNumber(silk), PlainNumber(arms), PlainNumber(general)});
-}
 
 QString TradeOrder::digits(Good good) const
 {

@@ -20,11 +20,7 @@ namespace Sardek
 class TradeOrder
 {
   public:
-    /// Every box at "0".
-    TradeOrder();
     explicit TradeOrder(const std::array<QString, 4> &texts);
-    /// The order a player would type: each amount written as a plain whole number.
-    static TradeOrder of(Currency opium, Currency silk, Currency arms, Currency general);
 
     const QString &text(Good good) const { return m_texts[index(good)]; }
     /// The text's digits only, leading zeros kept ("007" stays "007", a pasted "1,500 x"

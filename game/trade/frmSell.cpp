@@ -25,9 +25,10 @@ frmSell::frmSell(MainForm &main)
     finishLayout({cmdSellAll, cmdSell});
 }
 
+// Amounts are whole: a fractional stock from an edited game offers its whole part.
 Currency frmSell::listMaximum(Good good) const
 {
-    return stockOf(m_main.state(), place(), good);
+    return Int(stockOf(m_main.state(), place(), good));
 }
 
 void frmSell::cmdMax_Click(Good good)

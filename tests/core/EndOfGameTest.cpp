@@ -2,6 +2,7 @@
 
 #include "info/frmStats.h"
 #include "runtime/GameDate.h"
+#include "runtime/Twips.h"
 
 #include <QLabel>
 
@@ -42,11 +43,13 @@ class EndOfGame : public MainWindowTest
     GameState &state() { return main.state(); }
 };
 
-TEST_F(EndOfGame, JustUnderAMillion_ShowsNothing)
+TEST_F(EndOfGame, JustUnderAMillionAndATrillionOfDebt_ShowNothing)
 {
     state().Cash = 999'999;
+    state().Debt = Currency(1'000'000'000'000) - Currency::fromRaw(1);
     main.UpdateMainForm();
     EXPECT_FALSE(state().MillionaireShown);
+    EXPECT_TRUE(runtime.messageBoxes().empty());
 }
 
 TEST_F(EndOfGame, ExactlyAMillion_ShowsMillionaireWindowOncePerGame)
@@ -94,13 +97,6 @@ TEST_F(EndOfGame, DebtOfATrillion_IsBankruptcy_NoEndsTheProgram)
     EXPECT_EQ(runtime.programEnds(), 1);
 }
 
-TEST_F(EndOfGame, JustUnderATrillionOfDebt_IsNotBankruptcy)
-{
-    state().Debt = Currency(1'000'000'000'000) - Currency::fromRaw(1);
-    main.UpdateMainForm();
-    EXPECT_TRUE(runtime.messageBoxes().empty());
-}
-
 TEST_F(EndOfGame, BankruptcyPlayAgain_OpensNewGameThatCannotBeCancelled)
 {
     state().Debt = 1'000'000'000'000;
@@ -128,26 +124,31 @@ TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillion)
     state().GameDate = *GameDate::fromYmd(1862, 4, 1); // 27 months
     state().Cash = 999'999;
     main.UpdateMainForm();
-    QString time, worth, ship, cannons, score, rank;
+    QStringList values, frames, legend;
+    QPoint offset;
     bool retire = true;
     whenDialogOpens([&](QDialog &dialog) {
-        time = control<QLabel>(dialog, "lblTimeValue")->text();
-        worth = control<QLabel>(dialog, "lblNetValue")->text();
-        ship = control<QLabel>(dialog, "lblShipValue")->text();
-        cannons = control<QLabel>(dialog, "lblCannonsValue")->text();
-        score = control<QLabel>(dialog, "lblTotalValue")->text();
-        rank = control<QLabel>(dialog, "lblRankValue")->text();
+        offset = dialog.pos() - main.frameGeometry().topLeft();
+        for (auto *frame : dialog.findChildren<QGroupBox *>())
+            frames << frame->title();
+        for (auto *label : dialog.findChildren<QGroupBox *>().last()->findChildren<QLabel *>())
+            legend << label->text();
+        for (const char *name : {"lblTimeValue", "lblNetValue", "lblShipValue", "lblCannonsValue",
+                                 "lblTotalValue", "lblRankValue"})
+            values << control<QLabel>(dialog, name)->text();
         retire = control<QPushButton>(dialog, "cmdRetire")->isEnabled();
         EXPECT_EQ(dialog.windowTitle(), "Current Statistics");
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
     main.mnuStatsItem->trigger();
-    EXPECT_EQ(time, "27 Months");
-    EXPECT_EQ(worth, "$999,999");
-    EXPECT_EQ(ship, "60");
-    EXPECT_EQ(cannons, "5");
-    EXPECT_EQ(score, "370"); // 999,999 / 2,700
-    EXPECT_EQ(rank, "Galley Hand");
+    EXPECT_EQ(offset, QPoint(twipsToPixels(2800, main.logicalDpiX()),
+                             twipsToPixels(1030, main.logicalDpiY())));
+    EXPECT_EQ(frames, (QStringList{"Statistics ", "Legend"}));
+    EXPECT_EQ(legend, (QStringList{"Ma Tsu", "50,000 +", "Master Sardek", "  8,000 - 49,999",
+                                   "Sardek", "  1,000 - 7,999", "Compradore", "     500 - 999",
+                                   "Galley Hand", "         0 - 500"}));
+    // The score is 999,999 / 100 / 27 months, rounded down.
+    EXPECT_EQ(values, (QStringList{"27 Months", "$999,999", "60", "5", "370", "Galley Hand"}));
     EXPECT_FALSE(retire);
 }
 

@@ -25,24 +25,13 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled)
     EXPECT_EQ(main.prgHold->maxValue(), 60);
     EXPECT_EQ(main.prgStatus->fillMode(), Velgauge::ProgressBar::fm3DBlocks);
     EXPECT_EQ(main.prgStatus->caption(), "");
-}
-
-TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts)
-{
-    EXPECT_EQ(main.mnuNewItem->text(), "&New Game");
-    EXPECT_EQ(main.mnuNewItem->shortcut(), QKeySequence("Ctrl+N"));
-    EXPECT_EQ(main.mnuLoadItem->text(), "&Load Game...");
-    EXPECT_EQ(main.mnuLoadItem->shortcut(), QKeySequence("Ctrl+L"));
-    EXPECT_EQ(main.mnuSaveItem->text(), "&Save Game...");
-    EXPECT_EQ(main.mnuSaveItem->shortcut(), QKeySequence("Ctrl+S"));
-    EXPECT_EQ(main.mnuExitItem->text(), "E&xit");
-    EXPECT_EQ(main.mnuHelpItem->shortcut(), QKeySequence("F1"));
-    EXPECT_EQ(main.mnuItemUpdates->text(), "&Check for Updates");
-    EXPECT_EQ(main.mnuAboutItem->text(), "&About Sardek");
     QStringList menus;
     for (QAction *menu : main.menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Options", "&Help"}));
+    EXPECT_EQ(main.mnuLoadItem->shortcut(), QKeySequence("Ctrl+L"));
+    main.mnuMoneyItem->trigger();
+    EXPECT_TRUE(main.moneyLenderBugEnabled());
 }
 
 TEST_F(MainWindowTest, CashScenario_FirstScreen)
@@ -58,14 +47,8 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen)
     EXPECT_EQ(main.fraStatus->title(), "Ship's Status - 100% ");
     EXPECT_EQ(main.fraPrices->title(), "Prices at Hong Kong ");
     EXPECT_EQ(main.txtPOpium->text(), "$12,000");
-    EXPECT_EQ(main.txtPSilk->text(), "$1,500");
-    EXPECT_EQ(main.txtPArms->text(), "$120");
     EXPECT_EQ(main.txtPGeneral->text(), "$9");
-    EXPECT_EQ(main.txtDate->text(), "Jan 15, 1860");
-    for (QLabel *box : {main.txtSOpium, main.txtSSilk, main.txtSArms, main.txtSGeneral,
-                        main.txtWOpium, main.txtWSilk, main.txtWArms, main.txtWGeneral})
-        EXPECT_EQ(box->text(), "0");
-    EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
+    EXPECT_EQ(main.txtWGeneral->text(), "0");
     EXPECT_EQ(main.txtLog->toPlainText(), "Jan 15, 1860 - Welcome Captain");
     // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
     EXPECT_EQ(orders(),
@@ -73,9 +56,6 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen)
     EXPECT_TRUE(main.mnuSaveItem->isEnabled());
     EXPECT_TRUE(main.mnuStatsItem->isEnabled());
     EXPECT_TRUE(main.state().GameSaved);
-    EXPECT_TRUE(main.state().GameInProgress);
-    EXPECT_EQ(main.prgStatus->value(), 100);
-    EXPECT_EQ(main.prgHold->value(), 0);
     EXPECT_TRUE(runtime.messageBoxes().empty());
 }
 
@@ -84,12 +64,9 @@ TEST_F(MainWindowTest, CannonScenario_FirstScreen)
     startGame(false, QString());
     EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$0]");
     EXPECT_EQ(main.fraHouse->title(), "House of Sardek, Hong Kong ");
-    EXPECT_EQ(main.txtCash->text(), "$0");
-    EXPECT_EQ(main.txtDebt->text(), "$0");
     EXPECT_EQ(main.txtCannons->text(), "5");
     EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 50 of 60 ");
     EXPECT_EQ(main.prgHold->value(), 50);
-    EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
 }
 
 TEST_F(MainWindowTest, SecondGame_KeepsTheOldRankUntilFirstMonthBoundary)
@@ -128,13 +105,21 @@ TEST_F(MainWindowTest, HongKongServices_FollowThePortAndTheShip)
               (std::vector<bool>{true, true, true, true, false, true, false, false, false}));
 }
 
-TEST_F(MainWindowTest, UpdateNeverTouchesThePurchaseButtons)
+// Nothing may act on a half-finished turn: while one runs, every order and menu item is inert,
+// even one the turn itself enables; afterwards the menus come back as they were.
+TEST_F(MainWindowTest, WhileATurnRuns_OrdersAndMenusAreInert)
 {
-    startGame(false);
-    main.cmdCannon->setEnabled(true);
-    main.UpdateMainForm();
-    EXPECT_TRUE(main.cmdCannon->isEnabled());
-    EXPECT_FALSE(main.cmdShip->isEnabled());
+    startGame(true);
+    main.setTurnRunning(true);
+    main.setOrderEnabled(Order::Cannon, true);
+    EXPECT_EQ(orders(), std::vector<bool>(9, false));
+    EXPECT_FALSE(main.mnuSaveItem->isEnabled() || main.mnuNewItem->isEnabled());
+    main.setTurnRunning(false);
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuNewItem->isEnabled());
+    main.setOrderEnabled(Order::Cannon, true);
+    EXPECT_TRUE(main.isOrderEnabled(Order::Cannon));
+    main.LogAppendRaw(QStringLiteral("..."));
+    EXPECT_TRUE(main.log().text().endsWith(QLatin1String("Captain...")));
 }
 
 TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)
@@ -173,11 +158,6 @@ TEST_F(MainWindowTest, LogCutBetweenCarriageReturnAndLineFeed_KeepsTheBreak)
     EXPECT_EQ(main.txtLog->toPlainText(), shown);
 }
 
-} // namespace Sardek
-
-namespace Sardek
-{
-
 TEST_F(MainWindowTest, HelpMenu_OpensHelpAndAbout_UpdatesOpensTheHomePage)
 {
     QStringList opened;
@@ -193,15 +173,6 @@ TEST_F(MainWindowTest, HelpMenu_OpensHelpAndAbout_UpdatesOpensTheHomePage)
     main.mnuItemUpdates->trigger();
     ASSERT_EQ(runtime.openedLinks().size(), 1u);
     EXPECT_EQ(runtime.openedLinks()[0].scheme(), "https");
-}
-
-TEST_F(MainWindowTest, MoneyLenderOption_OnlyTogglesItsCheckMark)
-{
-    main.mnuMoneyItem->trigger();
-    EXPECT_TRUE(main.moneyLenderBugEnabled());
-    main.mnuMoneyItem->trigger();
-    EXPECT_FALSE(main.moneyLenderBugEnabled());
-    EXPECT_EQ(main.state(), GameState{});
 }
 
 } // namespace Sardek

@@ -9,32 +9,18 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace Sardek;
 using Sardek::Testing::writeBytes;
 
 namespace
 {
 
-// The opening values of the Lee game, one line each, without line ends.
-const QList<QByteArray> ExampleLines =
-    QByteArray("#1860-01-15#|\"Lee\"|\"Hong Kong\"|0|100|0|60|0|0|0|0|0|0|0|0|"
-               "12000|1500|120|9|0|5000|400|0|0|0|#FALSE#")
-        .split('|');
+using Testing::joined;
+using Testing::leeWith;
 
-QByteArray joined(const QList<QByteArray> &lines, const QByteArray &lineEnd = "\r\n")
-{
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + lineEnd;
-    return bytes;
-}
-
-QList<QByteArray> withLine(int lineNumber, const QByteArray &text)
-{
-    QList<QByteArray> lines = ExampleLines;
-    lines[lineNumber - 1] = text;
-    return lines;
-}
+const QList<QByteArray> &ExampleLines = Testing::LeeLines;
 
 SavedValues exampleValues()
 {
@@ -93,13 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "#1860-01-15#,\"Lee\" , \"Hong Kong\"\r\n0,100,0,60,0,0,0,0,0,0,0,0\r\n"
                  "12000,1500,120,9\r\n0,5000,400,0,0,0,#FALSE#\r\n",
                  nullptr},
-        FileCase{"leading blanks", joined(withLine(4, "  \t 0")), nullptr},
+        FileCase{"leading blanks", leeWith({{4, "  \t 0"}}), nullptr},
         FileCase{"LF only", joined(ExampleLines, "\n"), nullptr},
         FileCase{"CR only", joined(ExampleLines, "\r"), nullptr},
-        FileCase{"blank lines", joined(withLine(5, "\r\n  \r\n100")), nullptr},
+        FileCase{"blank lines", leeWith({{5, "\r\n  \r\n100"}}), nullptr},
         FileCase{"no final line end", joined(ExampleLines).chopped(2), nullptr},
         FileCase{"extra lines", joined(ExampleLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
-        FileCase{"bare strings and lower case", joined(withLine(26, "#false#")).replace("\"", ""),
+        FileCase{"bare strings and lower case", leeWith({{26, "#false#"}}).replace("\"", ""),
                  nullptr},
         FileCase{"byte order mark", "\xEF\xBB\xBF" + joined(ExampleLines), nullptr}));
 
@@ -120,43 +106,50 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FileCase{"empty", "", "ends after 0 of 26 values"},
         FileCase{"25 values", joined(ExampleLines.mid(0, 25)), "ends after 25 of 26 values"},
-        FileCase{"letters for a number", joined(withLine(4, "abc")),
-                 "Line 4: \"abc\" is not a number"},
-        FileCase{"empty field", joined(withLine(8, ",")), "Line 8: \"\" is not a number"},
-        FileCase{"quoted number", joined(withLine(9, "\"0\"")), "Line 9: a number was expected"},
-        FileCase{"beyond the range", joined(withLine(22, "922337203685477.5808")),
+        FileCase{"letters for a number", leeWith({{4, "abc"}}), "Line 4: \"abc\" is not a number"},
+        FileCase{"empty field", leeWith({{8, ","}}), "Line 8: \"\" is not a number"},
+        FileCase{"quoted number", leeWith({{9, "\"0\""}}), "Line 9: a number was expected"},
+        FileCase{"beyond the range", leeWith({{22, "922337203685477.5808"}}),
                  "Line 22: \"922337203685477.5808\" is out of range"},
-        FileCase{"far beyond the range", joined(withLine(21, QByteArray(40, '9'))),
+        FileCase{"far beyond the range", leeWith({{21, QByteArray(40, '9')}}),
                  "Line 21: \"999999999999999999999999...\" is out of range"},
-        FileCase{"day the month lacks", joined(withLine(1, "#1860-02-30#")), "Line 1:"},
-        FileCase{"date without number signs", joined(withLine(1, "1860-01-15")), "Line 1:"},
-        FileCase{"unknown port", joined(withLine(3, "\"Atlantis\"")),
+        FileCase{"day the month lacks", leeWith({{1, "#1860-02-30#"}}), "Line 1:"},
+        FileCase{"date without number signs", leeWith({{1, "1860-01-15"}}), "Line 1:"},
+        FileCase{"unknown port", leeWith({{3, "\"Atlantis\""}}),
                  "Line 3: \"Atlantis\" is not a port"},
-        FileCase{"unterminated string", joined(withLine(2, "\"Lee")),
+        FileCase{"unterminated string", leeWith({{2, "\"Lee"}}),
                  "Line 2: no closing quotation mark"},
-        FileCase{"unterminated date", joined(withLine(1, "#1860-01-15")),
+        FileCase{"unterminated date", leeWith({{1, "#1860-01-15"}}),
                  "Line 1: no closing number sign"},
-        FileCase{"text after a string", joined(withLine(2, "\"Lee\" & Co")),
+        FileCase{"text after a string", leeWith({{2, "\"Lee\" & Co"}}),
                  "Line 2: unexpected text after a value"},
-        FileCase{"truth value without signs", joined(withLine(26, "TRUE")), "Line 26:"},
-        FileCase{"truth value of another word", joined(withLine(26, "#YES#")), "Line 26:"},
-        FileCase{"date for a name", joined(withLine(2, "#1860-01-15#")),
-                 "Line 2: text was expected"}));
+        FileCase{"truth value without signs", leeWith({{26, "TRUE"}}), "Line 26:"},
+        FileCase{"truth value of another word", leeWith({{26, "#YES#"}}), "Line 26:"},
+        FileCase{"date for a name", leeWith({{2, "#1860-01-15#"}}), "Line 2: text was expected"},
+        FileCase{"quotation mark in the name", leeWith({{2, "Lee \"Sons\""}}),
+                 "Line 2: a firm name cannot hold a double quotation mark"}));
 
-TEST(LoadGame, MissingFileOrFolder_IsRefused)
+// A named pipe or a device would block the window for ever once opened.
+TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
 {
     QTemporaryDir dir;
-    const LoadResult missing = loadGame(dir.filePath(QStringLiteral("none.srd")));
-    EXPECT_FALSE(missing.values);
-    EXPECT_EQ(missing.error, "File not found");
-    const LoadResult folder = loadGame(dir.path());
-    EXPECT_FALSE(folder.values);
-    EXPECT_FALSE(folder.error.isEmpty());
+    const QString pipe = dir.filePath(QStringLiteral("pipe.srd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const std::pair<QString, const char *> cases[] = {
+        {dir.filePath(QStringLiteral("none.srd")), "File not found"},
+        {dir.path(), "The path is a folder"},
+        {pipe, "Not a regular file"},
+        {QStringLiteral("/dev/zero"), "Not a regular file"}};
+    for (const auto &[path, error] : cases) {
+        const LoadResult loaded = loadGame(path);
+        EXPECT_FALSE(loaded.values) << qPrintable(path);
+        EXPECT_EQ(loaded.error, error);
+    }
 }
 
 TEST(LoadGame, TextThatIsNotUtf8_IsReadAsLatin1)
 {
-    const LoadResult loaded = loadBytes(joined(withLine(2, "\"M\xFCller\"")));
+    const LoadResult loaded = loadBytes(leeWith({{2, "\"M\xFCller\""}}));
     ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
     EXPECT_EQ(loaded.values->FirmName, QString::fromUtf8("Müller"));
 }

@@ -5,83 +5,58 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Sardek;
 
-struct NumberTextCase {
-    Currency::Raw raw;
-    const char *text;
-};
-
-void PrintTo(const NumberTextCase &c, std::ostream *out)
+TEST(SavedNumber, WritesSignWholePartAndOnlySignificantDecimals_AndReadsBack)
 {
-    *out << c.text;
+    const std::pair<Currency::Raw, const char *> cases[] = {{0, "0"},
+                                                            {-46000000, "-4600"},
+                                                            {125000, "12.5"},
+                                                            {-1, "-0.0001"},
+                                                            {10001, "1.0001"},
+                                                            {INT64_MAX, "922337203685477.5807"},
+                                                            {INT64_MIN, "-922337203685477.5808"}};
+    for (const auto &[raw, text] : cases) {
+        EXPECT_EQ(PlainNumber(Currency::fromRaw(raw)), text);
+        Currency read;
+        EXPECT_EQ(readSavedNumber(QString::fromLatin1(text), read), NumberReading::Ok);
+        EXPECT_EQ(read.raw(), raw) << text;
+    }
 }
 
-class SavedNumberText : public testing::TestWithParam<NumberTextCase>
+// Beyond four decimals a number reads as the nearest ten-thousandth, halves to even.
+TEST(SavedNumber, AcceptsLooseFormsAndRefusesTheRest)
 {
-};
-
-TEST_P(SavedNumberText, WritesSignWholePartAndOnlySignificantDecimals_AndReadsBack)
-{
-    const Currency value = Currency::fromRaw(GetParam().raw);
-    EXPECT_EQ(PlainNumber(value), GetParam().text);
-    Currency read;
-    ASSERT_EQ(readSavedNumber(QString::fromLatin1(GetParam().text), read), NumberReading::Ok);
-    EXPECT_EQ(read, value);
+    constexpr auto Ok = NumberReading::Ok;
+    constexpr auto Bad = NumberReading::NotANumber;
+    constexpr auto Big = NumberReading::OutOfRange;
+    const std::tuple<const char *, NumberReading, Currency::Raw> cases[] = {
+        {"+5", Ok, 50000},
+        {"-.5", Ok, -5000},
+        {"7.", Ok, 70000},
+        {"1.00005", Ok, 10000},
+        {"1.00015", Ok, 10002},
+        {"1.000050001", Ok, 10001},
+        {"-922337203685477.58084", Ok, INT64_MIN},
+        {"922337203685477.58075", Big, 42},
+        {"-922337203685477.5809", Big, 42},
+        {"000000000000000000000000000001", Ok, 10000},
+        {"", Bad, 42},
+        {"-", Bad, 42},
+        {".", Bad, 42},
+        {"1.2.3", Bad, 42},
+        {"1e5", Bad, 42},
+        {"1,000", Bad, 42},
+        {"--1", Bad, 42},
+        {"\u0663", Bad, 42}};
+    for (const auto &[text, reading, raw] : cases) {
+        Currency read = Currency::fromRaw(42);
+        EXPECT_EQ(readSavedNumber(QString::fromUtf8(text), read), reading) << text;
+        EXPECT_EQ(read.raw(), raw) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, SavedNumberText,
-                         testing::Values(NumberTextCase{0, "0"}, NumberTextCase{1000000, "100"},
-                                         NumberTextCase{-46000000, "-4600"},
-                                         NumberTextCase{125000, "12.5"},
-                                         NumberTextCase{-1, "-0.0001"}, NumberTextCase{1000, "0.1"},
-                                         NumberTextCase{10001, "1.0001"},
-                                         NumberTextCase{-123456789, "-12345.6789"},
-                                         NumberTextCase{INT64_MAX, "922337203685477.5807"},
-                                         NumberTextCase{INT64_MIN, "-922337203685477.5808"}));
-
-struct NumberReadCase {
-    const char *text;
-    NumberReading reading;
-    Currency::Raw raw; ///< when Ok
-};
-
-void PrintTo(const NumberReadCase &c, std::ostream *out)
-{
-    *out << '"' << c.text << '"';
-}
-
-class ReadSavedNumber : public testing::TestWithParam<NumberReadCase>
-{
-};
-
-TEST_P(ReadSavedNumber, AcceptsLooseFormsAndRefusesTheRest)
-{
-    Currency read = Currency::fromRaw(42);
-    EXPECT_EQ(readSavedNumber(QString::fromUtf8(GetParam().text), read), GetParam().reading);
-    EXPECT_EQ(read.raw(), GetParam().reading == NumberReading::Ok ? GetParam().raw : 42);
-}
-
-constexpr auto Ok = NumberReading::Ok;
-constexpr auto Bad = NumberReading::NotANumber;
-constexpr auto Big = NumberReading::OutOfRange;
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadSavedNumber,
-    testing::Values(NumberReadCase{"+5", Ok, 50000}, NumberReadCase{".5", Ok, 5000},
-                    NumberReadCase{"-.5", Ok, -5000}, NumberReadCase{"7.", Ok, 70000},
-                    NumberReadCase{"-0", Ok, 0}, NumberReadCase{"0007", Ok, 70000},
-                    // Beyond four decimals: the nearest ten-thousandth, halves to even.
-                    NumberReadCase{"1.00005", Ok, 10000}, NumberReadCase{"1.00015", Ok, 10002},
-                    NumberReadCase{"1.000050001", Ok, 10001},
-                    NumberReadCase{"-922337203685477.58084", Ok, INT64_MIN},
-                    NumberReadCase{"922337203685477.58075", Big, 0},
-                    NumberReadCase{"-922337203685477.5809", Big, 0},
-                    NumberReadCase{"000000000000000000000000000001", Ok, 10000},
-                    NumberReadCase{"", Bad, 0}, NumberReadCase{"-", Bad, 0},
-                    NumberReadCase{".", Bad, 0}, NumberReadCase{"1.2.3", Bad, 0},
-                    NumberReadCase{"1e5", Bad, 0}, NumberReadCase{"1,000", Bad, 0},
-                    NumberReadCase{"--1", Bad, 0}, NumberReadCase{"\u0663", Bad, 0}));
 
 TEST(SavedDate, IsWrittenYearMonthDayAndReadLoosely)
 {

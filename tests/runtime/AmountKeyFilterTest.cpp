@@ -1,27 +1,34 @@
 #include "runtime/AmountKeyFilter.h"
+#include "runtime/AmountComboBox.h"
 
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
-#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <memory>
+
+using Sardek::AmountComboBox;
 using Sardek::AmountKeyFilter;
 
 namespace
 {
 
-// A dialog as the game builds them: an amount combo box, a plain line edit, Ok and Cancel.
+// A dialog as the game builds them: an amount box, a plain line edit, OK and maybe Cancel.
 class AmountDialog : public QDialog
 {
   public:
@@ -29,196 +36,179 @@ class AmountDialog : public QDialog
     {
         auto *layout = new QVBoxLayout(this);
         cboAmount->setObjectName("cboAmount");
-        cboAmount->setEditable(true);
         txtAmount->setObjectName("txtAmount");
-        cmdOK->setObjectName("cmdOK");
         cmdOK->setDefault(true);
-        for (QWidget *w : {static_cast<QWidget *>(cboAmount), static_cast<QWidget *>(txtAmount),
-                           static_cast<QWidget *>(cmdOK)})
-            layout->addWidget(w);
-        if (withCancel) {
+        if (withCancel)
             cmdCancel = new QPushButton("Cancel", this);
-            cmdCancel->setObjectName("cmdCancel");
-            layout->addWidget(cmdCancel);
-        }
         filter = new AmountKeyFilter(cmdOK, cmdCancel, this);
-        for (QWidget *w : {static_cast<QWidget *>(cboAmount), static_cast<QWidget *>(txtAmount),
-                           static_cast<QWidget *>(cmdOK)})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{cboAmount, txtAmount, cmdOK, cmdCancel}) {
+            if (w)
+                layout->addWidget(w);
             filter->watch(w);
-        filter->watch(cmdCancel);
+        }
+        show();
+        activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(this));
+        cboAmount->connect(cboAmount, &AmountComboBox::dropDown, cboAmount, [this] {
+            cboAmount->setEntries({"0", "1000", "2000", "5000", "9000"});
+        });
     }
 
-    QComboBox *cboAmount = new QComboBox(this);
+    AmountComboBox *cboAmount = new AmountComboBox(this);
     QLineEdit *txtAmount = new QLineEdit(this);
-    QPushButton *cmdOK = new QPushButton("Ok", this);
+    QPushButton *cmdOK = new QPushButton("OK", this);
     QPushButton *cmdCancel = nullptr;
     AmountKeyFilter *filter = nullptr;
 };
 
-QString textOf(QWidget *box)
+QLineEdit *editOf(QWidget *box)
 {
-    if (auto *combo = qobject_cast<QComboBox *>(box))
-        return combo->currentText();
-    return qobject_cast<QLineEdit *>(box)->text();
+    auto *combo = qobject_cast<QComboBox *>(box);
+    return combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(box);
+}
+
+// As a player: a click gives the box focus, Ctrl+A selects its text, then the keys.
+void typeInto(QWidget *box, const QString &keys)
+{
+    QTest::mouseClick(editOf(box), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), box); // a combo box keeps focus for its editor
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), keys);
 }
 
 } // namespace
 
-// Each case runs on the editable combo box and on the plain line edit.
+// Each case runs on the amount box and on the plain line edit.
 class AmountKeyFilterTest : public testing::TestWithParam<const char *>
 {
   protected:
-    void SetUp() override
-    {
-        dialog.show();
-        box = dialog.findChild<QWidget *>(GetParam());
-        ASSERT_TRUE(box);
-        box->setFocus();
-    }
-
     AmountDialog dialog{true};
-    QWidget *box = nullptr;
+    QWidget *box = dialog.findChild<QWidget *>(GetParam());
+    QLineEdit *edit = editOf(box);
     QSignalSpy okClicks{dialog.cmdOK, &QPushButton::clicked};
     QSignalSpy cancelClicks{dialog.cmdCancel, &QPushButton::clicked};
 };
 
-TEST_P(AmountKeyFilterTest, DigitsPassAndOtherCharactersAreDropped)
+TEST_P(AmountKeyFilterTest, OnlyDigitsAndEditingKeysReachTheBox)
 {
-    QTest::keyClicks(box, "1a2-B3 .,$+e4");
-    EXPECT_EQ(textOf(box), "1234");
-    QTest::keyClick(box, Qt::Key_X, Qt::AltModifier);
-    QTest::keyClick(box, Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ(textOf(box), "12345");
-}
-
-TEST_P(AmountKeyFilterTest, EditingKeysStillWork)
-{
-    QTest::keyClicks(box, "123");
-    QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(textOf(box), "12");
-    QTest::keyClicks(box, "34");
-    QTest::keyClick(box, Qt::Key_Left);
-    QTest::keyClick(box, Qt::Key_Left);
-    QTest::keyClick(box, Qt::Key_Delete);
-    EXPECT_EQ(textOf(box), "124");
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_9);
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClick(box, Qt::Key_0);
-    EXPECT_EQ(textOf(box), "91240");
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_7);
-    EXPECT_EQ(textOf(box), "7");
+    QSignalSpy typed(dialog.filter, &AmountKeyFilter::amountTyped);
+    typeInto(box, "1a2-B3 .,$+e4");
+    QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(edit, Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(edit->text(), "12345");
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Delete, Qt::Key_Home})
+        QTest::keyClick(edit, key);
+    QTest::keyClick(edit, Qt::Key_9);
+    EXPECT_EQ(edit->text(), "9123");
+    EXPECT_EQ(typed.count(), 4 + 1 + 1 + 1); // digits, the keypad digit, Backspace, the 9
+    EXPECT_EQ(typed.at(0).at(0).value<QWidget *>(), box);
 }
 
 TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButtonAndEscTheCancelButton)
 {
-    QTest::keyClicks(box, "50");
-    QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+    typeInto(box, "50");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(okClicks.count(), 2);
-    EXPECT_EQ(cancelClicks.count(), 0);
-    QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_EQ(cancelClicks.count(), 1);
-    EXPECT_EQ(okClicks.count(), 2);
-    // The keys never reach the box: its text stays and a combo box gains no list entry.
-    EXPECT_EQ(textOf(box), "50");
+    // The keys never reach the box: its text stays and the list gains no entry.
+    EXPECT_EQ(edit->text(), "50");
     EXPECT_EQ(dialog.cboAmount->count(), 0);
-}
-
-TEST_P(AmountKeyFilterTest, EnterWithTheDefaultButtonDisabled_DoesNothing)
-{
     dialog.cmdOK->setEnabled(false);
-    QSignalSpy accepted(&dialog, &QDialog::accepted);
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(okClicks.count(), 0);
-    EXPECT_EQ(accepted.count(), 0);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(okClicks.count(), 2);
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST_P(AmountKeyFilterTest, PasteShortcut_InsertsOnlyTheDigits)
+// However text arrives, only its digits go in, where the cursor is.
+TEST_P(AmountKeyFilterTest, EveryWayOfPasting_PutsInOnlyTheDigits)
 {
-    QTest::keyClicks(box, "1");
+    typeInto(box, "1");
     QGuiApplication::clipboard()->setText("$2,500 Silk");
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(textOf(box), "12500");
-    QGuiApplication::clipboard()->setText("none");
-    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(textOf(box), "12500");
-}
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "12500");
 
-TEST_P(AmountKeyFilterTest, ReportsAmountKeysAndKeyReleases)
-{
-    QSignalSpy typed(dialog.filter, &AmountKeyFilter::amountTyped);
-    QSignalSpy released(dialog.filter, &AmountKeyFilter::keyReleased);
-    QTest::keyClick(box, Qt::Key_4);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Q);
-    QTest::keyClick(box, Qt::Key_Left);
-    ASSERT_EQ(typed.count(), 2);
-    EXPECT_EQ(typed.at(0).at(0).value<QWidget *>(), box);
-    EXPECT_EQ(released.count(), 4);
-    EXPECT_EQ(released.at(2).at(0).value<QWidget *>(), box);
-}
+    QGuiApplication::clipboard()->setText("x7y");
+    edit->setCursorPosition(1);
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::find_if(actions.cbegin(), actions.cend(),
+                                    [](QAction *a) { return a->text().startsWith("&Paste"); });
+    ASSERT_NE(paste, actions.cend());
+    (*paste)->trigger();
+    EXPECT_EQ(edit->text(), "172500");
+    QTest::keyClick(edit, Qt::Key_8);
+    EXPECT_EQ(edit->text(), "1782500");
 
-TEST_P(AmountKeyFilterTest, DragWithNonDigits_IsRefused)
-{
-    QLineEdit *edit = qobject_cast<QLineEdit *>(box);
-    if (!edit)
-        edit = dialog.cboAmount->lineEdit();
-    for (const auto &[text, accepted] : {std::pair{"250", true}, std::pair{"2a5", false}}) {
-        QMimeData mime;
-        mime.setText(text);
-        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(edit, &enter);
-        EXPECT_EQ(enter.isAccepted(), accepted) << text;
+    QMimeData dropped;
+    dropped.setText("-3 crates");
+    const QPoint end(edit->width() - 2, 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent drop(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &drop);
+    EXPECT_EQ(edit->text(), "17825003");
+
+    if (QGuiApplication::clipboard()->supportsSelection()) {
+        QGuiApplication::clipboard()->setText("4 x", QClipboard::Selection);
+        QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 2, 2));
+        EXPECT_EQ(edit->text(), "178250034");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, AmountKeyFilterTest, testing::Values("cboAmount", "txtAmount"));
 
-TEST(AmountKeyFilter, KeysSentToTheComboBoxLineEdit_AreFilteredAndReportedForTheCombo)
-{
-    AmountDialog dialog(true);
-    QSignalSpy typed(dialog.filter, &AmountKeyFilter::amountTyped);
-    QTest::keyClicks(dialog.cboAmount->lineEdit(), "3x3");
-    EXPECT_EQ(dialog.cboAmount->currentText(), "33");
-    ASSERT_EQ(typed.count(), 2);
-    EXPECT_EQ(typed.at(0).at(0).value<QWidget *>(), dialog.cboAmount);
-}
-
-TEST(AmountKeyFilter, WithoutCancelButton_EscGoesOnToTheDialog)
+TEST(AmountKeyFilter, WithoutCancelButton_EscIsDroppedAndTheDialogStays)
 {
     AmountDialog dialog(false);
-    dialog.show();
     QSignalSpy rejected(&dialog, &QDialog::rejected);
-    QTest::keyClick(dialog.cboAmount, Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 1);
+    for (QWidget *control : {static_cast<QWidget *>(dialog.cboAmount->lineEdit()),
+                             static_cast<QWidget *>(dialog.cmdOK)})
+        QTest::keyClick(control, Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(AmountKeyFilter, FocusedPushButton_AnswersEnterItself)
+TEST(AmountKeyFilter, FocusedPushButton_AnswersEnterAndSpaceItself)
 {
     AmountDialog dialog(true);
-    dialog.show();
     QSignalSpy okClicks(dialog.cmdOK, &QPushButton::clicked);
     QSignalSpy cancelClicks(dialog.cmdCancel, &QPushButton::clicked);
     dialog.cmdCancel->setFocus();
     QTest::keyClick(dialog.cmdCancel, Qt::Key_Return);
-    EXPECT_EQ(cancelClicks.count(), 1);
-    EXPECT_EQ(okClicks.count(), 0);
-    // Space still presses a focused button, although it is no digit.
     QTest::keyClick(dialog.cmdCancel, Qt::Key_Space);
     EXPECT_EQ(cancelClicks.count(), 2);
+    EXPECT_EQ(okClicks.count(), 0);
 }
 
 TEST(AmountKeyFilter, ButtonsDestroyedFirst_AreNotTouched)
 {
     AmountDialog dialog(true);
-    dialog.show();
     delete dialog.cmdOK;
     delete dialog.cmdCancel;
-    QTest::keyClicks(dialog.cboAmount, "12");
-    QTest::keyClick(dialog.cboAmount, Qt::Key_Return);
-    QTest::keyClick(dialog.cboAmount, Qt::Key_Escape);
+    typeInto(dialog.cboAmount, "12");
+    QTest::keyClick(dialog.cboAmount->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(dialog.cboAmount->lineEdit(), Qt::Key_Escape);
     EXPECT_EQ(dialog.cboAmount->currentText(), "12");
+}
+
+// Once the list has dropped down, a typed 5 must stay 5, not become the entry "5000".
+TEST(AmountComboBox, TypingAfterTheListDroppedDown_IsNeverCompletedFromIt)
+{
+    AmountDialog dialog(true);
+    AmountComboBox *box = dialog.cboAmount;
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_F4);
+    ASSERT_TRUE(box->view()->isVisible());
+    ASSERT_EQ(box->count(), 5);
+    QTest::keyClick(box->view(), Qt::Key_F4);
+    ASSERT_FALSE(box->view()->isVisible());
+    typeInto(box, "5");
+    EXPECT_EQ(box->currentText(), "5");
+    EXPECT_EQ(box->lineEdit()->selectedText(), "");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(box->currentText(), "5");
+    EXPECT_EQ(box->count(), 5);
 }

@@ -9,6 +9,7 @@
 #include "runtime/AmountComboBox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,9 +33,23 @@ class TradeDialogTest : public ::testing::Test
         main.UpdateMainForm();
     }
 
-    // Replaces the box's text by keys, as a player selecting all and typing.
+    // Shows dialog as the active window, so clicks give focus as on a desktop.
+    static void showActive(QDialog &dialog)
+    {
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    // As a player: clicks the box, drops its list down and closes it, selects the text and
+    // types keys, which must never be completed from the list.
     static void type(AmountComboBox *box, const QString &keys)
     {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), box);
+        QTest::keyClick(box, Qt::Key_F4);
+        ASSERT_TRUE(box->view()->isVisible());
+        QTest::keyClick(box->view(), Qt::Key_F4);
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, keys);
     }

@@ -58,28 +58,9 @@ struct LargestCase {
     Currency expected;
 };
 
-void PrintTo(const LargestCase &c, std::ostream *out)
+TEST(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
 {
-    *out << c.name;
-}
-
-class LargestPurchase : public testing::TestWithParam<LargestCase>
-{
-};
-
-TEST_P(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
-{
-    GameState state = tradingState();
-    GetParam().setUp(state);
-    const GameState before = state;
-    const LargestCase &c = GetParam();
-    EXPECT_EQ(largestPurchase(state, c.destination, c.good, c.others), c.expected);
-    EXPECT_EQ(state, before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Trade, LargestPurchase,
-    testing::Values(
+    const LargestCase cases[] = {
         LargestCase{"HoldCapsWhatCashAffords", [](GameState &s) { s.Cash = 305'000; }, Place::Ship,
                     Good::Opium, order("999", "10"), 50},
         LargestCase{"CashCapsWhatHoldTakes", [](GameState &) {}, Place::Ship, Good::Opium,
@@ -122,8 +103,23 @@ INSTANTIATE_TEST_SUITE_P(
                         s.HoldCapacity = Currency::max();
                         s.PriceGeneral = 1;
                     },
-                    Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)}),
-    [](const auto &info) { return std::string(info.param.name); });
+                    Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)},
+        LargestCase{"CashBelowZeroBuysNothing", [](GameState &s) { s.Cash = -5; }, Place::Ship,
+                    Good::General, order("0"), 0},
+        LargestCase{"FractionalFreeHoldCapsAtItsWholePart",
+                    [](GameState &s) {
+                        s.HoldUsed = Currency::fromRaw(10'5000);
+                        s.Cash = 1'000'000;
+                    },
+                    Place::Ship, Good::Arms, order("0"), 49}};
+    for (const LargestCase &c : cases) {
+        GameState state = tradingState();
+        c.setUp(state);
+        const GameState before = state;
+        EXPECT_EQ(largestPurchase(state, c.destination, c.good, c.others), c.expected) << c.name;
+        EXPECT_EQ(state, before);
+    }
+}
 
 // buy(): the state, destination, order, and the refusal expected (none: the purchase happens).
 struct BuyCase {
@@ -134,33 +130,9 @@ struct BuyCase {
     std::optional<QString> refusal;
 };
 
-void PrintTo(const BuyCase &c, std::ostream *out)
+TEST(Buy, RefusalsComeInOrderAndChangeNothing)
 {
-    *out << c.name;
-}
-
-class BuyChecks : public testing::TestWithParam<BuyCase>
-{
-};
-
-TEST_P(BuyChecks, RefuseInOrderAndChangeNothing)
-{
-    GameState state = tradingState();
-    GetParam().setUp(state);
-    const GameState before = state;
-    const TradeOutcome outcome = buy(state, GetParam().destination, GetParam().order);
-    EXPECT_EQ(outcome.refusal, GetParam().refusal);
-    if (GetParam().refusal) {
-        EXPECT_EQ(state, before);
-        EXPECT_TRUE(outcome.logEntries.isEmpty());
-    } else {
-        EXPECT_FALSE(state.GameSaved);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Trade, BuyChecks,
-    testing::Values(
+    const BuyCase cases[] = {
         BuyCase{"FundsBeforeHold", [](GameState &) {}, Place::Ship, order("11", "0", "0", "90"),
                 InsufficientFunds},
         BuyCase{"AffordableButOverTheHold", [](GameState &) {}, Place::Ship,
@@ -185,31 +157,38 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 Place::Ship, order("922337203685477", "922337203685477"), InsufficientHold},
         BuyCase{"FreeGoodsIntoTheHold", [](GameState &s) { s.PriceGeneral = 0; }, Place::Ship,
-                order("0", "0", "0", "60"), std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// sell(): one more than the stock of any one good refuses the whole sale.
-class SellOneTooMany : public testing::TestWithParam<Good>
-{
-};
-
-TEST_P(SellOneTooMany, RefusesTheWholeSale)
-{
-    for (Place source : {Place::Ship, Place::Warehouse}) {
+                order("0", "0", "0", "60"), std::nullopt}};
+    for (const BuyCase &c : cases) {
         GameState state = tradingState();
-        std::array<QString, 4> texts;
-        for (Good good : AllGoods) {
-            stockOf(state, source, good) = 5;
-            texts[std::size_t(good)] = good == GetParam() ? "6" : "5";
-        }
-        state.HoldUsed = source == Place::Ship ? 20 : 0;
+        c.setUp(state);
         const GameState before = state;
-        EXPECT_EQ(sell(state, source, TradeOrder(texts)).refusal, InsufficientCargo);
-        EXPECT_EQ(state, before);
+        const TradeOutcome outcome = buy(state, c.destination, c.order);
+        EXPECT_EQ(outcome.refusal, c.refusal) << c.name;
+        if (c.refusal) {
+            EXPECT_EQ(state, before) << c.name;
+        } else {
+            EXPECT_FALSE(state.GameSaved) << c.name;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Trade, SellOneTooMany, testing::ValuesIn(AllGoods));
+// One more than the stock of any one good refuses the whole sale.
+TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
+{
+    for (Good tooMany : AllGoods)
+        for (Place source : {Place::Ship, Place::Warehouse}) {
+            GameState state = tradingState();
+            std::array<QString, 4> texts;
+            for (Good good : AllGoods) {
+                stockOf(state, source, good) = 5;
+                texts[std::size_t(good)] = good == tooMany ? "6" : "5";
+            }
+            state.HoldUsed = source == Place::Ship ? 20 : 0;
+            const GameState before = state;
+            EXPECT_EQ(sell(state, source, TradeOrder(texts)).refusal, InsufficientCargo);
+            EXPECT_EQ(state, before);
+        }
+}
 
 TEST(Sell, OutOfRangeAmount_IsMoreThanAnyCargo)
 {
@@ -221,14 +200,15 @@ TEST(Sell, OutOfRangeAmount_IsMoreThanAnyCargo)
     EXPECT_EQ(state, before);
 }
 
-TEST(Sell, ProceedsBeyondTheMoneyType_StopAtItsLargestValue)
+// The log quotes the box's text as the player left it, not the number read from it.
+TEST(Sell, LogsEachGoodSoldWithItsBoxTextAsGiven)
 {
     GameState state = tradingState();
-    state.WarehouseOpium = 1'000'000'000'000;
-    state.PriceOpium = 1'000'000;
-    EXPECT_EQ(sell(state, Place::Warehouse, order("1000000000000")).refusal, std::nullopt);
-    EXPECT_EQ(state.Cash, Currency::max());
-    EXPECT_EQ(state.WarehouseOpium, 0);
+    state.ShipArms = 20;
+    state.HoldUsed = 20;
+    const TradeOutcome outcome = sell(state, Place::Ship, order("0", "0", "0 12"));
+    EXPECT_EQ(outcome.logEntries, QStringList{" - Sold 0 12 Arms @ $100 Each"});
+    EXPECT_EQ(state.ShipArms, 8);
 }
 
 } // namespace Sardek
