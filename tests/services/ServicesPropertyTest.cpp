@@ -79,7 +79,9 @@ class RandomPlayer
         const bool buying = upTo(1);
         std::array<QString, 4> texts{"0", "0", "0", "0"};
         texts[static_cast<std::size_t>(good)] =
-            amount(buying ? largestPurchase(s, place, good, {}) : stockOf(s, place, good)).text();
+            amount(buying ? largestPurchase(s, place, good, TradeOrder(std::array<QString, 4>{}))
+                          : stockOf(s, place, good))
+                .text();
         const TradeOrder order(texts);
         return (buying ? buy(s, place, order) : sell(s, place, order)).refusal.has_value();
     }
