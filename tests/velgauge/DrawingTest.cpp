@@ -126,22 +126,6 @@ TEST_F(GaugeDrawing, GradientOff_IsPlainFillColorWithItsGreenAndBlueQuirk)
     EXPECT_EQ(image.pixel(56, 6), qRgb(200, 201, 201));
 }
 
-TEST_F(GaugeDrawing, VerticalBar_GrowsFromTheBottom)
-{
-    makePlain(bar, 20, 104);
-    bar.setDirection(ProgressBar::dirVertical);
-    bar.setValue(25); // top = 100 − 25 + 2 = 77: rows 77 … 101
-    const QImage image = render(bar);
-    EXPECT_EQ(image.pixel(10, 76), WhitePixel);
-    EXPECT_EQ(image.pixel(10, 77), RedPixel);
-    EXPECT_EQ(image.pixel(10, 101), RedPixel);
-    EXPECT_EQ(image.pixel(10, 102), WhitePixel);
-    EXPECT_EQ(image.pixel(1, 90), WhitePixel);
-    EXPECT_EQ(image.pixel(2, 90), RedPixel);
-    EXPECT_EQ(image.pixel(17, 90), RedPixel);
-    EXPECT_EQ(image.pixel(18, 90), WhitePixel);
-}
-
 TEST_F(GaugeDrawing, VerticalBevelledBlocks_LightenTheTopRowAtTheCut)
 {
     makePlain(bar, 20, 104);

@@ -70,13 +70,8 @@ TEST(GradientTable, GreenAndBlueAreScaledBy256Over255)
     EXPECT_EQ(BuildGradientTable(1, 0x808080, 0x808080)[0], qRgb(128, 129, 129));
 }
 
-namespace
-{
-
 using GaugeImages::plainLook;
-constexpr QRgb White = 0xFFFFFFFF, Red = 0xFFFF0000;
-
-} // namespace
+constexpr QRgb White = GaugeImages::WhitePixel, Red = GaugeImages::RedPixel;
 
 TEST(GradientImage, HorizontalFlatBlocks_AreTwoThirdsOfHeightWithTwoColumnGaps)
 {
