@@ -73,24 +73,21 @@ TEST(GradientTable, GreenAndBlueAreScaledBy256Over255)
 using GaugeImages::plainLook;
 constexpr QRgb White = GaugeImages::WhitePixel, Red = GaugeImages::RedPixel;
 
-TEST(GradientImage, HorizontalFlatBlocks_AreTwoThirdsOfHeightWithTwoColumnGaps)
+// Flat blocks 11 long with gaps of two (areas 96 × 16 and 16 × 56) from the start of the
+// area: its left end, or its bottom for a vertical gauge; two thirds of the height across.
+TEST(GradientImage, FlatBlocks_ElevenLongWithTwoPixelGaps_FromTheStartOfTheArea)
 {
-    const QImage image = RebuildGradient(plainLook(100, 20, 0, 1)); // area 96 × 16: L = 11
-    const int mid = 8;
-    for (int x = 0; x < 96; ++x) {
-        const bool gap = x % 13 >= 11;
-        EXPECT_EQ(image.pixel(x, mid), gap ? White : Red) << "column " << x;
+    const QImage across = RebuildGradient(plainLook(100, 20, 0, 1));
+    const QImage up = RebuildGradient(plainLook(20, 60, 1, 1));
+    for (int k = 0; k < 96; ++k) {
+        const QRgb expected = k % 13 >= 11 ? White : Red;
+        EXPECT_EQ(across.pixel(k, 8), expected) << "column " << k;
+        if (k < 56) {
+            EXPECT_EQ(up.pixel(8, 55 - k), expected) << "row " << 55 - k;
+        }
     }
-    EXPECT_EQ(image.pixel(96, mid), White); // outside the block area
-    EXPECT_EQ(image.pixel(5, 16), White);
-}
-
-TEST(GradientImage, VerticalBlocks_StackUpFromTheBottomOfTheArea)
-{
-    const QImage image = RebuildGradient(plainLook(20, 60, 1, 1)); // area 16 × 56: L = 11
-    const int mid = 8;
-    for (int y = 55, k = 0; y >= 0; --y, ++k)
-        EXPECT_EQ(image.pixel(mid, y), k % 13 >= 11 ? White : Red) << "row " << y;
+    EXPECT_EQ(across.pixel(96, 8), White); // outside the block area
+    EXPECT_EQ(across.pixel(5, 16), White);
 }
 
 TEST(GradientImage, BevelledBlocks_LightenLeftAndTop_DarkenRightAndBottom)
