@@ -104,37 +104,14 @@ TEST_F(BattleRulesTest, FightToDeath_ShortPausesNoFramePausesNextTurnAtOnce)
     open(3);
     queue({Miss, Hit, Hit, Miss, Miss, /* next turn */ Hit, Hit, /* booty */ 0.0f});
     battle.FightToTheDeath();
-    EXPECT_EQ(view.compressed(), QStringList({"orders ----",
-                                              "report We're firing on 'em, Sardek!",
-                                              "delay 500",
-                                              "delay 50",
-                                              "delay 50",
-                                              "frame 2 x48",
-                                              "ship 2 gone",
-                                              "enemy 2",
-                                              "report Sunk 1 of those buggers, Sardek!",
-                                              "delay 500",
-                                              "report They're firing on us, Sardek!",
-                                              "delay 500",
-                                              "red",
-                                              "delay 10",
-                                              "black",
-                                              "delay 50",
-                                              "status 99",
-                                              "report Sardek, what shall we do?",
-                                              "orders FDR-",
-                                              "orders ----",
-                                              "report We're firing on 'em, Sardek!",
-                                              "delay 500",
-                                              "delay 50",
-                                              "frame 1 x48",
-                                              "ship 1 gone",
-                                              "enemy 1",
-                                              "delay 50",
-                                              "frame 0 x48",
-                                              "ship 0 gone",
-                                              "enemy 0",
-                                              "log - You got some booty worth $900"}));
+    EXPECT_EQ(view.compressed().join(" | "),
+              "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
+              "delay 50 | frame 2 x48 | ship 2 gone | enemy 2 | report Sunk 1 of those buggers, "
+              "Sardek! | delay 500 | report They're firing on us, Sardek! | delay 500 | red | "
+              "delay 10 | black | delay 50 | status 99 | report Sardek, what shall we do? | "
+              "orders FDR- | orders ---- | report We're firing on 'em, Sardek! | delay 500 | "
+              "delay 50 | frame 1 x48 | ship 1 gone | enemy 1 | delay 50 | frame 0 x48 | "
+              "ship 0 gone | enemy 0 | log - You got some booty worth $900");
     EXPECT_EQ(battle.outcome(), BattleOutcome::Victory);
     Testing::expectBoxes(
         runtime, {{"You got some booty worth $900     ", MsgBoxStyle::InformationOk, "Sardek"}});

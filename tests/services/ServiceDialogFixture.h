@@ -11,11 +11,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,7 +21,7 @@ namespace Sardek
 {
 
 // A main window with a game in Hong Kong, $5,000 owed, and the player's ways with the
-// services' dialogs. With SARDEK_SCREENSHOTS set to a folder, snap() saves the screen there.
+// services' dialogs.
 class ServiceDialogTest : public ::testing::Test
 {
   protected:
@@ -35,8 +33,6 @@ class ServiceDialogTest : public ::testing::Test
         main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
         main.setOrderEnabled(Order::Money, true);
         main.UpdateMainForm();
-        if (!screenshots.isEmpty())
-            main.show();
     }
 
     // Clicks order, acts on its dialog once open and cancels what act leaves open.
@@ -116,17 +112,8 @@ class ServiceDialogTest : public ::testing::Test
         return prompts;
     }
 
-    void snap(const QString &name)
-    {
-        if (screenshots.isEmpty())
-            return;
-        QTest::qWait(200);
-        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(screenshots).filePath(name));
-    }
-
     ScriptedRuntime runtime;
     frmMain main{runtime};
-    const QString screenshots = qEnvironmentVariable("SARDEK_SCREENSHOTS");
 };
 
 } // namespace Sardek

@@ -104,7 +104,6 @@ TEST_F(ServiceDialogTest, Transfer_EnabledWhileAnAmountIsAboveZeroWhateverTheGoo
         choose(control<QComboBox>(dialog, "cboShip"), "Arms");
         EXPECT_EQ(amount->currentText(), "57") << "the amount stays when the good changes";
         EXPECT_TRUE(transfer->isEnabled());
-        snap("frmTransfer.png");
         click(dialog, "cmdTransfer");
     });
     EXPECT_EQ(refusals(), QStringList{"Insufficient Cargo   "});

@@ -88,20 +88,6 @@ TEST_F(CaptionDrawing, NormalCaption_IsDrawnInForeColor_CentredByDefault)
     EXPECT_NEAR(d.box.left(), 120 - 1 - d.box.right(), 3);
 }
 
-TEST_F(CaptionDrawing, LeftAndRightAlignments_KeepThreePixelsFromTheEnds)
-{
-    bar.setValue(0);
-    bar.setAlignment(ProgressBar::alnLeft);
-    const QImage plain = withCaption(QString());
-    const Difference left = compare(plain, withCaption(QStringLiteral("Ship")));
-    EXPECT_GE(left.box.left(), 3);
-    EXPECT_LE(left.box.left(), 6);
-    bar.setAlignment(ProgressBar::alnRight);
-    const Difference right = compare(plain, withCaption(QStringLiteral("Ship")));
-    EXPECT_LE(right.box.right(), 120 - 4);
-    EXPECT_GE(right.box.right(), 120 - 8);
-}
-
 TEST_F(CaptionDrawing, VerticalCaption_ReadsUpwardsFromThreePixelsAboveBottom_CentredAcross)
 {
     makePlain(bar, 30, 160);

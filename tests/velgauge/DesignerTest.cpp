@@ -40,19 +40,15 @@ TEST(DesignerForm, LoadsTwoGaugesWithTheirDesignedProperties)
 
     const auto *cargo = form->findChild<ProgressBar *>(QStringLiteral("prgCargo"));
     ASSERT_NE(cargo, nullptr);
-    EXPECT_EQ(cargo->caption(), "Cargo");
-    EXPECT_EQ(cargo->alignment(), ProgressBar::alnLeft);
-    EXPECT_EQ(cargo->fillMode(), ProgressBar::fm3DBlocks);
-    EXPECT_EQ(cargo->backColor(), 0x80000007u);
-    EXPECT_EQ(cargo->fillColor(), 0x0000FFu);
-    EXPECT_EQ(cargo->value(), 70);
+    EXPECT_EQ(std::tuple(cargo->caption(), cargo->alignment(), cargo->fillMode(),
+                         cargo->backColor(), cargo->fillColor(), cargo->value()),
+              std::tuple("Cargo", ProgressBar::alnLeft, ProgressBar::fm3DBlocks, 0x80000007u,
+                         0x0000FFu, 70.0));
 
     const auto *level = form->findChild<ProgressBar *>(QStringLiteral("prgLevel"));
     ASSERT_NE(level, nullptr);
-    EXPECT_EQ(level->direction(), ProgressBar::dirVertical);
-    EXPECT_EQ(level->fillMode(), ProgressBar::fm2DBlocks);
-    EXPECT_TRUE(level->invertText());
-    EXPECT_TRUE(level->font().bold());
-    EXPECT_EQ(level->maxValue(), 60);
-    EXPECT_EQ(level->value(), 45);
+    EXPECT_EQ(
+        std::tuple(level->direction(), level->fillMode(), level->invertText(), level->font().bold(),
+                   level->maxValue(), level->value()),
+        std::tuple(ProgressBar::dirVertical, ProgressBar::fm2DBlocks, true, true, 60.0, 45.0));
 }

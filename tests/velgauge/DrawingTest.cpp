@@ -20,115 +20,80 @@ class GaugeDrawing : public ::testing::Test
     ProgressBar bar;
 };
 
-class BarLength : public ::testing::TestWithParam<std::pair<double, int>>
+struct BarCase {
+    int width, height;
+    ProgressBar::Direction direction;
+    double maxValue, value; // as stored: Value may lie beyond the range
+    QRect red;
+};
+
+class BarExtent : public ::testing::TestWithParam<BarCase>
 {
 };
 
-// A plain bar 100 × 20: Value's share of 95 columns, rounded half to even, red from column 2
-// in rows 2 … 17; everything else inside the border white.
-TEST_P(BarLength, FillsItsShareOfColumnsFromColumn2)
+// A plain bar: red exactly in its rectangle, everything else inside the border white.
+TEST_P(BarExtent, FillsValuesShareFromTheStart)
 {
-    const auto [value, length] = GetParam();
+    const BarCase &c = GetParam();
     ProgressBar bar;
-    makePlain(bar, 100, 20);
-    bar.setValue(value);
-    const QImage image = render(bar);
-    for (int y = 1; y <= 18; ++y)
-        for (int x = 1; x <= 98; ++x) {
-            const bool red = y >= 2 && y <= 17 && x >= 2 && x < 2 + length;
-            ASSERT_EQ(image.pixel(x, y), red ? RedPixel : WhitePixel) << x << "," << y;
-        }
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, BarLength,
-                         ::testing::Values(std::pair{0.0, 0}, std::pair{25.0, 24},
-                                           std::pair{50.0, 48}, // 47.5, rounded to even
-                                           std::pair{100.0, 95}));
-
-TEST_F(GaugeDrawing, SunkenBorder_ShadowTopLeft_HighlightBottomRight)
-{
-    makePlain(bar, 40, 12);
-    const QImage image = render(bar);
-    const QRgb shadow = qRgb(128, 128, 128);
-    EXPECT_EQ(image.pixel(0, 0), shadow);
-    EXPECT_EQ(image.pixel(20, 0), shadow);
-    EXPECT_EQ(image.pixel(0, 6), shadow);
-    EXPECT_EQ(image.pixel(20, 11), WhitePixel);
-    EXPECT_EQ(image.pixel(39, 6), WhitePixel);
-    EXPECT_EQ(image.pixel(39, 11), WhitePixel);
-}
-
-TEST_F(GaugeDrawing, EmptyRange_DrawsEmptyBar)
-{
-    makePlain(bar, 100, 20);
-    bar.setMaxValue(0); // value follows down to 0; MinValue is 0 too
-    ASSERT_EQ(bar.value(), 0);
-    EXPECT_EQ(countInRow(render(bar), 10, RedPixel), 0);
-}
-
-TEST_F(GaugeDrawing, StoredValueBeyondRange_DrawsNoFurtherThanFull)
-{
-    makePlain(bar, 100, 20);
+    makePlain(bar, c.width, c.height);
+    bar.setDirection(c.direction);
     Velgauge::PropertyBag stored;
     bar.writeProperties(stored);
-    stored.write("Value", 500.0);
+    stored.write("MaxValue", c.maxValue);
+    stored.write("Value", c.value);
     bar.readProperties(stored);
     const QImage image = render(bar);
-    EXPECT_EQ(countInRow(image, 10, RedPixel), 95);
-    EXPECT_EQ(image.pixel(99, 10), WhitePixel); // the border stays
+    for (int y = 1; y < c.height - 1; ++y)
+        for (int x = 1; x < c.width - 1; ++x)
+            ASSERT_EQ(image.pixel(x, y), c.red.contains(x, y) ? RedPixel : WhitePixel)
+                << x << "," << y;
 }
 
-TEST_F(GaugeDrawing, FlatBlocksOfTwentyPixelBar_AreElevenLongWithBackColourGaps)
-{
-    makePlain(bar, 100, 20);
-    bar.setFillMode(ProgressBar::fm2DBlocks);
-    bar.setValue(100);
-    const QImage image = render(bar);
-    // Work columns 2 … 96 show block area columns 0 … 94.
-    for (int x = 2; x <= 96; ++x)
-        EXPECT_EQ(image.pixel(x, 10), (x - 2) % 13 >= 11 ? WhitePixel : RedPixel) << x;
-}
+// Horizontally Value's share of 95 columns, rounded half to even, from column 2 in rows
+// 2 … 17; vertically from the bottom, top = 100 − 25 + 2.
+constexpr auto H = ProgressBar::dirHorizontal, V = ProgressBar::dirVertical;
+INSTANTIATE_TEST_SUITE_P(Values, BarExtent,
+                         ::testing::Values(BarCase{100, 20, H, 100, 0, {}},
+                                           BarCase{100, 20, H, 100, 25, {2, 2, 24, 16}},
+                                           BarCase{100, 20, H, 100, 50, {2, 2, 48, 16}}, // 47.5
+                                           BarCase{100, 20, H, 100, 100, {2, 2, 95, 16}},
+                                           BarCase{100, 20, H, 100, 500, {2, 2, 95, 16}},
+                                           BarCase{100, 20, H, 0, 0, {}}, // an empty range
+                                           BarCase{20, 104, V, 100, 25, {2, 77, 16, 25}}));
 
-class CutEdge : public ::testing::TestWithParam<std::pair<int, bool>>
+constexpr QRgb Dark = qRgb(155, 0, 0);
+
+class CutEdge : public ::testing::TestWithParam<std::pair<int, QRgb>>
 {
 };
 
-// MaxValue 95 on a 100-pixel bar makes the bar exactly Value columns long.
+// MaxValue 95 on a 100-pixel bar makes the bar exactly Value columns long. A cut column takes
+// one colour from top to bottom: the darkened colour of its middle.
 TEST_P(CutEdge, DarkLastColumnOnlyWhenEndFallsInsideBlock)
 {
-    const auto [length, cut] = GetParam();
+    const auto [length, colour] = GetParam();
     ProgressBar bar;
     makePlain(bar, 100, 20);
     bar.setFillMode(ProgressBar::fm3DBlocks);
     bar.setMaxValue(95);
     bar.setValue(length);
     const QImage image = render(bar);
-    const int last = length + 1;
-    const QRgb darkRed = qRgb(155, 0, 0);
-    // A cut column takes one colour from top to bottom: the darkened colour of its middle.
     for (int y = 2; y <= 17; ++y)
-        EXPECT_EQ(image.pixel(last, y), cut ? darkRed : WhitePixel) << "row " << y;
-    EXPECT_EQ(image.pixel(last + 1, 10), WhitePixel);
+        EXPECT_EQ(image.pixel(length + 1, y), colour) << "row " << y;
+    EXPECT_EQ(image.pixel(length + 2, 10), WhitePixel);
+    if (length >= 12) {
+        EXPECT_EQ(image.pixel(12, 10), Dark) << "the first block's shadow edge, whole";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BlockEnds, CutEdge,
-                         ::testing::Values(std::pair{6, true},    // inside the first block
-                                           std::pair{10, true},   // its last-but-one column
-                                           std::pair{12, false},  // first gap column
-                                           std::pair{13, false},  // end of the gap
-                                           std::pair{20, true})); // inside the second block
-
-TEST_F(GaugeDrawing, EndOnBlocksShadowEdge_DarkensItAgain)
-{
-    makePlain(bar, 100, 20);
-    bar.setFillMode(ProgressBar::fm3DBlocks);
-    bar.setMaxValue(95);
-    bar.setValue(11); // the whole first block, shadow edge included
-    const QImage image = render(bar);
-    EXPECT_EQ(image.pixel(12, 10), qRgb(55, 0, 0)); // the shadow edge, darkened again
-    bar.setValue(12);
-    EXPECT_EQ(render(bar).pixel(12, 10), qRgb(155, 0, 0));
-}
+                         ::testing::Values(std::pair{6, Dark},            // inside the first block
+                                           std::pair{10, Dark},           // its last-but-one column
+                                           std::pair{11, qRgb(55, 0, 0)}, // shadow edge, again
+                                           std::pair{12, WhitePixel},     // first gap column
+                                           std::pair{13, WhitePixel},     // end of the gap
+                                           std::pair{20, Dark}));         // the second block
 
 TEST_F(GaugeDrawing, Gradient_StartsAtFillColorAndReachesGradientOnlyWhenFull)
 {
@@ -159,22 +124,6 @@ TEST_F(GaugeDrawing, GradientOff_IsPlainFillColorWithItsGreenAndBlueQuirk)
     const QImage image = render(bar);
     EXPECT_EQ(image.pixel(2, 6), qRgb(200, 201, 201));
     EXPECT_EQ(image.pixel(56, 6), qRgb(200, 201, 201));
-}
-
-TEST_F(GaugeDrawing, VerticalBar_GrowsFromTheBottom)
-{
-    makePlain(bar, 20, 104);
-    bar.setDirection(ProgressBar::dirVertical);
-    bar.setValue(25); // top = 100 − 25 + 2 = 77: rows 77 … 101
-    const QImage image = render(bar);
-    EXPECT_EQ(image.pixel(10, 76), WhitePixel);
-    EXPECT_EQ(image.pixel(10, 77), RedPixel);
-    EXPECT_EQ(image.pixel(10, 101), RedPixel);
-    EXPECT_EQ(image.pixel(10, 102), WhitePixel);
-    EXPECT_EQ(image.pixel(1, 90), WhitePixel);
-    EXPECT_EQ(image.pixel(2, 90), RedPixel);
-    EXPECT_EQ(image.pixel(17, 90), RedPixel);
-    EXPECT_EQ(image.pixel(18, 90), WhitePixel);
 }
 
 TEST_F(GaugeDrawing, VerticalBevelledBlocks_LightenTheTopRowAtTheCut)

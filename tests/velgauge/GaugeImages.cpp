@@ -58,12 +58,4 @@ Velgauge::GaugeLook plainLook(int width, int height, int direction, int fillMode
     return look;
 }
 
-int countInRow(const QImage &image, int y, QRgb colour)
-{
-    int count = 0;
-    for (int x = 0; x < image.width(); ++x)
-        count += image.pixel(x, y) == colour;
-    return count;
-}
-
 } // namespace GaugeImages

@@ -37,7 +37,4 @@ void makePlain(Velgauge::ProgressBar &bar, int width, int height);
 // The look of a red bar on white, gradient off, on a true-colour display.
 Velgauge::GaugeLook plainLook(int width, int height, int direction, int fillMode);
 
-// Columns of row y, from left, that hold colour.
-int countInRow(const QImage &image, int y, QRgb colour);
-
 } // namespace GaugeImages

@@ -36,69 +36,58 @@ TEST(SystemColors, CountsColoursOfDisplay)
     EXPECT_EQ(colorCount(2, 24), 2147483647); // too many for 32 bits: held at the top
 }
 
-TEST(GradientTable, FirstEntryIsOneStepFromStart_EntryBeforeLastIsEnd)
+namespace
 {
-    const auto table = BuildGradientTable(4, 0x000000, 0x0000FF); // black to red over 4 bands
-    ASSERT_EQ(table.size(), 5u);
-    EXPECT_EQ(qRed(table[0]), 64); // 63.75, one step already
-    EXPECT_EQ(qRed(table[1]), 128);
-    EXPECT_EQ(qRed(table[3]), 255);
-    EXPECT_EQ(qRed(table[4]), 255); // one step beyond, clamped
+
+std::vector<int> reds(const std::vector<QRgb> &table)
+{
+    std::vector<int> out;
+    for (QRgb entry : table)
+        out.push_back(qRed(entry));
+    return out;
+}
+
+} // namespace
+
+TEST(GradientTable, FirstEntryIsOneStepFromStart_EntryBeforeLastIsEnd_HalvesRoundToEven)
+{
+    // Black to red over 4 bands: 63.75 is one step already; one step beyond 255 is clamped.
+    EXPECT_EQ(reds(BuildGradientTable(4, 0x000000, 0x0000FF)),
+              (std::vector<int>{64, 128, 191, 255, 255}));
+    // Red steps of 0.5 from 0: 0.5, 1.0, 1.5, 2.0 round to 0, 1, 2, 2.
+    EXPECT_EQ(reds(BuildGradientTable(4, 0x000000, 0x000002)), (std::vector<int>{0, 1, 2, 2, 2}));
+    // No bands: the end colour alone.
+    EXPECT_EQ(BuildGradientTable(0, 0x0000FF, 0x00FF00), std::vector<QRgb>{qRgb(0, 255, 0)});
 }
 
 TEST(GradientTable, GreenAndBlueAreScaledBy256Over255)
 {
     // 200 × 256 ÷ 255 = 200.78: a plain grey comes out one higher in green and blue.
-    const auto grey = BuildGradientTable(3, 0xC8C8C8, 0xC8C8C8);
-    for (QRgb entry : grey)
-        EXPECT_EQ(entry, qRgb(200, 201, 201));
+    EXPECT_EQ(BuildGradientTable(3, 0xC8C8C8, 0xC8C8C8), std::vector<QRgb>(4, qRgb(200, 201, 201)));
     // 255 becomes 256 and is clamped back.
     EXPECT_EQ(BuildGradientTable(1, 0xFFFFFF, 0xFFFFFF)[0], qRgb(255, 255, 255));
     // 128 × 256 ÷ 255 = 128.502: the hold gauge's grey shows one higher in green and blue.
     EXPECT_EQ(BuildGradientTable(1, 0x808080, 0x808080)[0], qRgb(128, 129, 129));
 }
 
-TEST(GradientTable, RoundsHalvesToEven)
-{
-    // Red steps of 0.5 from 0: 0.5, 1.0, 1.5, 2.0 round to 0, 1, 2, 2.
-    const auto table = BuildGradientTable(4, 0x000000, 0x000002);
-    EXPECT_EQ(qRed(table[0]), 0);
-    EXPECT_EQ(qRed(table[1]), 1);
-    EXPECT_EQ(qRed(table[2]), 2);
-    EXPECT_EQ(qRed(table[3]), 2);
-}
-
-TEST(GradientTable, NoBandsGivesTheEndColourAlone)
-{
-    EXPECT_EQ(BuildGradientTable(0, 0x0000FF, 0x00FF00), std::vector<QRgb>{qRgb(0, 255, 0)});
-}
-
-namespace
-{
-
 using GaugeImages::plainLook;
-constexpr QRgb White = 0xFFFFFFFF, Red = 0xFFFF0000;
+constexpr QRgb White = GaugeImages::WhitePixel, Red = GaugeImages::RedPixel;
 
-} // namespace
-
-TEST(GradientImage, HorizontalFlatBlocks_AreTwoThirdsOfHeightWithTwoColumnGaps)
+// Flat blocks 11 long with gaps of two (areas 96 × 16 and 16 × 56) from the start of the
+// area: its left end, or its bottom for a vertical gauge; two thirds of the height across.
+TEST(GradientImage, FlatBlocks_ElevenLongWithTwoPixelGaps_FromTheStartOfTheArea)
 {
-    const QImage image = RebuildGradient(plainLook(100, 20, 0, 1)); // area 96 × 16: L = 11
-    const int mid = 8;
-    for (int x = 0; x < 96; ++x) {
-        const bool gap = x % 13 >= 11;
-        EXPECT_EQ(image.pixel(x, mid), gap ? White : Red) << "column " << x;
+    const QImage across = RebuildGradient(plainLook(100, 20, 0, 1));
+    const QImage up = RebuildGradient(plainLook(20, 60, 1, 1));
+    for (int k = 0; k < 96; ++k) {
+        const QRgb expected = k % 13 >= 11 ? White : Red;
+        EXPECT_EQ(across.pixel(k, 8), expected) << "column " << k;
+        if (k < 56) {
+            EXPECT_EQ(up.pixel(8, 55 - k), expected) << "row " << 55 - k;
+        }
     }
-    EXPECT_EQ(image.pixel(96, mid), White); // outside the block area
-    EXPECT_EQ(image.pixel(5, 16), White);
-}
-
-TEST(GradientImage, VerticalBlocks_StackUpFromTheBottomOfTheArea)
-{
-    const QImage image = RebuildGradient(plainLook(20, 60, 1, 1)); // area 16 × 56: L = 11
-    const int mid = 8;
-    for (int y = 55, k = 0; y >= 0; --y, ++k)
-        EXPECT_EQ(image.pixel(mid, y), k % 13 >= 11 ? White : Red) << "row " << y;
+    EXPECT_EQ(across.pixel(96, 8), White); // outside the block area
+    EXPECT_EQ(across.pixel(5, 16), White);
 }
 
 TEST(GradientImage, BevelledBlocks_LightenLeftAndTop_DarkenRightAndBottom)

@@ -22,16 +22,12 @@ std::unique_ptr<ProgressBar> createNamed(const QString &name)
 
 } // namespace
 
-TEST(ControlFactory, CreatesProgressBarNamedByHost)
+TEST(ControlFactory, CreatesGaugeNamedByHost_MatchingIdentifierWithoutCase)
 {
     auto bar = createNamed(QStringLiteral("prgStatus"));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->objectName(), "prgStatus");
     EXPECT_EQ(bar->caption(), "prgStatus");
-}
-
-TEST(ControlFactory, MatchesIdentifierWithoutCase_RefusesUnknownOnes)
-{
     std::unique_ptr<QWidget> lower(Velgauge::createControl("velgaugelib.progressbar", "x"));
     EXPECT_NE(qobject_cast<ProgressBar *>(lower.get()), nullptr);
     EXPECT_EQ(Velgauge::createControl("VelgaugeLib.Slider", "x"), nullptr);
@@ -39,38 +35,34 @@ TEST(ControlFactory, MatchesIdentifierWithoutCase_RefusesUnknownOnes)
     EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
 }
 
+// Every property with its value in a new gauge; all are readable, all but SystemColors
+// writable.
 TEST(ProgressBarProperties, NewInstanceHasInitialValues)
 {
     auto bar = createNamed(QStringLiteral("Gauge1"));
-    EXPECT_EQ(bar->alignment(), ProgressBar::alnCenter);
-    EXPECT_EQ(bar->backColor(), 0x8000000Fu);
-    EXPECT_EQ(bar->direction(), ProgressBar::dirHorizontal);
-    EXPECT_EQ(bar->fillColor(), 0x80000002u);
-    EXPECT_EQ(bar->fillColorGradient(), 0xF0CAA6u); // system colour 27, as a literal colour
-    EXPECT_EQ(bar->fillMode(), ProgressBar::fmBar);
-    EXPECT_EQ(bar->foreColor(), 0x80000009u);
-    EXPECT_TRUE(bar->gradientFill());
-    EXPECT_FALSE(bar->invertText());
-    EXPECT_EQ(bar->maxValue(), 100);
-    EXPECT_EQ(bar->minValue(), 0);
-    EXPECT_EQ(bar->value(), 50);
-    // The offscreen test screen is 32 bits deep, capped at 24.
-    EXPECT_EQ(bar->systemColors(), 16777216);
-}
-
-TEST(ProgressBarProperties, EveryPropertyIsReadable_AllButSystemColorsWritable)
-{
-    const QStringList names{"Alignment", "BackColor",         "Caption",    "Direction",
-                            "FillColor", "FillColorGradient", "FillMode",   "Font",
-                            "ForeColor", "GradientFill",      "InvertText", "MaxValue",
-                            "MinValue",  "SystemColors",      "Value"};
+    const std::pair<const char *, QVariant> initial[] = {
+        {"Alignment", QVariant::fromValue(ProgressBar::alnCenter)},
+        {"BackColor", QVariant::fromValue(0x8000000Fu)},
+        {"Caption", QStringLiteral("Gauge1")},
+        {"Direction", QVariant::fromValue(ProgressBar::dirHorizontal)},
+        {"FillColor", QVariant::fromValue(0x80000002u)},
+        {"FillColorGradient", QVariant::fromValue(0xF0CAA6u)}, // system colour 27, as a literal
+        {"FillMode", QVariant::fromValue(ProgressBar::fmBar)},
+        {"Font", bar->font()},
+        {"ForeColor", QVariant::fromValue(0x80000009u)},
+        {"GradientFill", true},
+        {"InvertText", false},
+        {"MaxValue", 100.0},
+        {"MinValue", 0.0},
+        {"SystemColors", 16777216}, // the offscreen screen is 32 bits deep, capped at 24
+        {"Value", 50.0}};
     const QMetaObject &meta = ProgressBar::staticMetaObject;
-    for (const QString &name : names) {
-        const int index = meta.indexOfProperty(name.toLatin1());
-        ASSERT_GE(index, 0) << name.toStdString();
-        const QMetaProperty property = meta.property(index);
-        EXPECT_TRUE(property.isReadable()) << name.toStdString();
-        EXPECT_EQ(property.isWritable(), name != "SystemColors") << name.toStdString();
+    EXPECT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(initial)));
+    for (const auto &[name, value] : initial) {
+        const QMetaProperty property = meta.property(meta.indexOfProperty(name));
+        EXPECT_TRUE(property.isReadable()) << name;
+        EXPECT_EQ(property.isWritable(), QLatin1String(name) != "SystemColors") << name;
+        EXPECT_EQ(bar->property(name), value) << name;
     }
 }
 
@@ -104,56 +96,32 @@ INSTANTIATE_TEST_SUITE_P(
                                {{"gfdTopToBottom", 0}, {"gfdLeftToRight", 1}}},
                       EnumCase{"EnumGradientFillStyle", {{"gfsNormal", 0}, {"gfsMirrored", 1}}}));
 
-class ProgressBarRange : public ::testing::Test
+// Both ends are accepted; beyond them, also through the property system, the value is refused
+// without a change. Moving an end past the value pulls it along, else keeps it.
+TEST(ProgressBarRange, AcceptsBothEnds_RefusesOutside_EndsPullTheValue)
 {
-  protected:
     ProgressBar bar;
-    QSignalSpy changed{&bar, &ProgressBar::propertyChanged};
-    QSignalSpy rejected{&bar, &ProgressBar::valueRejected};
-};
-
-TEST_F(ProgressBarRange, AcceptsBothEndsOfTheRange_MovingAnEndPastNothingKeepsValue)
-{
+    QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
+    QSignalSpy rejected(&bar, &ProgressBar::valueRejected);
     bar.setValue(100);
-    EXPECT_EQ(bar.value(), 100);
     bar.setValue(0);
-    EXPECT_EQ(bar.value(), 0);
     EXPECT_EQ(changed.count(), 2);
-    EXPECT_EQ(rejected.count(), 0);
+    for (double refused : {100.0001, -0.0001, 1e300, -double(INFINITY), double(NAN)}) {
+        bar.setValue(refused);
+        EXPECT_EQ(bar.value(), 0) << refused;
+    }
+    EXPECT_TRUE(bar.setProperty("Value", 250.0));
+    EXPECT_EQ(bar.property("Value").toDouble(), 0);
+    EXPECT_EQ(rejected.count(), 6);
     bar.setMaxValue(1000);
     bar.setMinValue(-1000);
     EXPECT_EQ(bar.value(), 0);
-}
-
-TEST_F(ProgressBarRange, ValueOutsideRange_IsRefusedWithoutChange)
-{
-    for (double refused : {100.0001, -0.0001, 1e300, -double(INFINITY), double(NAN)}) {
-        bar.setValue(refused);
-        EXPECT_EQ(bar.value(), 50) << refused;
-    }
-    EXPECT_EQ(rejected.count(), 5);
-    EXPECT_EQ(changed.count(), 0);
-}
-
-TEST_F(ProgressBarRange, RefusalThroughPropertySystemIsSilentToo)
-{
-    EXPECT_TRUE(bar.setProperty("Value", 250.0));
-    EXPECT_EQ(bar.property("Value").toDouble(), 50);
-    EXPECT_EQ(rejected.count(), 1);
-}
-
-TEST_F(ProgressBarRange, MaxBelowValuePullsValueDown_MinAboveValuePullsItUp)
-{
     bar.setValue(80);
-    bar.setMaxValue(60);
-    EXPECT_EQ(bar.maxValue(), 60);
+    bar.setMaxValue(60); // pulls the value down
     EXPECT_EQ(bar.value(), 60);
-    // MinValue may pass MaxValue: neither end is checked against the other.
-    bar.setMinValue(70);
-    EXPECT_EQ(bar.minValue(), 70);
-    EXPECT_EQ(bar.maxValue(), 60);
-    EXPECT_EQ(bar.value(), 70);
-    EXPECT_EQ(changed.count(), 3);
+    bar.setMinValue(70); // may pass MaxValue: neither end is checked against the other
+    EXPECT_EQ(std::tuple(bar.minValue(), bar.maxValue(), bar.value()), std::tuple(70, 60, 70));
+    EXPECT_EQ(changed.count(), 7);
 }
 
 TEST(ProgressBarNotification, EachSetterNotifiesOnce_UnchangedValuesDoNot)

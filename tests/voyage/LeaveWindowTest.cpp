@@ -84,7 +84,7 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     script.steps[4] = 4.5f / 110;
     sail("optShanghai", script.draws(), opening);
     EXPECT_EQ(seen, std::vector<bool>(26, false));
-    EXPECT_EQ(encounter->lastOwner->objectName(), "frmLeave");
+    EXPECT_EQ(encounter->lastOwner, "frmLeave");
     ASSERT_EQ(runtime.messageBoxes().size(), 2u);
     EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Do you want to quit this game?     ");
     EXPECT_EQ(runtime.messageBoxes()[1].style, MsgBoxStyle::QuestionYesNo);

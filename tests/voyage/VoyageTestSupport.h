@@ -5,6 +5,7 @@
 #include "voyage/SilentVoyageView.h"
 
 #include <QColor>
+#include <QWidget>
 
 #include <functional>
 #include <vector>
@@ -12,17 +13,18 @@
 namespace Sardek::Testing
 {
 
-// Counts the battles a voyage starts; action plays the battle's part (a sinking, a redraw).
+// Counts the battles a voyage starts and names the window each sat over (the window itself is
+// gone by the time a test looks); action plays the battle's part (a sinking, a redraw).
 struct EncounterDouble : PirateEncounter {
     void MeetPirates(QWidget *owner) override
     {
         ++calls;
-        lastOwner = owner;
+        lastOwner = owner ? owner->objectName() : QString();
         if (action)
             action();
     }
     int calls = 0;
-    QWidget *lastOwner = nullptr;
+    QString lastOwner;
     std::function<void()> action;
 };
 
