@@ -10,7 +10,8 @@ namespace Sardek::Fuzz
 
 /**
  * Reads bytes as a saved game's file. A file read as good must hold a real port and a real
- * date, and write back to a file that reads as the same game. Returns the broken promise, or
+ * date, and write back to a file that reads as the same game (but for quotation marks and
+ * line ends in the firm's name, which the file cannot hold). Returns the broken promise, or
  * an empty text.
  */
 QString savedGameProblem(const std::uint8_t *data, std::size_t size);

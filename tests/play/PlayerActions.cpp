@@ -188,6 +188,8 @@ QString PlayerGame::leave()
     if (m_state.Bank < before.Bank ||
         m_state.Bank > before.Bank + Int(before.Bank.toDouble() * 0.0051))
         return QStringLiteral("bank interest wrong");
+    if (before.Debt > 0 && m_state.Debt < before.Debt + Int(before.Debt.toDouble() * 0.0999))
+        return QStringLiteral("debt interest missing");
     return priceProblem(m_state);
 }
 
