@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -89,10 +90,25 @@ class Monkey : public QObject
         ++m_tally.steps;
         const GameState &state = m_main->state();
         if (!m_runtime.ended() && state.GameInProgress && !m_problem) {
-            const QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
+            QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
+            if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
+                problem = ordersProblem(state);
             if (!problem.isEmpty())
                 m_problem = QStringLiteral("step %1: %2").arg(m_steps).arg(problem);
         }
+    }
+
+    // Between turns, with no dialog open, the orders are those the port offers.
+    QString ordersProblem(const GameState &state) const
+    {
+        const bool home = state.CurrentPort == HongKong;
+        const frmMain &main = *m_main;
+        const bool kept = main.cmdBuy->isEnabled() && main.cmdSell->isEnabled() &&
+                          main.cmdLeave->isEnabled() && main.cmdVisit->isEnabled() == home &&
+                          main.cmdTransfer->isEnabled() == home &&
+                          main.cmdRepair->isEnabled() == (home && state.ShipStatus < 100) &&
+                          (home || !main.cmdMoney->isEnabled());
+        return kept ? QString() : QStringLiteral("the orders do not match the port");
     }
 
     // Closes the innermost dialog; once none is left, ends the run or starts the program anew.
