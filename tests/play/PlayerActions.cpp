@@ -56,6 +56,13 @@ QTemporaryDir scratchFolder()
 
 } // namespace
 
+// The log as the main window keeps it, so the games cost what they would with windows.
+void PlayerGame::logAll(const QStringList &entries)
+{
+    for (const QString &entry : entries)
+        m_view.logAppend(entry);
+}
+
 QString PlayerGame::buy()
 {
     const GameState before = m_state;
@@ -65,6 +72,7 @@ QString PlayerGame::buy()
         texts[std::size_t(good)] =
             pick(2) ? amount(largestPurchase(m_state, place, good, TradeOrder())) : "0";
     const TradeOutcome outcome = Sardek::buy(m_state, place, TradeOrder(texts));
+    logAll(outcome.logEntries);
     const Wide worth = tradeWorth(before);
     return settled(outcome.refusal.has_value(), before, m_state,
                    !small(worth) || tradeWorth(m_state) == worth, "buying lost money");
@@ -78,6 +86,7 @@ QString PlayerGame::sell()
     for (Good good : AllGoods)
         texts[std::size_t(good)] = pick(2) ? amount(stockOf(m_state, place, good)) : "0";
     const TradeOutcome outcome = Sardek::sell(m_state, place, TradeOrder(texts));
+    logAll(outcome.logEntries);
     const Wide worth = tradeWorth(before);
     return settled(outcome.refusal.has_value(), before, m_state,
                    !small(worth) || tradeWorth(m_state) == worth, "selling lost money");
@@ -88,6 +97,7 @@ QString PlayerGame::bank()
     const Currency total = m_state.Cash + m_state.Bank;
     const ServiceOutcome outcome =
         visitBank(m_state, TypedAmount(amount(m_state.Cash)), TypedAmount(amount(m_state.Bank)));
+    logAll(outcome.logEntries);
     const bool kept = !small(Wide(total.raw())) || m_state.Cash + m_state.Bank == total;
     return unless(kept && (outcome.refusal || !m_state.GameSaved), "the bank lost money");
 }
@@ -98,6 +108,7 @@ QString PlayerGame::lend()
     const ServiceOutcome outcome =
         visitLender(m_state, TypedAmount(amount(BorrowLimit(m_state))),
                     TypedAmount(amount(repayMaximum(m_state))), m_overpaymentAllowed);
+    logAll(outcome.logEntries);
     if (outcome.loanGranted)
         m_lenderOpen = false;
     const bool kept = !small(Wide(net.raw())) || m_state.Cash - m_state.Debt == net;
@@ -113,6 +124,7 @@ QString PlayerGame::transfer()
     order.toWarehouse = TypedAmount(amount(toWarehouseMaximum(m_state, order.toWarehouseGood)));
     order.toShip = TypedAmount(amount(toShipMaximum(m_state, order.toShipGood)));
     const ServiceOutcome outcome = transferCargo(m_state, order);
+    logAll(outcome.logEntries);
     bool kept = m_state.Cash == before.Cash;
     for (Good good : AllGoods)
         kept = kept &&
@@ -127,6 +139,7 @@ QString PlayerGame::repair()
     const Currency rate = repairRate(m_state);
     const ServiceOutcome outcome =
         pick(2) ? repairMax(m_state) : repairTo(m_state, repairTarget(m_state, pick(102)));
+    logAll(outcome.logEntries);
     if (outcome.logEntries.isEmpty() && !outcome.refusal)
         return unless(before == m_state, "a repair of nothing changed the record");
     const bool kept =
@@ -141,6 +154,7 @@ QString PlayerGame::purchase(bool ship)
     if (outcome.refusal)
         return unless(before == m_state, "a refusal changed the record");
     (ship ? m_shipOffered : m_cannonOffered) = false;
+    logAll({outcome.logEntry});
     const Currency price = ship ? before.ShipPrice : before.CannonPrice;
     return unless(m_state.Cash == before.Cash - price && m_state.GameSaved == before.GameSaved,
                   "the purchase mispriced");

@@ -41,6 +41,7 @@ class PlayerGame
     std::vector<Action> actionsOffered();
     int pick(int count);
     QString amount(Currency most);
+    void logAll(const QStringList &entries);
     QString buy();
     QString sell();
     QString bank();
