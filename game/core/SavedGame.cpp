@@ -282,6 +282,11 @@ LoadResult loadGame(const QString &path)
     // Cut a long file at a line end, so no character is split at the limit.
     if (!file.atEnd())
         bytes.truncate(bytes.lastIndexOf('\n') + 1);
+    return readSavedGame(bytes);
+}
+
+LoadResult readSavedGame(const QByteArray &bytes)
+{
     return parseSavedGame(decode(bytes));
 }
 

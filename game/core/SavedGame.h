@@ -82,6 +82,9 @@ SaveResult saveGame(const GameState &state, const QString &path);
  */
 LoadResult loadGame(const QString &path);
 
+/// Reads a saved game from the bytes of a file, as loadGame() does once it has read them.
+LoadResult readSavedGame(const QByteArray &bytes);
+
 /// Far beyond any real saved game: 26 short values.
 inline constexpr qint64 MaxReadBytes = 1 << 20;
 

@@ -1,0 +1,93 @@
+#include "FuzzEntries.h"
+
+#include "core/GameState.h"
+#include "core/SavedGame.h"
+#include "runtime/FillAmountList.h"
+#include "runtime/MakeNumber.h"
+#include "services/TypedAmount.h"
+
+#include <QTemporaryDir>
+
+namespace Sardek::Fuzz
+{
+
+namespace
+{
+
+// A text as the file can hold it: quotation marks become apostrophes, line ends blanks.
+QString writable(QString text)
+{
+    text.replace(QLatin1Char('"'), QLatin1Char('\''));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// Writing is what a player does next with a loaded game; it must read back unchanged, but
+// for what the file cannot hold.
+QString roundTripProblem(SavedValues values)
+{
+    static const QTemporaryDir folder;
+    GameState state;
+    applySavedValues(values, state);
+    const QString path = folder.filePath(QStringLiteral("fuzz.srd"));
+    if (!saveGame(state, path).ok)
+        return QStringLiteral("a loaded game could not be saved");
+    const LoadResult again = loadGame(path);
+    values.FirmName = writable(values.FirmName);
+    return again.values == values ? QString() : QStringLiteral("saved and loaded, it changed");
+}
+
+// The digits' number, or std::nullopt past MaxWhole.
+std::optional<Currency::Raw> digitsValue(QStringView text)
+{
+    Currency::Raw value = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            continue;
+        if (value > (Currency::MaxWhole - (c.unicode() - '0')) / 10)
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+QString listProblem(Currency most)
+{
+    const std::vector<Currency> list = FillAmountList(most);
+    if (list.empty() || list.size() > 21 || list.back() != most)
+        return QStringLiteral("the list does not end at the amount");
+    for (std::size_t i = 1; i < list.size(); ++i)
+        if (list[i] <= list[i - 1])
+            return QStringLiteral("the list does not rise");
+    return {};
+}
+
+} // namespace
+
+QString savedGameProblem(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const LoadResult read = readSavedGame(bytes);
+    if (!read.values)
+        return read.error.isEmpty() ? QStringLiteral("refused without a reason") : QString();
+    if (!PortNames.contains(read.values->CurrentPort))
+        return QStringLiteral("no such port: ") + read.values->CurrentPort;
+    return roundTripProblem(*read.values);
+}
+
+QString amountProblem(const std::uint8_t *data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    const std::optional<Currency::Raw> expected = digitsValue(text);
+    const Currency made = MakeNumber(text);
+    if (made != Currency(expected.value_or(Currency::MaxWhole)))
+        return QStringLiteral("MakeNumber gave ") + QString::number(made.raw());
+    const TypedAmount typed(text);
+    if (typed.value() != (expected ? std::optional(made) : std::nullopt))
+        return QStringLiteral("the typed amount disagrees with MakeNumber");
+    if (typed.isPositive() != (!expected || *expected > 0))
+        return QStringLiteral("the typed amount's sign is wrong");
+    return listProblem(made);
+}
+
+} // namespace Sardek::Fuzz

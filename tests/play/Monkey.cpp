@@ -1,0 +1,240 @@
+#include "Monkey.h"
+
+#include "MonkeyRuntime.h"
+#include "RecordChecks.h"
+
+#include "core/frmMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+namespace Sardek::Play
+{
+
+namespace
+{
+
+// Keys typed; pasted text may also hold letters and digits from beyond ASCII.
+const QString Typed = QStringLiteral("0123456789000999-$,. xK");
+const QString Pasted = Typed + QStringLiteral("\u00e9\u0663\uff15");
+
+template <typename T> QList<T *> usable(QWidget &window)
+{
+    QList<T *> found;
+    for (T *widget : window.findChildren<T *>())
+        if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
+            found.append(widget);
+    return found;
+}
+
+class Monkey : public QObject
+{
+  public:
+    Monkey(std::uint32_t seed, long steps, MonkeyTally &tally)
+        : m_runtime(seed), m_limit(steps), m_tally(tally)
+    {
+    }
+
+    std::optional<QString> run()
+    {
+        startMainWindow();
+        scheduleStep();
+        m_loop.exec();
+        m_main.reset();
+        return m_problem;
+    }
+
+  private:
+    int pick(int count) { return int(m_runtime.choices()() % std::uint32_t(count)); }
+    void scheduleStep()
+    {
+        QTimer::singleShot(0, this, [this] { step(); });
+    }
+
+    void startMainWindow()
+    {
+        m_runtime.clearEnded();
+        m_main = std::make_unique<frmMain>(m_runtime);
+        m_main->show();
+        QTimer::singleShot(0, m_main.get(),
+                           [this] { depthCounted([this] { m_main->mnuNewItem->trigger(); }); });
+    }
+
+    // Counts the input on the stack: the main window is replaced only when none is.
+    template <typename F> void depthCounted(F input)
+    {
+        ++m_depth;
+        input();
+        --m_depth;
+    }
+
+    // The next step is scheduled first, so that it runs inside any dialog this one opens.
+    void step()
+    {
+        scheduleStep();
+        const bool over = m_problem || m_steps >= m_limit;
+        if (over || m_runtime.ended() || !m_main->isVisible())
+            return windDown(over);
+        depthCounted([this] { act(activeWindow()); });
+        ++m_steps;
+        ++m_tally.steps;
+        const GameState &state = m_main->state();
+        if (!m_runtime.ended() && state.GameInProgress && !m_problem) {
+            QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
+            if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
+                problem = ordersProblem(state);
+            if (!problem.isEmpty())
+                m_problem = QStringLiteral("step %1: %2").arg(m_steps).arg(problem);
+        }
+    }
+
+    // Between turns, with no dialog open, the orders are those the port offers.
+    QString ordersProblem(const GameState &state) const
+    {
+        const bool home = state.CurrentPort == HongKong;
+        const frmMain &main = *m_main;
+        const bool kept = main.cmdBuy->isEnabled() && main.cmdSell->isEnabled() &&
+                          main.cmdLeave->isEnabled() && main.cmdVisit->isEnabled() == home &&
+                          main.cmdTransfer->isEnabled() == home &&
+                          main.cmdRepair->isEnabled() == (home && state.ShipStatus < 100) &&
+                          (home || !main.cmdMoney->isEnabled());
+        return kept ? QString() : QStringLiteral("the orders do not match the port");
+    }
+
+    // Closes the innermost dialog; once none is left, ends the run or starts the program anew.
+    void windDown(bool over)
+    {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            return modal->hide();
+        if (m_depth > 0)
+            return; // a dialog just closed; its caller finishes first
+        if (over)
+            return m_loop.quit();
+        ++m_tally.programEnds;
+        m_main.reset();
+        startMainWindow();
+    }
+
+    QWidget &activeWindow()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        return modal ? *modal : *m_main;
+    }
+
+    void act(QWidget &window)
+    {
+        switch (pick(12)) {
+        case 0:
+        case 1:
+        case 2:
+            return click(window);
+        case 3:
+            return focusBox(window);
+        case 4:
+        case 5:
+            return QTest::keyClicks(focused(window), randomText(Typed));
+        case 6:
+            QApplication::clipboard()->setText(randomText(Pasted));
+            return QTest::keySequence(focused(window), QKeySequence::Paste);
+        case 7:
+            return dragSlider(window);
+        case 8:
+            return chooseMenuItem(window);
+        case 9:
+            return QTest::keyClick(focused(window), Qt::Key_Escape);
+        case 10:
+            return QTest::keyClick(focused(window), Qt::Key_Return);
+        default:
+            if (pick(4) == 0)
+                window.close();
+        }
+    }
+
+    QWidget *focused(QWidget &window)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        return focus && focus->window() == &window ? focus : &window;
+    }
+
+    QString randomText(const QString &characters)
+    {
+        QString text;
+        for (int n = pick(pick(8) ? 6 : 40); n >= 0; --n)
+            text += characters[pick(int(characters.size()))];
+        return text;
+    }
+
+    void click(QWidget &window)
+    {
+        const QList<QAbstractButton *> buttons = usable<QAbstractButton>(window);
+        if (!buttons.isEmpty())
+            QTest::mouseClick(buttons[pick(int(buttons.size()))], Qt::LeftButton);
+    }
+
+    // Clicks into an amount box, opening and closing its list now and then.
+    void focusBox(QWidget &window)
+    {
+        const QList<QComboBox *> boxes = usable<QComboBox>(window);
+        if (boxes.isEmpty())
+            return;
+        QComboBox *box = boxes[pick(int(boxes.size()))];
+        QTest::mouseClick(box->lineEdit() ? static_cast<QWidget *>(box->lineEdit()) : box,
+                          Qt::LeftButton);
+        if (pick(3) == 0) {
+            box->showPopup();
+            box->hidePopup();
+        }
+    }
+
+    void dragSlider(QWidget &window)
+    {
+        for (QSlider *slider : usable<QSlider>(window)) {
+            slider->setSliderDown(true);
+            slider->setSliderPosition(slider->minimum() + pick(slider->maximum() + 1));
+            slider->setSliderDown(false);
+        }
+    }
+
+    // A menu item of the main window, while no dialog is open.
+    void chooseMenuItem(QWidget &window)
+    {
+        if (&window != m_main.get())
+            return;
+        QList<QAction *> items;
+        for (QAction *action : m_main->findChildren<QAction *>())
+            if (action->isEnabled() && !action->menu() && !action->isSeparator() &&
+                !action->objectName().isEmpty())
+                items.append(action);
+        if (!items.isEmpty())
+            items[pick(int(items.size()))]->trigger();
+    }
+
+    MonkeyRuntime m_runtime;
+    std::unique_ptr<frmMain> m_main;
+    QEventLoop m_loop;
+    long m_limit;
+    long m_steps = 0;
+    MonkeyTally &m_tally;
+    std::optional<QString> m_problem;
+    int m_depth = 0;
+};
+
+} // namespace
+
+std::optional<QString> runMonkey(std::uint32_t seed, long steps, MonkeyTally &tally)
+{
+    Monkey monkey(seed, steps, tally);
+    return monkey.run();
+}
+
+} // namespace Sardek::Play

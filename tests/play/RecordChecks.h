@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace Sardek
+{
+struct GameState;
+}
+
+namespace Sardek::Play
+{
+
+/**
+ * The first invariant state breaks, or an empty text: stocks, cash, bank and cannons never
+ * negative, the debt not either unless overpaying is allowed, the warehouse within its
+ * 10,000 units, HoldUsed equal to the cargo plus 10 per cannon, ShipStatus within 0 ... 100
+ * and CurrentPort one of the seven ports.
+ */
+QString recordProblem(const GameState &state, bool negativeDebtAllowed);
+
+/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
+QString priceProblem(const GameState &state);
+
+__extension__ typedef __int128 Wide;
+
+/// Cash plus every stock at the current prices, exactly, in ten-thousandths: what a trade at
+/// those prices keeps.
+Wide tradeWorth(const GameState &state);
+
+} // namespace Sardek::Play
