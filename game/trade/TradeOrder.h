@@ -20,6 +20,8 @@ namespace Sardek
 class TradeOrder
 {
   public:
+    /// An order of nothing: every box empty.
+    TradeOrder() = default;
     explicit TradeOrder(const std::array<QString, 4> &texts);
 
     const QString &text(Good good) const { return m_texts[index(good)]; }

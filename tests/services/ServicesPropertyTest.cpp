@@ -79,8 +79,7 @@ class RandomPlayer
         const bool buying = upTo(1);
         std::array<QString, 4> texts{"0", "0", "0", "0"};
         texts[static_cast<std::size_t>(good)] =
-            amount(buying ? largestPurchase(s, place, good, TradeOrder(std::array<QString, 4>{}))
-                          : stockOf(s, place, good))
+            amount(buying ? largestPurchase(s, place, good, TradeOrder()) : stockOf(s, place, good))
                 .text();
         const TradeOrder order(texts);
         return (buying ? buy(s, place, order) : sell(s, place, order)).refusal.has_value();
