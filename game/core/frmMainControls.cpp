@@ -1,5 +1,6 @@
 // The main window's controls, their design-time texts and the menus.
 #include "core/frmMain.h"
+#include "runtime/WindowAccess.h"
 
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>
@@ -58,6 +59,7 @@ QLabel *valueBox(const char *name, QWidget *parent)
     box->setMargin(2);
     box->setMinimumWidth(90);
     box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    readAsValue(*box);
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "runtime/WindowAccess.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -17,6 +18,37 @@ namespace
 {
 
 const char *const PreparedProperty = "sardekAccessPrepared";
+const char *const ValueProperty = "sardekReadAsValue";
+
+class ValueLabelAccessible : public QAccessibleWidget
+{
+  public:
+    explicit ValueLabelAccessible(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::EditableText)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Value)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(type);
+    }
+};
+
+QAccessibleInterface *createValueLabelAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("QLabel") || !object->property(ValueProperty).toBool())
+        return nullptr;
+    return new ValueLabelAccessible(static_cast<QLabel *>(object));
+}
 
 // "&Deposit:" reads "Deposit": no access-key marks, no closing colon, no edge blanks.
 QString spokenText(QString text)
@@ -193,6 +225,13 @@ void focusFirst(QWidget &window, const QList<QWidget *> &stops)
 }
 
 } // namespace
+
+void readAsValue(QLabel &label)
+{
+    static const bool installed = (QAccessible::installFactory(createValueLabelAccessible), true);
+    Q_UNUSED(installed);
+    label.setProperty(ValueProperty, true);
+}
 
 void prepareWindowAccess(QWidget &window)
 {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QLabel;
 class QWidget;
 
 namespace Sardek
@@ -19,6 +20,10 @@ namespace Sardek
  * Names and descriptions already given are kept.
  */
 void prepareWindowAccess(QWidget &window);
+
+/// Lets a screen reader read label as a read-only field: its text as the value, its accessible
+/// name as the name (a box showing "$1,500" named "Cash"), not the value as the name.
+void readAsValue(QLabel &label);
 
 /**
  * Applies prepareWindowAccess() to each of the game's windows (those whose objectName starts
