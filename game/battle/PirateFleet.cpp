@@ -31,7 +31,7 @@ PirateFleet::PirateFleet(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("picShips"));
     setAutoFillBackground(true);
     paintBackground(*this, Qt::black);
-    const QPixmap ship = PirateShipPicture::icon(logicalDpiY());
+    const QPixmap ship = PirateShipPicture::icon(logicalDpiY(), devicePixelRatioF());
     for (int index = 0; index < Ships; ++index) {
         auto *image = new QLabel(this);
         image->setObjectName(QStringLiteral("imgPirate"));

@@ -63,10 +63,11 @@ void paint(QPainter &painter, const QRectF &target)
     painter.restore();
 }
 
-QPixmap icon(int dpi)
+QPixmap icon(int dpi, qreal pixelRatio)
 {
     const int side = twipsToPixels(480, dpi);
-    QPixmap pixmap(side, side);
+    QPixmap pixmap(qRound(side * pixelRatio), qRound(side * pixelRatio));
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     paint(painter, QRectF(0, 0, side, side));

@@ -14,6 +14,7 @@ namespace Sardek
 class CaptionFrame : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString title READ title WRITE setTitle)
 
   public:
     explicit CaptionFrame(const QString &title, QWidget *parent = nullptr);

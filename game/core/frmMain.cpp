@@ -12,6 +12,7 @@
 #include "info/frmStats.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
+#include "runtime/WindowAccess.h"
 #include "services/frmMoney.h"
 #include "services/frmRepair.h"
 #include "services/frmTransfer.h"
@@ -43,6 +44,7 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     createMenus();
     m_log = CompradorLog(txtLog);
     m_encounter = createPirateEncounter();
+    qApp->installEventFilter(new WindowAccessWatcher(this));
 
     connect(mnuNewItem, &QAction::triggered, this, &frmMain::mnuNewItem_Click);
     connect(mnuLoadItem, &QAction::triggered, this, &frmMain::mnuLoadItem_Click);

@@ -1,5 +1,6 @@
 // The main window's controls, their design-time texts and the menus.
 #include "core/frmMain.h"
+#include "runtime/WindowAccess.h"
 
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>
@@ -61,6 +62,7 @@ QLabel *valueBox(const char *name, QWidget *parent)
     box->setMargin(2);
     box->setMinimumWidth(90);
     box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    readAsValue(*box);
     return box;
 }
 
@@ -72,11 +74,14 @@ QLabel *valueLabel(const QString &text, QWidget *parent)
     return label;
 }
 
-// Adds "label [box]" at row, column pair column.
-QLabel *addValue(QGridLayout *grid, int row, int column, const QString &label, const char *name)
+// Adds "label [box]" at row, column pair column. A screen reader names the box by its label
+// in its column or frame: spoken "Ship %1" with the label "Opium:" reads "Ship Opium".
+QLabel *addValue(QGridLayout *grid, int row, int column, const QString &label, const char *name,
+                 const QString &spoken = QStringLiteral("%1"))
 {
     QWidget *parent = grid->parentWidget();
     QLabel *box = valueBox(name, parent);
+    box->setAccessibleName(spoken.arg(QString(label).remove(QLatin1Char(':'))));
     grid->addWidget(valueLabel(label, parent), row, column);
     grid->addWidget(box, row, column + 1);
     return box;
@@ -137,20 +142,21 @@ void frmMain::buildControls()
     lblShip->setObjectName(QStringLiteral("lblShip"));
     lblWarehouse = new QLabel(QStringLiteral("- Warehouse -"), fraHouse);
     lblWarehouse->setObjectName(QStringLiteral("lblWarehouse"));
+    const QString ship = QStringLiteral("Ship %1"), warehouse = QStringLiteral("Warehouse %1");
     for (QLabel *head : {lblShip, lblWarehouse}) {
         head->setFont(comicFont());
         head->setAlignment(Qt::AlignCenter);
     }
     house->addWidget(lblShip, 0, 1);
     house->addWidget(lblWarehouse, 0, 3);
-    txtSOpium = addValue(house, 1, 0, QStringLiteral("Opium:"), "txtSOpium");
-    txtSSilk = addValue(house, 2, 0, QStringLiteral("Silk:"), "txtSSilk");
-    txtSArms = addValue(house, 3, 0, QStringLiteral("Arms:"), "txtSArms");
-    txtSGeneral = addValue(house, 4, 0, QStringLiteral("General:"), "txtSGeneral");
-    txtWOpium = addValue(house, 1, 2, QStringLiteral("Opium:"), "txtWOpium");
-    txtWSilk = addValue(house, 2, 2, QStringLiteral("Silk:"), "txtWSilk");
-    txtWArms = addValue(house, 3, 2, QStringLiteral("Arms:"), "txtWArms");
-    txtWGeneral = addValue(house, 4, 2, QStringLiteral("General:"), "txtWGeneral");
+    txtSOpium = addValue(house, 1, 0, QStringLiteral("Opium:"), "txtSOpium", ship);
+    txtSSilk = addValue(house, 2, 0, QStringLiteral("Silk:"), "txtSSilk", ship);
+    txtSArms = addValue(house, 3, 0, QStringLiteral("Arms:"), "txtSArms", ship);
+    txtSGeneral = addValue(house, 4, 0, QStringLiteral("General:"), "txtSGeneral", ship);
+    txtWOpium = addValue(house, 1, 2, QStringLiteral("Opium:"), "txtWOpium", warehouse);
+    txtWSilk = addValue(house, 2, 2, QStringLiteral("Silk:"), "txtWSilk", warehouse);
+    txtWArms = addValue(house, 3, 2, QStringLiteral("Arms:"), "txtWArms", warehouse);
+    txtWGeneral = addValue(house, 4, 2, QStringLiteral("General:"), "txtWGeneral", warehouse);
     txtCannons = addValue(house, 5, 0, QStringLiteral("Cannons:"), "txtCannons");
     txtCash = addValue(house, 5, 2, QStringLiteral("Cash:"), "txtCash");
     txtBank = addValue(house, 6, 2, QStringLiteral("Bank:"), "txtBank");
@@ -158,24 +164,28 @@ void frmMain::buildControls()
 
     fraPrices = frame("fraPrices", QStringLiteral("Prices at Hong Kong "), client);
     auto *prices = new QGridLayout(fraPrices);
-    txtPOpium = addValue(prices, 0, 0, QStringLiteral("Opium:"), "txtPOpium");
-    txtPSilk = addValue(prices, 1, 0, QStringLiteral("Silk:"), "txtPSilk");
-    txtPArms = addValue(prices, 2, 0, QStringLiteral("Arms:"), "txtPArms");
-    txtPGeneral = addValue(prices, 3, 0, QStringLiteral("General:"), "txtPGeneral");
+    const QString price = QStringLiteral("%1 Price");
+    txtPOpium = addValue(prices, 0, 0, QStringLiteral("Opium:"), "txtPOpium", price);
+    txtPSilk = addValue(prices, 1, 0, QStringLiteral("Silk:"), "txtPSilk", price);
+    txtPArms = addValue(prices, 2, 0, QStringLiteral("Arms:"), "txtPArms", price);
+    txtPGeneral = addValue(prices, 3, 0, QStringLiteral("General:"), "txtPGeneral", price);
     auto *dateRow = new QGridLayout;
     txtDate = valueBox("txtDate", client);
     txtDate->setText(QStringLiteral("Jan 15, 1860"));
+    txtDate->setAccessibleName(QStringLiteral("Date"));
     dateRow->addWidget(valueLabel(QStringLiteral("Date:"), client), 0, 0);
     dateRow->addWidget(txtDate, 0, 1);
 
     fraStatus = frame("fraStatus", QStringLiteral("Ship's Status - 100%"), client);
     prgStatus = createGauge("prgStatus", gaugeForm(255), fraStatus);
+    prgStatus->setAccessibleName(QStringLiteral("Ship's Status"));
     (new QGridLayout(fraStatus))->addWidget(prgStatus);
     fraHold = frame("fraHold", QStringLiteral("Ship's Hold - 0 of 60"), client);
     Velgauge::PropertyBag holdForm = gaugeForm(0x808080);
     holdForm.write(QStringLiteral("gradientfill"), false);
     holdForm.write(QStringLiteral("maxvalue"), 60.0);
     prgHold = createGauge("prgHold", holdForm, fraHold);
+    prgHold->setAccessibleName(QStringLiteral("Ship's Hold"));
     (new QGridLayout(fraHold))->addWidget(prgHold);
 
     fraOrders = frame("fraOrders", QStringLiteral("Orders"), client);

@@ -1,9 +1,11 @@
 #include <Velgauge/ProgressBar.h>
 
 #include "GradientRenderer.h"
+#include "ProgressBarAccessible.h"
 #include "ProgressBar_p.h"
 #include "SystemColors.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
@@ -52,6 +54,11 @@ const QImage &ProgressBar::Private::compose(qreal ratio)
 void ProgressBar::Private::changed()
 {
     q->update();
+    if (state.value != announcedValue) {
+        announcedValue = state.value;
+        QAccessibleValueChangeEvent event(q, state.value);
+        QAccessible::updateAccessibility(&event);
+    }
     Q_EMIT q->propertyChanged();
 }
 
@@ -73,6 +80,8 @@ ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent), d(std::make_unique<
 {
     // Every pixel is ours: no need for Qt to clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool accessible = (QAccessible::installFactory(createProgressBarAccessible), true);
+    Q_UNUSED(accessible);
 }
 
 ProgressBar::~ProgressBar() = default;

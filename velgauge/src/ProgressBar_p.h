@@ -45,8 +45,9 @@ class VELGAUGE_NO_EXPORT ProgressBar::Private
     GaugeLook look;
     BarState state;
     QString caption;
-    QFont notifiedFont;   // the font as of the last notification
-    bool reading = false; // loading stored properties, which notifies nobody
+    QFont notifiedFont;                  // the font as of the last notification
+    bool reading = false;                // loading stored properties, which notifies nobody
+    double announcedValue = state.value; // the value as assistive technology last heard it
 
     QImage gradient;
     GaugeLook gradientLook;
