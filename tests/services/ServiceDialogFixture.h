@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../trade/TradeStates.h"
+#include "GameStates.h"
 #include "GameWindowTest.h"
 
 #include "runtime/AmountComboBox.h"

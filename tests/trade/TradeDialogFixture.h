@@ -1,7 +1,7 @@
 #pragma once
 
+#include "GameStates.h"
 #include "GameWindowTest.h"
-#include "TradeStates.h"
 
 #include "runtime/AmountComboBox.h"
 

@@ -1,4 +1,4 @@
-#include "TradeStates.h"
+#include "GameStates.h"
 
 #include "QtPrinters.h"
 
