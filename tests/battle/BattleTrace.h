@@ -85,18 +85,6 @@ inline void arm(GameState &s, int cannons, int opium = 0)
     s.HoldUsed = 10 * cannons + opium;
 }
 
-/// Checks the message boxes shown: prompt, style and title of each.
-inline void expectBoxes(const ScriptedRuntime &runtime,
-                        const std::vector<ScriptedRuntime::MessageBoxCall> &expected)
-{
-    ASSERT_EQ(runtime.messageBoxes().size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(runtime.messageBoxes()[i].prompt, expected[i].prompt);
-        EXPECT_EQ(runtime.messageBoxes()[i].style, expected[i].style);
-        EXPECT_EQ(runtime.messageBoxes()[i].title, expected[i].title);
-    }
-}
-
 /// The draw that opens a fleet of ships (3 to capacity / 10) for a given capacity.
 inline float fleetDraw(int ships, int capacity)
 {

@@ -89,11 +89,8 @@ TEST_F(EndOfGame, DebtOfATrillion_IsBankruptcy_NoEndsTheProgram)
     state().Debt = 1'000'000'000'000;
     runtime.queueMsgBoxResults({MsgBoxResult::No});
     main.UpdateMainForm();
-    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    const auto &box = runtime.messageBoxes()[0];
-    EXPECT_EQ(box.prompt, "Sardek, you are Bankrupt.  Would you like to play again?   ");
-    EXPECT_EQ(box.style, MsgBoxStyle::ExclamationYesNo);
-    EXPECT_EQ(box.title, "Game Over");
+    Testing::expectBoxes(runtime, {{"Sardek, you are Bankrupt.  Would you like to play again?   ",
+                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
     EXPECT_EQ(runtime.programEnds(), 1);
 }
 
@@ -167,10 +164,9 @@ TEST_F(EndOfGame, RetireQuestion_NoStaysInTheWindow_YesEndsTheProgram)
     });
     main.mnuStatsItem->trigger();
     EXPECT_TRUE(openAfterNo);
-    ASSERT_EQ(runtime.messageBoxes().size(), 2u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt, "Do you really want to quit this game?   ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::QuestionYesNo);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Sardek");
+    const ScriptedRuntime::MessageBoxCall question{"Do you really want to quit this game?   ",
+                                                   MsgBoxStyle::QuestionYesNo, "Sardek"};
+    Testing::expectBoxes(runtime, {question, question});
     EXPECT_EQ(runtime.programEnds(), 1);
 }
 

@@ -164,10 +164,8 @@ TEST_F(FileOrders, SaveFailingPartWay_GivesTheSystemsReasonAndKeepsTheEarlierFil
         const Testing::FileSizeLimit limit(40);
         saveAs(path("keep.srd"));
     }
-    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt, "Error Saving File   ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::CriticalOk);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "File too large");
+    Testing::expectBoxes(runtime,
+                         {{"Error Saving File   ", MsgBoxStyle::CriticalOk, "File too large"}});
     EXPECT_EQ(readBytes(path("keep.srd")), earlier);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.srd"});
     EXPECT_FALSE(main.state().GameSaved);
@@ -207,10 +205,8 @@ TEST_F(FileOrders, NewGameAlwaysAsks_CancelStops_YesGoesOnWhateverTheSave)
     ASSERT_TRUE(main.state().GameSaved);
     runtime.queueMsgBoxResults({MsgBoxResult::Cancel, MsgBoxResult::Yes});
     main.mnuNewItem->trigger();
-    ASSERT_EQ(runtime.messageBoxes().size(), 1u);
-    EXPECT_EQ(runtime.messageBoxes()[0].prompt, "Do you want to save the current game?   ");
-    EXPECT_EQ(runtime.messageBoxes()[0].style, MsgBoxStyle::ExclamationYesNoCancel);
-    EXPECT_EQ(runtime.messageBoxes()[0].title, "Sardek");
+    Testing::expectBoxes(runtime, {{"Do you want to save the current game?   ",
+                                    MsgBoxStyle::ExclamationYesNoCancel, "Sardek"}});
     runtime.queueFileDialogAnswer(std::nullopt);
     bool opened = false;
     whenDialogOpens([&](QDialog &dialog) {

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "ModalDialogs.h"
-#include "QtPrinters.h"
-#include "ScriptedRuntime.h"
-
-#include "core/frmMain.h"
+#include "GameWindowTest.h"
 
 #include <Velgauge/ProgressBar.h>
 
@@ -20,7 +16,7 @@ namespace Sardek
 {
 
 // A main window on the scripted runtime, and the player's ways of starting a game.
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public GameWindowTest
 {
   protected:
     // Draws that give the opening prices 12,000 / 1,500 / 120 / 9.
@@ -49,9 +45,6 @@ class MainWindowTest : public ::testing::Test
             enabled.push_back(button->isEnabled());
         return enabled;
     }
-
-    ScriptedRuntime runtime;
-    frmMain main{runtime};
 };
 
 } // namespace Sardek

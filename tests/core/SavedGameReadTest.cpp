@@ -71,23 +71,21 @@ TEST_P(LenientFile, ReadsTheSameValues)
     EXPECT_EQ(*loaded.values, exampleValues());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, LenientFile,
-    testing::Values(
-        FileCase{"canonical", joined(ExampleLines), nullptr},
-        FileCase{"commas",
-                 "#1860-01-15#,\"Lee\" , \"Hong Kong\"\r\n0,100,0,60,0,0,0,0,0,0,0,0\r\n"
-                 "12000,1500,120,9\r\n0,5000,400,0,0,0,#FALSE#\r\n",
-                 nullptr},
-        FileCase{"leading blanks", leeWith({{4, "  \t 0"}}), nullptr},
-        FileCase{"LF only", joined(ExampleLines, "\n"), nullptr},
-        FileCase{"CR only", joined(ExampleLines, "\r"), nullptr},
-        FileCase{"blank lines", leeWith({{5, "\r\n  \r\n100"}}), nullptr},
-        FileCase{"no final line end", joined(ExampleLines).chopped(2), nullptr},
-        FileCase{"extra lines", joined(ExampleLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
-        FileCase{"bare strings and lower case", leeWith({{26, "#false#"}}).replace("\"", ""),
-                 nullptr},
-        FileCase{"byte order mark", "\xEF\xBB\xBF" + joined(ExampleLines), nullptr}));
+// clang-format off
+const FileCase Layouts[] = {
+    {"canonical", joined(ExampleLines), nullptr},
+    {"commas", "#1860-01-15#,\"Lee\" , \"Hong Kong\"\r\n0,100,0,60,0,0,0,0,0,0,0,0\r\n"
+               "12000,1500,120,9\r\n0,5000,400,0,0,0,#FALSE#\r\n", nullptr},
+    {"leading blanks", leeWith({{4, "  \t 0"}}), nullptr},
+    {"LF only", joined(ExampleLines, "\n"), nullptr},
+    {"CR only", joined(ExampleLines, "\r"), nullptr},
+    {"blank lines", leeWith({{5, "\r\n  \r\n100"}}), nullptr},
+    {"no final line end", joined(ExampleLines).chopped(2), nullptr},
+    {"extra lines", joined(ExampleLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
+    {"bare strings and lower case", leeWith({{26, "#false#"}}).replace("\"", ""), nullptr},
+    {"byte order mark", "\xEF\xBB\xBF" + joined(ExampleLines), nullptr}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Layouts, LenientFile, testing::ValuesIn(Layouts));
 
 class BadFile : public testing::TestWithParam<FileCase>
 {
@@ -101,33 +99,30 @@ TEST_P(BadFile, IsRefusedWholeWithADescription)
         << loaded.error.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, BadFile,
-    testing::Values(
-        FileCase{"empty", "", "ends after 0 of 26 values"},
-        FileCase{"25 values", joined(ExampleLines.mid(0, 25)), "ends after 25 of 26 values"},
-        FileCase{"letters for a number", leeWith({{4, "abc"}}), "Line 4: \"abc\" is not a number"},
-        FileCase{"empty field", leeWith({{8, ","}}), "Line 8: \"\" is not a number"},
-        FileCase{"quoted number", leeWith({{9, "\"0\""}}), "Line 9: a number was expected"},
-        FileCase{"beyond the range", leeWith({{22, "922337203685477.5808"}}),
-                 "Line 22: \"922337203685477.5808\" is out of range"},
-        FileCase{"far beyond the range", leeWith({{21, QByteArray(40, '9')}}),
-                 "Line 21: \"999999999999999999999999...\" is out of range"},
-        FileCase{"day the month lacks", leeWith({{1, "#1860-02-30#"}}), "Line 1:"},
-        FileCase{"date without number signs", leeWith({{1, "1860-01-15"}}), "Line 1:"},
-        FileCase{"unknown port", leeWith({{3, "\"Atlantis\""}}),
-                 "Line 3: \"Atlantis\" is not a port"},
-        FileCase{"unterminated string", leeWith({{2, "\"Lee"}}),
-                 "Line 2: no closing quotation mark"},
-        FileCase{"unterminated date", leeWith({{1, "#1860-01-15"}}),
-                 "Line 1: no closing number sign"},
-        FileCase{"text after a string", leeWith({{2, "\"Lee\" & Co"}}),
-                 "Line 2: unexpected text after a value"},
-        FileCase{"truth value without signs", leeWith({{26, "TRUE"}}), "Line 26:"},
-        FileCase{"truth value of another word", leeWith({{26, "#YES#"}}), "Line 26:"},
-        FileCase{"date for a name", leeWith({{2, "#1860-01-15#"}}), "Line 2: text was expected"},
-        FileCase{"quotation mark in the name", leeWith({{2, "Lee \"Sons\""}}),
-                 "Line 2: a firm name cannot hold a double quotation mark"}));
+// clang-format off
+const FileCase Faults[] = {
+    {"empty", "", "ends after 0 of 26 values"},
+    {"25 values", joined(ExampleLines.mid(0, 25)), "ends after 25 of 26 values"},
+    {"letters for a number", leeWith({{4, "abc"}}), "Line 4: \"abc\" is not a number"},
+    {"empty field", leeWith({{8, ","}}), "Line 8: \"\" is not a number"},
+    {"quoted number", leeWith({{9, "\"0\""}}), "Line 9: a number was expected"},
+    {"beyond the range", leeWith({{22, "922337203685477.5808"}}),
+     "Line 22: \"922337203685477.5808\" is out of range"},
+    {"far beyond the range", leeWith({{21, QByteArray(40, '9')}}),
+     "Line 21: \"999999999999999999999999...\" is out of range"},
+    {"day the month lacks", leeWith({{1, "#1860-02-30#"}}), "Line 1:"},
+    {"date without number signs", leeWith({{1, "1860-01-15"}}), "Line 1:"},
+    {"unknown port", leeWith({{3, "\"Atlantis\""}}), "Line 3: \"Atlantis\" is not a port"},
+    {"unterminated string", leeWith({{2, "\"Lee"}}), "Line 2: no closing quotation mark"},
+    {"unterminated date", leeWith({{1, "#1860-01-15"}}), "Line 1: no closing number sign"},
+    {"text after a string", leeWith({{2, "\"Lee\" & Co"}}), "Line 2: unexpected text after a value"},
+    {"truth value without signs", leeWith({{26, "TRUE"}}), "Line 26:"},
+    {"truth value of another word", leeWith({{26, "#YES#"}}), "Line 26:"},
+    {"date for a name", leeWith({{2, "#1860-01-15#"}}), "Line 2: text was expected"},
+    {"quotation mark in the name", leeWith({{2, "Lee \"Sons\""}}),
+     "Line 2: a firm name cannot hold a double quotation mark"}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Faults, BadFile, testing::ValuesIn(Faults));
 
 // A named pipe or a device would block the window for ever once opened.
 TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)

@@ -22,15 +22,12 @@ GameState stateOn(int year, int month, int day)
 
 TEST(RankFor, FollowsTheLegendsBoundaries)
 {
-    const std::pair<Currency, const char *> cases[] = {{Currency::min(), "Galley Hand"},
-                                                       {500, "Galley Hand"},
-                                                       {501, "Compradore"},
-                                                       {999, "Compradore"},
-                                                       {1000, "Sardek"},
-                                                       {7999, "Sardek"},
-                                                       {8000, "Master Sardek"},
-                                                       {49999, "Master Sardek"},
-                                                       {50000, "Ma Tsu"}};
+    // clang-format off
+    const std::pair<Currency, const char *> cases[] = {
+        {Currency::min(), "Galley Hand"}, {500, "Galley Hand"}, {501, "Compradore"},
+        {999, "Compradore"}, {1000, "Sardek"}, {7999, "Sardek"}, {8000, "Master Sardek"},
+        {49999, "Master Sardek"}, {50000, "Ma Tsu"}};
+    // clang-format on
     for (const auto &[score, rank] : cases)
         EXPECT_EQ(rankFor(score), rank) << score.raw();
 }
@@ -55,9 +52,8 @@ TEST_P(ScoreOfState, IsNetWorthPerHundredDollarsAndMonthRoundedDown)
     state.Debt = c.debt;
     state.Score = 123456;
     updateNetWorthScoreRank(state);
-    EXPECT_EQ(state.NetWorth, c.netWorth);
-    EXPECT_EQ(state.Score, c.score);
-    EXPECT_EQ(state.Rank, c.rank);
+    EXPECT_EQ(std::tuple(state.NetWorth, state.Score, state.Rank),
+              std::tuple(c.netWorth, c.score, QLatin1String(c.rank)));
 }
 
 constexpr Currency Max = Currency::max();
@@ -92,9 +88,9 @@ TEST(ScoreOfState, UntilTheFirstMonthBoundary_KeepsTheScoreButRanksIt)
         state.Score = 8000;
         state.Rank = QStringLiteral("Galley Hand");
         updateNetWorthScoreRank(state);
-        EXPECT_EQ(state.NetWorth, Currency(-4600)) << date.toString().toStdString();
-        EXPECT_EQ(state.Score, Currency(8000)) << date.toString().toStdString();
-        EXPECT_EQ(state.Rank, "Master Sardek") << date.toString().toStdString();
+        EXPECT_EQ(std::tuple(state.NetWorth, state.Score, state.Rank),
+                  std::tuple(Currency(-4600), Currency(8000), QStringLiteral("Master Sardek")))
+            << date.toString().toStdString();
     }
 }
 

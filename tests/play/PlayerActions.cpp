@@ -63,33 +63,24 @@ void PlayerGame::logAll(const QStringList &entries)
         m_view.logAppend(entry);
 }
 
-QString PlayerGame::buy()
+// Buys or sells a random share of what the rules allow; the goods' worth at port prices stays.
+QString PlayerGame::trade(bool buying)
 {
     const GameState before = m_state;
     const Place place = randomPlace(m_state.CurrentPort == HongKong, pick(2));
     std::array<QString, 4> texts;
-    for (Good good : AllGoods)
-        texts[std::size_t(good)] =
-            pick(2) ? amount(largestPurchase(m_state, place, good, TradeOrder())) : "0";
-    const TradeOutcome outcome = Sardek::buy(m_state, place, TradeOrder(texts));
+    for (Good good : AllGoods) {
+        const Currency most = buying ? largestPurchase(m_state, place, good, TradeOrder())
+                                     : stockOf(m_state, place, good);
+        texts[std::size_t(good)] = pick(2) ? amount(most) : "0";
+    }
+    const TradeOutcome outcome =
+        (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
     logAll(outcome.logEntries);
     const Wide worth = tradeWorth(before);
     return settled(outcome.refusal.has_value(), before, m_state,
-                   !small(worth) || tradeWorth(m_state) == worth, "buying lost money");
-}
-
-QString PlayerGame::sell()
-{
-    const GameState before = m_state;
-    const Place place = randomPlace(m_state.CurrentPort == HongKong, pick(2));
-    std::array<QString, 4> texts;
-    for (Good good : AllGoods)
-        texts[std::size_t(good)] = pick(2) ? amount(stockOf(m_state, place, good)) : "0";
-    const TradeOutcome outcome = Sardek::sell(m_state, place, TradeOrder(texts));
-    logAll(outcome.logEntries);
-    const Wide worth = tradeWorth(before);
-    return settled(outcome.refusal.has_value(), before, m_state,
-                   !small(worth) || tradeWorth(m_state) == worth, "selling lost money");
+                   !small(worth) || tradeWorth(m_state) == worth,
+                   buying ? "buying lost money" : "selling lost money");
 }
 
 QString PlayerGame::bank()

@@ -98,8 +98,8 @@ std::optional<Failure> PlayerGame::playAction()
 
 std::vector<PlayerGame::Action> PlayerGame::actionsOffered()
 {
-    std::vector<Action> offered{{"Buy", [this] { return buy(); }},
-                                {"Sell", [this] { return sell(); }},
+    std::vector<Action> offered{{"Buy", [this] { return trade(true); }},
+                                {"Sell", [this] { return trade(false); }},
                                 {"Save and load", [this] { return saveAndLoad(); }}};
     for (int i = 0; i < 3; ++i)
         offered.push_back({"Leave", [this] { return leave(); }});

@@ -42,8 +42,7 @@ class PlayerGame
     int pick(int count);
     QString amount(Currency most);
     void logAll(const QStringList &entries);
-    QString buy();
-    QString sell();
+    QString trade(bool buying);
     QString bank();
     QString lend();
     QString transfer();

@@ -28,12 +28,9 @@ TEST(GameDate, DayNumbersAndRange_AreThoseOfTheDesktopsDates)
     EXPECT_EQ(ymd(1861, 3, 5).toString(), "Mar 05, 1861");
     EXPECT_TRUE(GameDate::fromYmd(1860, 2, 29));
     EXPECT_TRUE(GameDate::fromYmd(2000, 2, 29));
-    for (const auto &[y, m, d] : {std::tuple{1861, 2, 29},
-                                  {1900, 2, 29},
-                                  {1860, 13, 1},
-                                  {1860, 4, 31},
-                                  {99, 12, 31},
-                                  {10000, 1, 1}})
+    const std::tuple<int, int, int> invalid[] = {{1861, 2, 29}, {1900, 2, 29}, {1860, 13, 1},
+                                                 {1860, 4, 31}, {99, 12, 31},  {10000, 1, 1}};
+    for (const auto &[y, m, d] : invalid)
         EXPECT_FALSE(GameDate::fromYmd(y, m, d)) << y << "-" << m << "-" << d;
     EXPECT_FALSE(GameDate::fromDays(GameDate::MaxDay + 1));
     EXPECT_FALSE(GameDate::fromDays(std::int64_t(GameDate::MinDay) - 1));

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "../trade/TradeStates.h"
-#include "ModalDialogs.h"
-#include "QtPrinters.h"
-#include "ScriptedRuntime.h"
+#include "GameStates.h"
+#include "GameWindowTest.h"
 
-#include "core/frmMain.h"
 #include "runtime/AmountComboBox.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -22,7 +18,7 @@ namespace Sardek
 
 // A main window with a game in Hong Kong, $5,000 owed, and the player's ways with the
 // services' dialogs.
-class ServiceDialogTest : public ::testing::Test
+class ServiceDialogTest : public GameWindowTest
 {
   protected:
     ServiceDialogTest()
@@ -73,47 +69,12 @@ class ServiceDialogTest : public ::testing::Test
     }
 
     // The list as it drops down, entries joined by blanks.
-    static QString listOf(QComboBox *box)
-    {
-        box->showPopup();
-        QStringList entries;
-        for (int i = 0; i < box->count(); ++i)
-            entries << box->itemText(i);
-        box->hidePopup();
-        return entries.join(QLatin1Char(' '));
-    }
-
-    static void choose(QComboBox *box, const QString &entry)
-    {
-        box->showPopup();
-        const QModelIndex item = box->model()->index(box->findText(entry), 0);
-        ASSERT_TRUE(item.isValid()) << qPrintable(entry);
-        QAbstractItemView *view = box->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    }
+    static QString listOf(QComboBox *box) { return dropDown(box).join(QLatin1Char(' ')); }
 
     static void click(QDialog &dialog, const char *button)
     {
         QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
     }
-
-    // The log after the game's first line.
-    QStringList logLines() { return main.log().text().split(QStringLiteral("\r\n")).mid(1); }
-
-    // The boxes shown, each checked to be a refusal: information icon, titled "Sorry".
-    QStringList refusals() const
-    {
-        QStringList prompts;
-        for (const auto &shown : runtime.messageBoxes()) {
-            EXPECT_EQ(std::pair(shown.style, shown.title),
-                      std::pair(MsgBoxStyle::InformationOk, QStringLiteral("Sorry")));
-            prompts << shown.prompt;
-        }
-        return prompts;
-    }
-
-    ScriptedRuntime runtime;
-    frmMain main{runtime};
 };
 
 } // namespace Sardek

@@ -1,6 +1,6 @@
 #include "QtPrinters.h"
 
-#include "../trade/TradeStates.h"
+#include "GameStates.h"
 #include "services/Bank.h"
 #include "services/MoneyLender.h"
 #include "services/Repair.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include "runtime/Runtime.h"
 
 #include <QString>
@@ -9,6 +11,8 @@
 #include <functional>
 #include <initializer_list>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace Sardek
 {
@@ -96,5 +100,22 @@ class ScriptedRuntime : public Runtime
     int m_beeps = 0;
     int m_programEnds = 0;
 };
+
+namespace Testing
+{
+
+/// Checks the message boxes shown: prompt, style and title of each.
+inline void expectBoxes(const ScriptedRuntime &runtime,
+                        const std::vector<ScriptedRuntime::MessageBoxCall> &expected)
+{
+    ASSERT_EQ(runtime.messageBoxes().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(runtime.messageBoxes()[i].prompt, expected[i].prompt);
+        EXPECT_EQ(runtime.messageBoxes()[i].style, expected[i].style);
+        EXPECT_EQ(runtime.messageBoxes()[i].title, expected[i].title);
+    }
+}
+
+} // namespace Testing
 
 } // namespace Sardek

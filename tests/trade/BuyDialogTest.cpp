@@ -24,19 +24,17 @@ class BuyDialog : public TradeDialogTest
 
 TEST_F(BuyDialog, OpensWithItsCaptionsShipChosenAndBuyDisabled)
 {
-    EXPECT_EQ(dialog.objectName(), "frmBuy");
-    EXPECT_EQ(dialog.windowTitle(), "Buy Merchandise");
-    EXPECT_EQ(dialog.fraGoods->title(), "Goods ");
-    EXPECT_EQ(dialog.fraDestination->title(), "Destination ");
-    EXPECT_EQ(dialog.fraDestination->objectName(), "fraDestination");
-    EXPECT_EQ(dialog.lblGeneral->text(), "General:");
-    EXPECT_EQ(dialog.cboSilk->currentText(), "0");
+    EXPECT_EQ(QStringList({dialog.objectName(), dialog.windowTitle(), dialog.fraGoods->title(),
+                           dialog.fraDestination->title(), dialog.fraDestination->objectName(),
+                           dialog.lblGeneral->text(), dialog.cboSilk->currentText(),
+                           dialog.cmdMaxGeneral->text(), dialog.cmdBuy->text()}),
+              QStringList({"frmBuy", "Buy Merchandise", "Goods ", "Destination ", "fraDestination",
+                           "General:", "0", "Max", "Buy"}));
     EXPECT_EQ(dialog.maxButton(Good::General), dialog.cmdMaxGeneral);
-    EXPECT_EQ(dialog.cmdMaxGeneral->text(), "Max");
-    EXPECT_TRUE(dialog.optShip->isChecked());
-    EXPECT_EQ(dialog.cmdBuy->text(), "Buy");
-    EXPECT_TRUE(dialog.cmdBuy->isDefault());
-    EXPECT_FALSE(dialog.cmdBuy->isEnabled());
+    // Ship chosen; Buy the default but disabled.
+    EXPECT_EQ(std::vector<bool>({dialog.optShip->isChecked(), dialog.cmdBuy->isDefault(),
+                                 dialog.cmdBuy->isEnabled()}),
+              std::vector<bool>({true, true, false}));
 }
 
 TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero)

@@ -25,18 +25,16 @@ class SellDialog : public TradeDialogTest
 
 TEST_F(SellDialog, OpensWithItsCaptionsShipChosenAndSellDisabled)
 {
-    EXPECT_EQ(dialog.objectName(), "frmSell");
-    EXPECT_EQ(dialog.windowTitle(), "Sell Merchandise");
-    EXPECT_EQ(dialog.fraGoods->title(), "Goods ");
-    EXPECT_EQ(dialog.fraSource->title(), "Source ");
-    EXPECT_EQ(dialog.fraSource->objectName(), "fraSource");
-    EXPECT_EQ(dialog.cmdMaxArms->text(), "All");
-    EXPECT_TRUE(dialog.optShip->isChecked());
-    EXPECT_EQ(dialog.cmdSellAll->text(), "Sell Everything");
-    EXPECT_EQ(dialog.cmdSell->text(), "Sell");
-    EXPECT_TRUE(dialog.cmdSell->isDefault());
-    EXPECT_FALSE(dialog.cmdSell->isEnabled());
-    EXPECT_TRUE(dialog.cmdSellAll->isEnabled());
+    EXPECT_EQ(
+        QStringList({dialog.objectName(), dialog.windowTitle(), dialog.fraGoods->title(),
+                     dialog.fraSource->title(), dialog.fraSource->objectName(),
+                     dialog.cmdMaxArms->text(), dialog.cmdSellAll->text(), dialog.cmdSell->text()}),
+        QStringList({"frmSell", "Sell Merchandise", "Goods ", "Source ", "fraSource", "All",
+                     "Sell Everything", "Sell"}));
+    // Ship chosen; Sell the default but disabled, Sell Everything enabled.
+    EXPECT_EQ(std::vector<bool>({dialog.optShip->isChecked(), dialog.cmdSell->isDefault(),
+                                 dialog.cmdSell->isEnabled(), dialog.cmdSellAll->isEnabled()}),
+              std::vector<bool>({true, true, false, true}));
 }
 
 TEST_F(SellDialog, ListsOfferTheSourcesStockWhateverTheOtherBoxesAndCash)

@@ -1,4 +1,4 @@
-#include "TradeStates.h"
+#include "GameStates.h"
 
 #include "QtPrinters.h"
 
@@ -61,57 +61,56 @@ struct LargestCase {
 TEST(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
 {
     const LargestCase cases[] = {
-        LargestCase{"HoldCapsWhatCashAffords", [](GameState &s) { s.Cash = 305'000; }, Place::Ship,
-                    Good::Opium, order("999", "10"), 50},
-        LargestCase{"CashCapsWhatHoldTakes", [](GameState &) {}, Place::Ship, Good::Opium,
-                    order("0", "2"), 9},
-        LargestCase{"ExactlyAllTheCash", [](GameState &s) { s.Cash = 400; }, Place::Ship,
-                    Good::Arms, order("0"), 4},
-        LargestCase{"OneDollarShort", [](GameState &s) { s.Cash = 399; }, Place::Ship, Good::Arms,
-                    order("0"), 3},
-        LargestCase{"OthersCostMoreThanTheCash", [](GameState &s) { s.Cash = 4000; }, Place::Ship,
-                    Good::General, order("3", "3"), 0},
-        LargestCase{"CannonsFillTheHold",
-                    [](GameState &s) {
-                        s.Cannons = 5;
-                        s.HoldUsed = 50;
-                    },
-                    Place::Ship, Good::General, order("0", "0", "4"), 6},
-        LargestCase{"OverfullHold", [](GameState &s) { s.HoldUsed = 70; }, Place::Ship,
-                    Good::General, order("0"), 0},
-        LargestCase{"WarehouseOf9990LeavesTen", [](GameState &s) { s.WarehouseSilk = 9990; },
-                    Place::Warehouse, Good::General, order("0"), 10},
-        LargestCase{"WarehouseLessTheOtherBoxes",
-                    [](GameState &s) {
-                        s.WarehouseArms = 9000;
-                        s.WarehouseGeneral = 990;
-                    },
-                    Place::Warehouse, Good::General, order("0", "0", "4"), 6},
-        LargestCase{"WarehouseIgnoresTheHold", [](GameState &s) { s.HoldUsed = 60; },
-                    Place::Warehouse, Good::Opium, order("0"), 10},
-        LargestCase{"FreeGoodIsLimitedBySpaceAlone",
-                    [](GameState &s) {
-                        s.PriceGeneral = 0;
-                        s.Cash = 0;
-                    },
-                    Place::Ship, Good::General, order("0"), 60},
-        LargestCase{"OutOfRangeOtherBoxLeavesNothing", [](GameState &s) { s.PriceSilk = 0; },
-                    Place::Ship, Good::General, TradeOrder({"0", ThirtyDigits, "0", "0"}), 0},
-        LargestCase{"HugeCashAndHold",
-                    [](GameState &s) {
-                        s.Cash = Currency::max();
-                        s.HoldCapacity = Currency::max();
-                        s.PriceGeneral = 1;
-                    },
-                    Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)},
-        LargestCase{"CashBelowZeroBuysNothing", [](GameState &s) { s.Cash = -5; }, Place::Ship,
-                    Good::General, order("0"), 0},
-        LargestCase{"FractionalFreeHoldCapsAtItsWholePart",
-                    [](GameState &s) {
-                        s.HoldUsed = Currency::fromRaw(10'5000);
-                        s.Cash = 1'000'000;
-                    },
-                    Place::Ship, Good::Arms, order("0"), 49}};
+        {"HoldCapsWhatCashAffords", [](GameState &s) { s.Cash = 305'000; }, Place::Ship,
+         Good::Opium, order("999", "10"), 50},
+        {"CashCapsWhatHoldTakes", [](GameState &) {}, Place::Ship, Good::Opium, order("0", "2"), 9},
+        {"ExactlyAllTheCash", [](GameState &s) { s.Cash = 400; }, Place::Ship, Good::Arms,
+         order("0"), 4},
+        {"OneDollarShort", [](GameState &s) { s.Cash = 399; }, Place::Ship, Good::Arms, order("0"),
+         3},
+        {"OthersCostMoreThanTheCash", [](GameState &s) { s.Cash = 4000; }, Place::Ship,
+         Good::General, order("3", "3"), 0},
+        {"CannonsFillTheHold",
+         [](GameState &s) {
+             s.Cannons = 5;
+             s.HoldUsed = 50;
+         },
+         Place::Ship, Good::General, order("0", "0", "4"), 6},
+        {"OverfullHold", [](GameState &s) { s.HoldUsed = 70; }, Place::Ship, Good::General,
+         order("0"), 0},
+        {"WarehouseOf9990LeavesTen", [](GameState &s) { s.WarehouseSilk = 9990; }, Place::Warehouse,
+         Good::General, order("0"), 10},
+        {"WarehouseLessTheOtherBoxes",
+         [](GameState &s) {
+             s.WarehouseArms = 9000;
+             s.WarehouseGeneral = 990;
+         },
+         Place::Warehouse, Good::General, order("0", "0", "4"), 6},
+        {"WarehouseIgnoresTheHold", [](GameState &s) { s.HoldUsed = 60; }, Place::Warehouse,
+         Good::Opium, order("0"), 10},
+        {"FreeGoodIsLimitedBySpaceAlone",
+         [](GameState &s) {
+             s.PriceGeneral = 0;
+             s.Cash = 0;
+         },
+         Place::Ship, Good::General, order("0"), 60},
+        {"OutOfRangeOtherBoxLeavesNothing", [](GameState &s) { s.PriceSilk = 0; }, Place::Ship,
+         Good::General, TradeOrder({"0", ThirtyDigits, "0", "0"}), 0},
+        {"HugeCashAndHold",
+         [](GameState &s) {
+             s.Cash = Currency::max();
+             s.HoldCapacity = Currency::max();
+             s.PriceGeneral = 1;
+         },
+         Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)},
+        {"CashBelowZeroBuysNothing", [](GameState &s) { s.Cash = -5; }, Place::Ship, Good::General,
+         order("0"), 0},
+        {"FractionalFreeHoldCapsAtItsWholePart",
+         [](GameState &s) {
+             s.HoldUsed = Currency::fromRaw(10'5000);
+             s.Cash = 1'000'000;
+         },
+         Place::Ship, Good::Arms, order("0"), 49}};
     for (const LargestCase &c : cases) {
         GameState state = tradingState();
         c.setUp(state);
@@ -133,31 +132,31 @@ struct BuyCase {
 TEST(Buy, RefusalsComeInOrderAndChangeNothing)
 {
     const BuyCase cases[] = {
-        BuyCase{"FundsBeforeHold", [](GameState &) {}, Place::Ship, order("11", "0", "0", "90"),
-                InsufficientFunds},
-        BuyCase{"AffordableButOverTheHold", [](GameState &) {}, Place::Ship,
-                order("0", "0", "0", "61"), InsufficientHold},
-        BuyCase{"ExactlyTheFreeHold", [](GameState &s) { s.HoldUsed = 10; }, Place::Ship,
-                order("0", "0", "0", "50"), std::nullopt},
-        BuyCase{"ExactlyAllTheCash", [](GameState &) {}, Place::Ship, order("10"), std::nullopt},
-        BuyCase{"WarehouseOverTenThousand", [](GameState &s) { s.WarehouseOpium = 9990; },
-                Place::Warehouse, order("0", "0", "0", "11"), InsufficientStorage},
-        BuyCase{"WarehouseToTheLastUnit", [](GameState &s) { s.WarehouseOpium = 9990; },
-                Place::Warehouse, order("0", "0", "0", "10"), std::nullopt},
-        BuyCase{"WarehouseFundsFirst", [](GameState &s) { s.WarehouseOpium = 10000; },
-                Place::Warehouse, order("11"), InsufficientFunds},
-        BuyCase{"ThirtyDigitsAtAFreePrice", [](GameState &s) { s.PriceOpium = 0; }, Place::Ship,
-                TradeOrder({ThirtyDigits, "0", "0", "0"}), InsufficientFunds},
-        BuyCase{"CostBeyondTheMoneyType", [](GameState &s) { s.Cash = Currency::max(); },
-                Place::Warehouse, order("922337203685477"), InsufficientFunds},
-        BuyCase{"UnitsBeyondTheMoneyType",
-                [](GameState &s) {
-                    s.PriceOpium = s.PriceSilk = 0;
-                    s.HoldCapacity = Currency::max();
-                },
-                Place::Ship, order("922337203685477", "922337203685477"), InsufficientHold},
-        BuyCase{"FreeGoodsIntoTheHold", [](GameState &s) { s.PriceGeneral = 0; }, Place::Ship,
-                order("0", "0", "0", "60"), std::nullopt}};
+        {"FundsBeforeHold", [](GameState &) {}, Place::Ship, order("11", "0", "0", "90"),
+         InsufficientFunds},
+        {"AffordableButOverTheHold", [](GameState &) {}, Place::Ship, order("0", "0", "0", "61"),
+         InsufficientHold},
+        {"ExactlyTheFreeHold", [](GameState &s) { s.HoldUsed = 10; }, Place::Ship,
+         order("0", "0", "0", "50"), std::nullopt},
+        {"ExactlyAllTheCash", [](GameState &) {}, Place::Ship, order("10"), std::nullopt},
+        {"WarehouseOverTenThousand", [](GameState &s) { s.WarehouseOpium = 9990; },
+         Place::Warehouse, order("0", "0", "0", "11"), InsufficientStorage},
+        {"WarehouseToTheLastUnit", [](GameState &s) { s.WarehouseOpium = 9990; }, Place::Warehouse,
+         order("0", "0", "0", "10"), std::nullopt},
+        {"WarehouseFundsFirst", [](GameState &s) { s.WarehouseOpium = 10000; }, Place::Warehouse,
+         order("11"), InsufficientFunds},
+        {"ThirtyDigitsAtAFreePrice", [](GameState &s) { s.PriceOpium = 0; }, Place::Ship,
+         TradeOrder({ThirtyDigits, "0", "0", "0"}), InsufficientFunds},
+        {"CostBeyondTheMoneyType", [](GameState &s) { s.Cash = Currency::max(); }, Place::Warehouse,
+         order("922337203685477"), InsufficientFunds},
+        {"UnitsBeyondTheMoneyType",
+         [](GameState &s) {
+             s.PriceOpium = s.PriceSilk = 0;
+             s.HoldCapacity = Currency::max();
+         },
+         Place::Ship, order("922337203685477", "922337203685477"), InsufficientHold},
+        {"FreeGoodsIntoTheHold", [](GameState &s) { s.PriceGeneral = 0; }, Place::Ship,
+         order("0", "0", "0", "60"), std::nullopt}};
     for (const BuyCase &c : cases) {
         GameState state = tradingState();
         c.setUp(state);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameStates.h"
+
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
 #include "voyage/SilentVoyageView.h"
@@ -56,18 +58,5 @@ struct VoyageScript {
         return all;
     }
 };
-
-// A sound ship of 60 in Hong Kong on Jan 15, 1860, with nothing aboard and nothing owed.
-inline GameState portState()
-{
-    GameState state;
-    state.GameInProgress = state.GameSaved = true;
-    state.GameDate = GameDate::fromYmd(1860, 1, 15).value();
-    state.FirmName = QStringLiteral("Lee");
-    state.CurrentPort = HongKong;
-    state.ShipStatus = 100;
-    state.HoldCapacity = 60;
-    return state;
-}
 
 } // namespace Sardek::Testing
