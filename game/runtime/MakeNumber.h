@@ -2,7 +2,10 @@
 
 #include "runtime/Currency.h"
 
+#include <QString>
 #include <QStringView>
+
+#include <optional>
 
 namespace Sardek
 {
@@ -15,5 +18,13 @@ namespace Sardek
  * any length are safe.
  */
 Currency MakeNumber(QStringView text);
+
+/// The ASCII digits of text in order, leading zeros kept ("$0,07" gives "007"): an amount as
+/// the player wrote it, without what the keys could not have typed.
+QString AmountDigits(QStringView text);
+
+/// MakeNumber(text), or std::nullopt when its digits run past Currency::MaxWhole: such an
+/// amount has no value, so no sum or cost can be made with it.
+std::optional<Currency> AmountInRange(QStringView text);
 
 } // namespace Sardek

@@ -11,25 +11,12 @@ TradeOrder::TradeOrder(const std::array<QString, 4> &texts) : m_texts(texts) {}
 
 QString TradeOrder::digits(Good good) const
 {
-    const QString &typed = text(good);
-    QString digits;
-    std::copy_if(typed.cbegin(), typed.cend(), std::back_inserter(digits),
-                 [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-    return digits;
+    return AmountDigits(text(good));
 }
 
 std::optional<Currency> TradeOrder::amount(Good good) const
 {
-    const Currency value = MakeNumber(text(good));
-    if (value != Currency(Currency::MaxWhole))
-        return value;
-    // MakeNumber stops at the largest whole number; only that number's own digits mean it.
-    QString significant = digits(good);
-    while (significant.startsWith(QLatin1Char('0')))
-        significant.remove(0, 1);
-    if (significant == QString::number(Currency::MaxWhole))
-        return value;
-    return std::nullopt;
+    return AmountInRange(text(good));
 }
 
 bool TradeOrder::anyAmount() const
