@@ -3,7 +3,6 @@
 #include "runtime/Formats.h"
 #include "runtime/MakeNumber.h"
 
-
 namespace Sardek
 {
 
