@@ -1,8 +1,8 @@
 #include "services/Bank.h"
 
 #include "core/GameState.h"
+#include "core/Refusals.h"
 #include "runtime/Formats.h"
-#include "trade/Trade.h"
 
 namespace Sardek
 {

@@ -1,8 +1,8 @@
 #include "services/MoneyLender.h"
 
 #include "core/GameState.h"
+#include "core/Refusals.h"
 #include "runtime/Formats.h"
-#include "trade/Trade.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "services/Transfer.h"
 
 #include "core/GameState.h"
-#include "trade/Trade.h"
+#include "core/Refusals.h"
 
 #include <algorithm>
 

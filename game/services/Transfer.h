@@ -3,7 +3,7 @@
 #include "runtime/Currency.h"
 #include "services/ServiceOutcome.h"
 #include "services/TypedAmount.h"
-#include "trade/Goods.h"
+#include "core/Goods.h"
 
 namespace Sardek
 {

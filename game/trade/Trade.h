@@ -1,7 +1,8 @@
 #pragma once
 
 #include "runtime/Currency.h"
-#include "trade/Goods.h"
+#include "core/Goods.h"
+#include "core/Refusals.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,13 +14,6 @@ namespace Sardek
 
 struct GameState;
 class TradeOrder;
-
-/// The refusals, each with the three blanks the game's messages end in.
-inline const QString InsufficientFunds = QStringLiteral("Insufficient Funds   ");
-inline const QString InsufficientHold = QStringLiteral("Insufficient Hold   ");
-inline const QString InsufficientStorage =
-    QStringLiteral("Insufficient Storage Space, Warehouse Limited to 10,000 units   ");
-inline const QString InsufficientCargo = QStringLiteral("Insufficient Cargo   ");
 
 /// What a trade did: refused with a message and changed nothing, or done with its log entries.
 struct TradeOutcome {

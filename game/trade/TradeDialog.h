@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trade/Goods.h"
+#include "core/Goods.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/Currency.h"
-#include "trade/Goods.h"
+#include "core/Goods.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "core/GameState.h"
 #include "runtime/Formats.h"
-#include "trade/Goods.h"
+#include "core/Goods.h"
 
 namespace Sardek::Play
 {

@@ -1,6 +1,6 @@
 #include "ServiceDialogFixture.h"
 
-#include "trade/Goods.h"
+#include "core/Goods.h"
 
 namespace Sardek
 {

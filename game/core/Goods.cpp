@@ -1,4 +1,4 @@
-#include "trade/Goods.h"
+#include "core/Goods.h"
 
 #include "core/GameState.h"
 
