@@ -1,5 +1,6 @@
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>
+#include <Velgauge/PropertyBag.h>
 
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -10,6 +11,7 @@
 #include <memory>
 
 using Velgauge::ProgressBar;
+using Velgauge::PropertyBag;
 
 namespace
 {
@@ -18,6 +20,13 @@ std::unique_ptr<ProgressBar> createNamed(const QString &name)
 {
     QWidget *control = Velgauge::createControl(QStringLiteral("VelgaugeLib.ProgressBar"), name);
     return std::unique_ptr<ProgressBar>(qobject_cast<ProgressBar *>(control));
+}
+
+QString helpString(const char *property)
+{
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
+    const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
+    return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
 }
 
 } // namespace
@@ -35,9 +44,9 @@ TEST(ControlFactory, CreatesGaugeNamedByHost_MatchingIdentifierWithoutCase)
     EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
 }
 
-// Every property with its value in a new gauge; all are readable, all but SystemColors
-// writable.
-TEST(ProgressBarProperties, NewInstanceHasInitialValues)
+// Every property of a new gauge with its value and help text: all readable, all but
+// SystemColors writable. The enumerations keep the names and values forms store.
+TEST(ProgressBarProperties, NewInstanceHasInitialValuesAndHelp_EnumsKeepTheirNames)
 {
     auto bar = createNamed(QStringLiteral("Gauge1"));
     const std::pair<const char *, QVariant> initial[] = {
@@ -63,38 +72,26 @@ TEST(ProgressBarProperties, NewInstanceHasInitialValues)
         EXPECT_TRUE(property.isReadable()) << name;
         EXPECT_EQ(property.isWritable(), QLatin1String(name) != "SystemColors") << name;
         EXPECT_EQ(bar->property(name), value) << name;
+        EXPECT_FALSE(helpString(name).isEmpty()) << name;
+    }
+    EXPECT_EQ(helpString("Value"), "Sets/returns the current value displayed.\n"
+                                   "This value must be between MinValue and MaxValue.");
+    EXPECT_EQ(helpString("BackColor"), "Sets/returns the color *behind* the bar/blocks.");
+
+    const std::pair<const char *, const char *> enums[] = {
+        {"Alignment", "alnLeft=0 alnRight=1 alnCenter=2"},
+        {"Direction", "dirHorizontal=0 dirVertical=1"},
+        {"FillMode", "fmBar=0 fm2DBlocks=1 fm3DBlocks=2"},
+        {"EnumGradientFillDirection", "gfdTopToBottom=0 gfdLeftToRight=1"},
+        {"EnumGradientFillStyle", "gfsNormal=0 gfsMirrored=1"}};
+    for (const auto &[name, keys] : enums) {
+        const QMetaEnum metaEnum = meta.enumerator(meta.indexOfEnumerator(name));
+        QStringList shown;
+        for (int i = 0; i < metaEnum.keyCount(); ++i)
+            shown << QStringLiteral("%1=%2").arg(metaEnum.key(i)).arg(metaEnum.value(i));
+        EXPECT_EQ(shown.join(' '), keys) << name;
     }
 }
-
-struct EnumCase {
-    const char *enumName;
-    std::vector<std::pair<const char *, int>> members;
-};
-
-class ProgressBarEnums : public ::testing::TestWithParam<EnumCase>
-{
-};
-
-TEST_P(ProgressBarEnums, HaveTheirNamesAndValues)
-{
-    const EnumCase &expected = GetParam();
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
-    const int index = meta.indexOfEnumerator(expected.enumName);
-    ASSERT_GE(index, 0);
-    const QMetaEnum metaEnum = meta.enumerator(index);
-    ASSERT_EQ(metaEnum.keyCount(), int(expected.members.size()));
-    for (const auto &[key, value] : expected.members)
-        EXPECT_EQ(metaEnum.keyToValue(key), value) << key;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TypeLibrary, ProgressBarEnums,
-    ::testing::Values(EnumCase{"Alignment", {{"alnLeft", 0}, {"alnRight", 1}, {"alnCenter", 2}}},
-                      EnumCase{"Direction", {{"dirHorizontal", 0}, {"dirVertical", 1}}},
-                      EnumCase{"FillMode", {{"fmBar", 0}, {"fm2DBlocks", 1}, {"fm3DBlocks", 2}}},
-                      EnumCase{"EnumGradientFillDirection",
-                               {{"gfdTopToBottom", 0}, {"gfdLeftToRight", 1}}},
-                      EnumCase{"EnumGradientFillStyle", {{"gfsNormal", 0}, {"gfsMirrored", 1}}}));
 
 // Both ends are accepted; beyond them, also through the property system, the value is refused
 // without a change. Moving an end past the value pulls it along, else keeps it.
@@ -124,50 +121,110 @@ TEST(ProgressBarRange, AcceptsBothEnds_RefusesOutside_EndsPullTheValue)
     EXPECT_EQ(changed.count(), 7);
 }
 
-TEST(ProgressBarNotification, EachSetterNotifiesOnce_UnchangedValuesDoNot)
+// Each property set to something new notifies once, set again not at all; then all of them
+// are written, in a fixed order and without those at their stored defaults (InvertText set is
+// one), and read back alike.
+TEST(ProgressBarProperties, EachSetterNotifiesOnce_AndEveryPropertySurvivesWriteAndRead)
 {
-    ProgressBar bar;
-    QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
-    const std::vector<std::pair<const char *, QVariant>> settings{
+    ProgressBar original;
+    QSignalSpy changed(&original, &ProgressBar::propertyChanged);
+    const std::pair<const char *, QVariant> settings[] = {
         {"Alignment", QVariant::fromValue(ProgressBar::alnRight)},
-        {"BackColor", QVariant::fromValue(quint32(0xFF))},
+        {"BackColor", QVariant::fromValue(quint32(0x80000007))},
         {"Caption", QStringLiteral("Hold")},
         {"Direction", QVariant::fromValue(ProgressBar::dirVertical)},
         {"FillColor", QVariant::fromValue(quint32(0x808080))},
-        {"FillColorGradient", QVariant::fromValue(quint32(0xFF00))},
+        {"FillColorGradient", QVariant::fromValue(quint32(0x80000003))},
         {"FillMode", QVariant::fromValue(ProgressBar::fm3DBlocks)},
         {"Font", QFont(QStringLiteral("DejaVu Sans"), 14)},
-        {"ForeColor", QVariant::fromValue(quint32(0x80000007))},
+        {"ForeColor", QVariant::fromValue(quint32(0x123456))},
         {"GradientFill", false},
         {"InvertText", true},
-        {"MaxValue", 60.0},
-        {"MinValue", 10.0},
-        {"Value", 20.0},
+        {"MaxValue", 250.5},
+        {"MinValue", -12.25},
+        {"Value", -3.125},
     };
     for (const auto &[name, value] : settings) {
         const int before = int(changed.count());
-        ASSERT_TRUE(bar.setProperty(name, value)) << name;
-        EXPECT_EQ(bar.property(name), value) << name;
+        ASSERT_TRUE(original.setProperty(name, value)) << name;
+        EXPECT_EQ(original.property(name), value) << name;
         EXPECT_EQ(changed.count(), before + 1) << name;
-        bar.setProperty(name, value);
+        original.setProperty(name, value);
         EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
     }
     const int before = int(changed.count()); // the caption font is the widget's, however set
-    bar.setFont(QFont(QStringLiteral("DejaVu Serif"), 9));
-    bar.setFont(QFont(QStringLiteral("DejaVu Serif"), 9));
+    original.setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
+    original.setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
     EXPECT_EQ(changed.count(), before + 1);
+
+    PropertyBag bag;
+    original.writeProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"Alignment", "Caption", "BackColor", "Direction",
+                                        "FillColor", "FillColorGradient", "FillMode", "ForeColor",
+                                        "GradientFill", "Value", "Font", "MaxValue", "MinValue"}));
+    EXPECT_EQ(bag.read("BackColor").toInt(), qint32(0x80000007));
+    ProgressBar copy;
+    copy.readProperties(bag);
+    for (const auto &setting : settings)
+        EXPECT_EQ(copy.property(setting.first), original.property(setting.first)) << setting.first;
 }
 
-TEST(ProgressBarProperties, EveryPropertyCarriesItsHelpString)
+TEST(PropertyBag, MatchesNamesWithoutCase_KeepsFirstOrderAndName_DropsDefaults)
 {
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
-    auto help = [&meta](const char *property) {
-        const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
-        return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
-    };
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
-        EXPECT_FALSE(help(meta.property(i).name()).isEmpty()) << meta.property(i).name();
-    EXPECT_EQ(help("Value"), "Sets/returns the current value displayed.\n"
-                             "This value must be between MinValue and MaxValue.");
-    EXPECT_EQ(help("BackColor"), "Sets/returns the color *behind* the bar/blocks.");
+    PropertyBag bag;
+    bag.write("Caption", "a");
+    bag.write("Value", 3.0);
+    bag.write("CAPTION", "b");
+    EXPECT_EQ(bag.names(), (QStringList{"Caption", "Value"}));
+    EXPECT_EQ(bag.read("caption").toString(), "b");
+    EXPECT_EQ(bag.read("missing", 7).toInt(), 7);
+    EXPECT_TRUE(bag.contains("value"));
+    bag.write("Value", 50.0, 50.0); // equal to its default: the earlier entry goes too
+    EXPECT_FALSE(bag.contains("value"));
+    bag.write("Caption", 1.0, 1.0);
+    EXPECT_TRUE(bag.isEmpty());
+}
+
+// A new gauge writes only its caption, InvertText (stored forms take a missing one as set)
+// and font; missing or unreadable entries read as the stored defaults.
+TEST(ProgressBarPersistence, DefaultsAreLeftOut_MissingOrUnreadableEntriesReadAsDefaults)
+{
+    ProgressBar bar;
+    bar.setCaption("Gauge1");
+    PropertyBag bag;
+    bar.writeProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"Caption", "InvertText", "Font"}));
+    EXPECT_EQ(std::pair(bag.read("Caption"), bag.read("InvertText")),
+              std::pair(QVariant("Gauge1"), QVariant(false)));
+    bar.setValue(10);
+    bar.setAlignment(ProgressBar::alnLeft);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.readProperties(PropertyBag{});
+    EXPECT_EQ(
+        std::tuple(bar.invertText(), bar.caption(), bar.value(), bar.alignment(), bar.fillMode(),
+                   bar.fillColorGradient()),
+        std::tuple(true, QString(), 50.0, ProgressBar::alnCenter, ProgressBar::fmBar, 0xF0CAA6u));
+    bar.setBackColor(0xFF);
+    bar.setValue(10);
+    bar.readProperties(PropertyBag{{"BackColor", "not a colour"}, {"Value", "many"}});
+    EXPECT_EQ(std::pair(bar.backColor(), bar.value()), std::pair(0x8000000Fu, 50.0));
+}
+
+// A stored form is taken as it is, whatever the case of its names: a value outside its range
+// stays so without a beep, and a colour stored as a 64-bit integer keeps its low 32 bits.
+TEST(ProgressBarPersistence, StoredFormIsTakenAsItIs)
+{
+    ProgressBar bar;
+    QSignalSpy rejected(&bar, &ProgressBar::valueRejected);
+    QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
+    bar.readProperties(PropertyBag{{"value", 75.0},
+                                   {"maxvalue", 60.0},
+                                   {"minvalue", 80.0},
+                                   {"font", QFont("Serif", 13)},
+                                   {"backcolor", qint64(0x80000007)}});
+    EXPECT_EQ(std::tuple(bar.value(), bar.maxValue(), bar.minValue()), std::tuple(75, 60, 80));
+    EXPECT_EQ(std::pair(bar.font().family(), bar.backColor()),
+              std::pair(QString("Serif"), 0x80000007u));
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_EQ(changed.count(), 0);
 }
