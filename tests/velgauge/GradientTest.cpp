@@ -51,9 +51,10 @@ TEST(GradientTable, FirstEntryIsOneStepOn_EntryBeforeLastIsEnd_GreenAndBlueScale
 using GaugeImages::plainLook;
 constexpr QRgb White = GaugeImages::WhitePixel, Red = GaugeImages::RedPixel;
 
-// Flat blocks 11 long with gaps of two (areas 96 × 16 and 16 × 56) from the start of the
-// area: its left end, or its bottom for a vertical gauge; two thirds of the height across.
-TEST(GradientImage, FlatBlocks_ElevenLongWithTwoPixelGaps_FromTheStartOfTheArea)
+// Blocks 11 long with gaps of two (areas 96 × 16 and 16 × 56) from the start of the area: its
+// left end, or its bottom for a vertical gauge; two thirds of the height across. Bevelled ones
+// lighten their left and top edges and darken the right and bottom ones, which win the corners.
+TEST(GradientImage, Blocks_ElevenLongWithTwoPixelGapsFromTheStart_BevelledOnesShaded)
 {
     const QImage across = RebuildGradient(plainLook(100, 20, 0, 1));
     const QImage up = RebuildGradient(plainLook(20, 60, 1, 1));
@@ -66,21 +67,14 @@ TEST(GradientImage, FlatBlocks_ElevenLongWithTwoPixelGaps_FromTheStartOfTheArea)
     }
     EXPECT_EQ(across.pixel(96, 8), White); // outside the block area
     EXPECT_EQ(across.pixel(5, 16), White);
-}
-
-TEST(GradientImage, BevelledBlocks_LightenLeftAndTop_DarkenRightAndBottom)
-{
-    const QImage image = RebuildGradient(plainLook(100, 20, 0, 2));
-    const QRgb highlight = qRgb(255, 100, 100), shadow = qRgb(155, 0, 0);
-    EXPECT_EQ(image.pixel(0, 8), highlight); // left edge
-    EXPECT_EQ(image.pixel(5, 0), highlight); // top edge
-    EXPECT_EQ(image.pixel(10, 8), shadow);   // right edge
-    EXPECT_EQ(image.pixel(5, 15), shadow);   // bottom edge
-    EXPECT_EQ(image.pixel(10, 0), shadow);   // top-right corner goes to the shadow
-    EXPECT_EQ(image.pixel(0, 15), shadow);   // bottom-left too
-    EXPECT_EQ(image.pixel(0, 0), highlight);
-    EXPECT_EQ(image.pixel(5, 8), Red);
-    EXPECT_EQ(image.pixel(13, 8), highlight); // next block
+    const QImage bevelled = RebuildGradient(plainLook(100, 20, 0, 2));
+    const QRgb light = qRgb(255, 100, 100), dark = qRgb(155, 0, 0);
+    // Left, top, right and bottom edges, the four corners, the middle, the next block.
+    const std::pair<QPoint, QRgb> shades[] = {
+        {{0, 8}, light}, {{5, 0}, light}, {{10, 8}, dark},  {{5, 15}, dark}, {{0, 0}, light},
+        {{10, 0}, dark}, {{0, 15}, dark}, {{10, 15}, dark}, {{5, 8}, Red},   {{13, 8}, light}};
+    for (const auto &[at, shade] : shades)
+        EXPECT_EQ(bevelled.pixel(at), shade) << at.x() << "," << at.y();
 }
 
 // Gradient off, or on a display of 65,535 colours or fewer: FillColor alone, yet with green and

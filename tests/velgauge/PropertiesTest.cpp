@@ -44,40 +44,73 @@ TEST(ControlFactory, CreatesGaugeNamedByHost_MatchingIdentifierWithoutCase)
     EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
 }
 
-// Every property of a new gauge with its value and help text: all readable, all but
-// SystemColors writable. The enumerations keep the names and values forms store.
-TEST(ProgressBarProperties, NewInstanceHasInitialValuesAndHelp_EnumsKeepTheirNames)
+// Every property of a new gauge with its initial value and help text: all readable, all but
+// SystemColors writable. Set to something new, each notifies once, set again not at all; then
+// all are written in a fixed order, without those at their stored defaults (InvertText set is
+// one), and read back alike.
+TEST(ProgressBarProperties, InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurviveWriteAndRead)
 {
     auto bar = createNamed(QStringLiteral("Gauge1"));
-    const std::pair<const char *, QVariant> initial[] = {
-        {"Alignment", QVariant::fromValue(ProgressBar::alnCenter)},
-        {"BackColor", QVariant::fromValue(0x8000000Fu)},
-        {"Caption", QStringLiteral("Gauge1")},
-        {"Direction", QVariant::fromValue(ProgressBar::dirHorizontal)},
-        {"FillColor", QVariant::fromValue(0x80000002u)},
-        {"FillColorGradient", QVariant::fromValue(0xF0CAA6u)}, // system colour 27, as a literal
-        {"FillMode", QVariant::fromValue(ProgressBar::fmBar)},
-        {"Font", bar->font()},
-        {"ForeColor", QVariant::fromValue(0x80000009u)},
-        {"GradientFill", true},
-        {"InvertText", false},
-        {"MaxValue", 100.0},
-        {"MinValue", 0.0},
-        {"SystemColors", 16777216}, // the offscreen screen is 32 bits deep, capped at 24
-        {"Value", 50.0}};
+    QSignalSpy changed(bar.get(), &ProgressBar::propertyChanged);
+    const auto v = [](auto value) { return QVariant::fromValue(value); };
+    const std::tuple<const char *, QVariant, QVariant> properties[] = {
+        {"Alignment", v(ProgressBar::alnCenter), v(ProgressBar::alnRight)},
+        {"BackColor", v(0x8000000Fu), v(0x80000007u)},
+        {"Caption", QStringLiteral("Gauge1"), QStringLiteral("Hold")},
+        {"Direction", v(ProgressBar::dirHorizontal), v(ProgressBar::dirVertical)},
+        {"FillColor", v(0x80000002u), v(0x808080u)},
+        {"FillColorGradient", v(0xF0CAA6u), v(0x80000003u)}, // system colour 27, as a literal
+        {"FillMode", v(ProgressBar::fmBar), v(ProgressBar::fm3DBlocks)},
+        {"Font", bar->font(), QFont(QStringLiteral("DejaVu Sans"), 14)},
+        {"ForeColor", v(0x80000009u), v(0x123456u)},
+        {"GradientFill", true, false},
+        {"InvertText", false, true},
+        {"MaxValue", 100.0, 250.5},
+        {"MinValue", 0.0, -12.25},
+        {"SystemColors", 16777216, {}}, // the offscreen screen is 32 bits deep, capped at 24
+        {"Value", 50.0, -3.125}};
     const QMetaObject &meta = ProgressBar::staticMetaObject;
-    EXPECT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(initial)));
-    for (const auto &[name, value] : initial) {
+    EXPECT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(properties)));
+    for (const auto &[name, initial, changedTo] : properties) {
         const QMetaProperty property = meta.property(meta.indexOfProperty(name));
         EXPECT_TRUE(property.isReadable()) << name;
-        EXPECT_EQ(property.isWritable(), QLatin1String(name) != "SystemColors") << name;
-        EXPECT_EQ(bar->property(name), value) << name;
+        EXPECT_EQ(property.isWritable(), changedTo.isValid()) << name;
+        EXPECT_EQ(bar->property(name), initial) << name;
         EXPECT_FALSE(helpString(name).isEmpty()) << name;
+        if (!property.isWritable())
+            continue;
+        const int before = int(changed.count());
+        ASSERT_TRUE(bar->setProperty(name, changedTo)) << name;
+        EXPECT_EQ(bar->property(name), changedTo) << name;
+        EXPECT_EQ(changed.count(), before + 1) << name;
+        bar->setProperty(name, changedTo);
+        EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
     }
     EXPECT_EQ(helpString("Value"), "Sets/returns the current value displayed.\n"
                                    "This value must be between MinValue and MaxValue.");
     EXPECT_EQ(helpString("BackColor"), "Sets/returns the color *behind* the bar/blocks.");
+    const int before = int(changed.count()); // the caption font is the widget's, however set
+    bar->setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
+    bar->setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
+    EXPECT_EQ(changed.count(), before + 1);
 
+    PropertyBag bag;
+    bar->writeProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"Alignment", "Caption", "BackColor", "Direction",
+                                        "FillColor", "FillColorGradient", "FillMode", "ForeColor",
+                                        "GradientFill", "Value", "Font", "MaxValue", "MinValue"}));
+    EXPECT_EQ(bag.read("BackColor").toInt(), qint32(0x80000007));
+    ProgressBar copy;
+    copy.readProperties(bag);
+    for (const auto &property : properties)
+        EXPECT_EQ(copy.property(std::get<0>(property)), bar->property(std::get<0>(property)))
+            << std::get<0>(property);
+}
+
+// The enumerations keep the names and values that forms store.
+TEST(ProgressBarProperties, EnumsKeepTheirNamesAndValues)
+{
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
     const std::pair<const char *, const char *> enums[] = {
         {"Alignment", "alnLeft=0 alnRight=1 alnCenter=2"},
         {"Direction", "dirHorizontal=0 dirVertical=1"},
@@ -119,54 +152,6 @@ TEST(ProgressBarRange, AcceptsBothEnds_RefusesOutside_EndsPullTheValue)
     bar.setMinValue(70); // may pass MaxValue: neither end is checked against the other
     EXPECT_EQ(std::tuple(bar.minValue(), bar.maxValue(), bar.value()), std::tuple(70, 60, 70));
     EXPECT_EQ(changed.count(), 7);
-}
-
-// Each property set to something new notifies once, set again not at all; then all of them
-// are written, in a fixed order and without those at their stored defaults (InvertText set is
-// one), and read back alike.
-TEST(ProgressBarProperties, EachSetterNotifiesOnce_AndEveryPropertySurvivesWriteAndRead)
-{
-    ProgressBar original;
-    QSignalSpy changed(&original, &ProgressBar::propertyChanged);
-    const std::pair<const char *, QVariant> settings[] = {
-        {"Alignment", QVariant::fromValue(ProgressBar::alnRight)},
-        {"BackColor", QVariant::fromValue(quint32(0x80000007))},
-        {"Caption", QStringLiteral("Hold")},
-        {"Direction", QVariant::fromValue(ProgressBar::dirVertical)},
-        {"FillColor", QVariant::fromValue(quint32(0x808080))},
-        {"FillColorGradient", QVariant::fromValue(quint32(0x80000003))},
-        {"FillMode", QVariant::fromValue(ProgressBar::fm3DBlocks)},
-        {"Font", QFont(QStringLiteral("DejaVu Sans"), 14)},
-        {"ForeColor", QVariant::fromValue(quint32(0x123456))},
-        {"GradientFill", false},
-        {"InvertText", true},
-        {"MaxValue", 250.5},
-        {"MinValue", -12.25},
-        {"Value", -3.125},
-    };
-    for (const auto &[name, value] : settings) {
-        const int before = int(changed.count());
-        ASSERT_TRUE(original.setProperty(name, value)) << name;
-        EXPECT_EQ(original.property(name), value) << name;
-        EXPECT_EQ(changed.count(), before + 1) << name;
-        original.setProperty(name, value);
-        EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
-    }
-    const int before = int(changed.count()); // the caption font is the widget's, however set
-    original.setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
-    original.setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
-    EXPECT_EQ(changed.count(), before + 1);
-
-    PropertyBag bag;
-    original.writeProperties(bag);
-    EXPECT_EQ(bag.names(), (QStringList{"Alignment", "Caption", "BackColor", "Direction",
-                                        "FillColor", "FillColorGradient", "FillMode", "ForeColor",
-                                        "GradientFill", "Value", "Font", "MaxValue", "MinValue"}));
-    EXPECT_EQ(bag.read("BackColor").toInt(), qint32(0x80000007));
-    ProgressBar copy;
-    copy.readProperties(bag);
-    for (const auto &setting : settings)
-        EXPECT_EQ(copy.property(setting.first), original.property(setting.first)) << setting.first;
 }
 
 TEST(PropertyBag, MatchesNamesWithoutCase_KeepsFirstOrderAndName_DropsDefaults)
