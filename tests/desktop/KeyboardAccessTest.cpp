@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
 

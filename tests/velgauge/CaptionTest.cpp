@@ -43,14 +43,19 @@ class CaptionDrawing : public ::testing::Test
 } // namespace
 
 // Centred by default. A normal caption is drawn in ForeColor; an inverted one shows the
-// inverse of what lies beneath, cyan over the red bar and black over white.
-TEST_F(CaptionDrawing, Caption_CentredByDefault_InForeColorOrInvertingWhatLiesBeneath)
+// inverse of what lies beneath, cyan over the red bar and black over white. On a device of
+// twice the density each control pixel becomes a 2 × 2 block, but the caption, in the same
+// place and size, is drawn in the finer pixels.
+TEST_F(CaptionDrawing, Caption_CentredInForeColorOrInverting_SharpOnADenserDevice)
 {
     bar.setValue(50);
     bar.setForeColor(0x00FF00);
     for (const bool inverted : {false, true}) {
         bar.setInvertText(inverted);
         const QImage plain = withCaption(QString());
+        QImage blocks = plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio);
+        blocks.setDevicePixelRatio(2);
+        ASSERT_EQ(render(bar, 2), blocks);
         const QImage text = withCaption(QStringLiteral("Hold"));
         const QRect d = inkBox(plain, text);
         // The ink's margins left and right differ by no more than the glyphs' bearings.
@@ -67,6 +72,16 @@ TEST_F(CaptionDrawing, Caption_CentredByDefault_InForeColorOrInvertingWhatLiesBe
                 black += inverted && under == WhitePixel && shown != under;
             }
         EXPECT_GT(inverted ? std::min(cyan, black) : green, 20) << inverted;
+
+        const QImage sharp = render(bar, 2);
+        const QRect fine = inkBox(blocks, sharp);
+        EXPECT_NEAR(fine.center().x(), 2 * d.center().x(), 4) << inverted;
+        EXPECT_NEAR(fine.height(), 2 * d.height(), 4) << inverted;
+        int split = 0; // ink not made of 2 × 2 blocks
+        for (int y = fine.top() & ~1; y < fine.bottom(); y += 2)
+            for (int x = fine.left() & ~1; x < fine.right(); x += 2)
+                split += sharp.pixel(x, y) != sharp.pixel(x + 1, y + 1);
+        EXPECT_GT(split, 10) << inverted;
     }
 }
 
@@ -103,32 +118,6 @@ TEST_F(CaptionDrawing, LongCaption_CostsNoMoreThanTheControlShows)
         // From the start of the bar, only the first letters fit: the same picture.
         bar.setAlignment(ProgressBar::alnLeft);
         EXPECT_EQ(withCaption(endless), withCaption(endless.left(40))) << direction;
-    }
-}
-
-TEST_F(CaptionDrawing, HighDensityDevice_SharpCaptionOverBlocksOfControlPixels)
-{
-    bar.setFillMode(ProgressBar::fm3DBlocks);
-    bar.setGradientFill(true);
-    bar.setValue(40);
-    for (bool inverted : {false, true}) {
-        bar.setInvertText(inverted);
-        const QImage plain = withCaption(QString());
-        QImage blocks = plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio);
-        blocks.setDevicePixelRatio(2);
-        ASSERT_EQ(render(bar, 2), blocks); // bands, blocks and border keep their geometry
-        const QRect coarse = inkBox(plain, withCaption(QStringLiteral("Hold")));
-        const QImage sharp = render(bar, 2);
-        const QRect fine = inkBox(blocks, sharp);
-        // The caption stays where it was and as large, in control pixels, but in finer ones:
-        // the ink is not made of 2 × 2 blocks.
-        EXPECT_NEAR(fine.center().x(), 2 * coarse.center().x(), 4) << inverted;
-        EXPECT_NEAR(fine.height(), 2 * coarse.height(), 4) << inverted;
-        int split = 0;
-        for (int y = fine.top() & ~1; y < fine.bottom(); y += 2)
-            for (int x = fine.left() & ~1; x < fine.right(); x += 2)
-                split += sharp.pixel(x, y) != sharp.pixel(x + 1, y + 1);
-        EXPECT_GT(split, 10) << inverted;
     }
 }
 

@@ -170,9 +170,11 @@ TEST(PropertyBag, MatchesNamesWithoutCase_KeepsFirstOrderAndName_DropsDefaults)
     EXPECT_TRUE(bag.isEmpty());
 }
 
-// A new gauge writes only its caption, InvertText (stored forms take a missing one as set)
-// and font; missing or unreadable entries read as the stored defaults.
-TEST(ProgressBarPersistence, DefaultsAreLeftOut_MissingOrUnreadableEntriesReadAsDefaults)
+// A new gauge writes only its caption, InvertText (stored forms take a missing one as set) and
+// font. A stored form is taken as it is, whatever the case of its names: missing or unreadable
+// entries as the stored defaults, a value outside its range without a beep, a colour stored as a
+// 64-bit integer by its low 32 bits.
+TEST(ProgressBarPersistence, DefaultsAreLeftOut_StoredFormIsTakenAsItIs)
 {
     ProgressBar bar;
     bar.setCaption("Gauge1");
@@ -184,24 +186,14 @@ TEST(ProgressBarPersistence, DefaultsAreLeftOut_MissingOrUnreadableEntriesReadAs
     bar.setValue(10);
     bar.setAlignment(ProgressBar::alnLeft);
     bar.setFillMode(ProgressBar::fm3DBlocks);
-    bar.readProperties(PropertyBag{});
-    EXPECT_EQ(
-        std::tuple(bar.invertText(), bar.caption(), bar.value(), bar.alignment(), bar.fillMode(),
-                   bar.fillColorGradient()),
-        std::tuple(true, QString(), 50.0, ProgressBar::alnCenter, ProgressBar::fmBar, 0xF0CAA6u));
     bar.setBackColor(0xFF);
-    bar.setValue(10);
-    bar.readProperties(PropertyBag{{"BackColor", "not a colour"}, {"Value", "many"}});
-    EXPECT_EQ(std::pair(bar.backColor(), bar.value()), std::pair(0x8000000Fu, 50.0));
-}
-
-// A stored form is taken as it is, whatever the case of its names: a value outside its range
-// stays so without a beep, and a colour stored as a 64-bit integer keeps its low 32 bits.
-TEST(ProgressBarPersistence, StoredFormIsTakenAsItIs)
-{
-    ProgressBar bar;
     QSignalSpy rejected(&bar, &ProgressBar::valueRejected);
     QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
+    bar.readProperties(PropertyBag{{"BackColor", "not a colour"}, {"Value", "many"}});
+    EXPECT_EQ(std::tuple(bar.invertText(), bar.caption(), bar.value(), bar.alignment(),
+                         bar.fillMode(), bar.fillColorGradient(), bar.backColor()),
+              std::tuple(true, QString(), 50.0, ProgressBar::alnCenter, ProgressBar::fmBar,
+                         0xF0CAA6u, 0x8000000Fu));
     bar.readProperties(PropertyBag{{"value", 75.0},
                                    {"maxvalue", 60.0},
                                    {"minvalue", 80.0},
