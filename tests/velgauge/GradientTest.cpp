@@ -21,26 +21,16 @@ TEST(SystemColors, FixedTableForSystemColours_LowByteIsRed_DisplayCountHeldAtThe
     EXPECT_EQ(colorCount(2, 24), 2147483647); // too many for 32 bits
 }
 
-namespace
-{
-
-std::vector<int> reds(const std::vector<QRgb> &table)
-{
-    std::vector<int> out;
-    for (QRgb entry : table)
-        out.push_back(qRed(entry));
-    return out;
-}
-
-} // namespace
-
 TEST(GradientTable, FirstEntryIsOneStepOn_EntryBeforeLastIsEnd_GreenAndBlueScaledBy256Over255)
 {
     // Black to red over 4 bands: 63.75 is one step already; one step beyond 255 is clamped.
-    EXPECT_EQ(reds(BuildGradientTable(4, 0x000000, 0x0000FF)),
-              (std::vector<int>{64, 128, 191, 255, 255}));
+    EXPECT_EQ(BuildGradientTable(4, 0x000000, 0x0000FF),
+              (std::vector<QRgb>{qRgb(64, 0, 0), qRgb(128, 0, 0), qRgb(191, 0, 0), qRgb(255, 0, 0),
+                                 qRgb(255, 0, 0)}));
     // Red steps of 0.5 from 0: 0.5, 1.0, 1.5, 2.0 round half to even.
-    EXPECT_EQ(reds(BuildGradientTable(4, 0x000000, 0x000002)), (std::vector<int>{0, 1, 2, 2, 2}));
+    EXPECT_EQ(BuildGradientTable(4, 0x000000, 0x000002),
+              (std::vector<QRgb>{qRgb(0, 0, 0), qRgb(1, 0, 0), qRgb(2, 0, 0), qRgb(2, 0, 0),
+                                 qRgb(2, 0, 0)}));
     EXPECT_EQ(BuildGradientTable(0, 0x0000FF, 0x00FF00), std::vector<QRgb>{qRgb(0, 255, 0)});
     // 200 × 256 ÷ 255 = 200.78, 128 × 256 ÷ 255 = 128.502 (the hold gauge's grey); 256 clamps.
     EXPECT_EQ(BuildGradientTable(3, 0xC8C8C8, 0xC8C8C8), std::vector<QRgb>(4, qRgb(200, 201, 201)));

@@ -2,7 +2,6 @@
 #include <Velgauge/ProgressBar.h>
 #include <Velgauge/PropertyBag.h>
 
-#include <QMetaEnum>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -105,25 +104,6 @@ TEST(ProgressBarProperties, InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurvi
     for (const auto &property : properties)
         EXPECT_EQ(copy.property(std::get<0>(property)), bar->property(std::get<0>(property)))
             << std::get<0>(property);
-}
-
-// The enumerations keep the names and values that forms store.
-TEST(ProgressBarProperties, EnumsKeepTheirNamesAndValues)
-{
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
-    const std::pair<const char *, const char *> enums[] = {
-        {"Alignment", "alnLeft=0 alnRight=1 alnCenter=2"},
-        {"Direction", "dirHorizontal=0 dirVertical=1"},
-        {"FillMode", "fmBar=0 fm2DBlocks=1 fm3DBlocks=2"},
-        {"EnumGradientFillDirection", "gfdTopToBottom=0 gfdLeftToRight=1"},
-        {"EnumGradientFillStyle", "gfsNormal=0 gfsMirrored=1"}};
-    for (const auto &[name, keys] : enums) {
-        const QMetaEnum metaEnum = meta.enumerator(meta.indexOfEnumerator(name));
-        QStringList shown;
-        for (int i = 0; i < metaEnum.keyCount(); ++i)
-            shown << QStringLiteral("%1=%2").arg(metaEnum.key(i)).arg(metaEnum.value(i));
-        EXPECT_EQ(shown.join(' '), keys) << name;
-    }
 }
 
 // Both ends are accepted; beyond them, also through the property system, the value is refused
