@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
 
