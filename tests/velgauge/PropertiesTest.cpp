@@ -166,14 +166,17 @@ TEST(ProgressBarPersistence, DefaultsAreLeftOut_StoredFormIsTakenAsItIs)
     bar.setValue(10);
     bar.setAlignment(ProgressBar::alnLeft);
     bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.readProperties(PropertyBag{});
+    EXPECT_EQ(
+        std::tuple(bar.invertText(), bar.caption(), bar.value(), bar.alignment(), bar.fillMode(),
+                   bar.fillColorGradient()),
+        std::tuple(true, QString(), 50.0, ProgressBar::alnCenter, ProgressBar::fmBar, 0xF0CAA6u));
     bar.setBackColor(0xFF);
+    bar.setValue(10);
+    bar.readProperties(PropertyBag{{"BackColor", "not a colour"}, {"Value", "many"}});
+    EXPECT_EQ(std::pair(bar.backColor(), bar.value()), std::pair(0x8000000Fu, 50.0));
     QSignalSpy rejected(&bar, &ProgressBar::valueRejected);
     QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
-    bar.readProperties(PropertyBag{{"BackColor", "not a colour"}, {"Value", "many"}});
-    EXPECT_EQ(std::tuple(bar.invertText(), bar.caption(), bar.value(), bar.alignment(),
-                         bar.fillMode(), bar.fillColorGradient(), bar.backColor()),
-              std::tuple(true, QString(), 50.0, ProgressBar::alnCenter, ProgressBar::fmBar,
-                         0xF0CAA6u, 0x8000000Fu));
     bar.readProperties(PropertyBag{{"value", 75.0},
                                    {"maxvalue", 60.0},
                                    {"minvalue", 80.0},
