@@ -94,16 +94,6 @@ class KeyboardAccess : public MainWindowTest
         main.show();
         settleActive(main);
     }
-
-    // Opens a window and looks at it with action, then closes it.
-    void inspect(std::function<void()> open, std::function<void(QDialog &)> action)
-    {
-        whenDialogOpens([=](QDialog &dialog) {
-            action(dialog);
-            dialog.done(QDialog::Rejected);
-        });
-        open();
-    }
 };
 
 // New game, a purchase, a bank deposit, a voyage and a save, by keys alone.
@@ -217,15 +207,23 @@ TEST_F(KeyboardAccess, EveryControl_HasANameAndDescription)
     Velgauge::ProgressBar gauge;
     gauge.setCaption(QStringLiteral("Loading"));
     EXPECT_EQ(spokenName(&gauge), "Loading");
+    // Each window as the game opens it, looked at and closed.
+    const auto inspect = [](std::function<void()> open) {
+        whenDialogOpens([](QDialog &dialog) {
+            expectNamed(dialog);
+            dialog.done(QDialog::Rejected);
+        });
+        open();
+    };
     runtime.queueRnd({0.5f}); // the port Leave Port offers first
     for (QPushButton *order : {main.cmdBuy, main.cmdSell, main.cmdLeave, main.cmdVisit,
                                main.cmdMoney, main.cmdTransfer, main.cmdRepair})
-        inspect([order] { order->click(); }, expectNamed);
+        inspect([order] { order->click(); });
     runtime.queueMsgBoxResults({MsgBoxResult::No}); // not saving before a new game
     for (QAction *item : {main.mnuNewItem, main.mnuStatsItem, main.mnuHelpItem, main.mnuAboutItem})
-        inspect([item] { item->trigger(); }, expectNamed);
+        inspect([item] { item->trigger(); });
     runtime.queueRnd({0.0f}); // a fleet of pirates
-    inspect([this] { PirateWindowEncounter(main).MeetPirates(nullptr); }, expectNamed);
+    inspect([this] { PirateWindowEncounter(main).MeetPirates(nullptr); });
 }
 
 } // namespace Sardek

@@ -1,10 +1,10 @@
 #include "GaugeImages.h"
 
+#include "BarComposer.h"
 #include "GradientRenderer.h"
 #include "GradientTable.h"
 #include "SystemColors.h"
 
-#include <Velgauge/ProgressBar.h>
 #include <Velgauge/PropertyBag.h>
 
 #include <gtest/gtest.h>
@@ -14,127 +14,92 @@
 using namespace GaugeImages;
 using Velgauge::ProgressBar;
 
-class GaugeDrawing : public ::testing::Test
-{
-  protected:
-    ProgressBar bar;
-};
-
-struct BarCase {
-    int width, height;
-    ProgressBar::Direction direction;
-    double maxValue, value; // as stored: Value may lie beyond the range
-    QRect red;
-};
-
-class BarExtent : public ::testing::TestWithParam<BarCase>
-{
-};
-
 // A plain bar: red exactly in its rectangle, everything else inside the border white.
-TEST_P(BarExtent, FillsValuesShareFromTheStart)
-{
-    const BarCase &c = GetParam();
-    ProgressBar bar;
-    makePlain(bar, c.width, c.height);
-    bar.setDirection(c.direction);
-    Velgauge::PropertyBag stored;
-    bar.writeProperties(stored);
-    stored.write("MaxValue", c.maxValue);
-    stored.write("Value", c.value);
-    bar.readProperties(stored);
-    const QImage image = render(bar);
-    for (int y = 1; y < c.height - 1; ++y)
-        for (int x = 1; x < c.width - 1; ++x)
-            ASSERT_EQ(image.pixel(x, y), c.red.contains(x, y) ? RedPixel : WhitePixel)
-                << x << "," << y;
-}
-
 // Horizontally Value's share of 95 columns, rounded half to even, from column 2 in rows
-// 2 … 17; vertically from the bottom, top = 100 − 25 + 2.
-constexpr auto H = ProgressBar::dirHorizontal, V = ProgressBar::dirVertical;
-INSTANTIATE_TEST_SUITE_P(Values, BarExtent,
-                         ::testing::Values(BarCase{100, 20, H, 100, 0, {}},
-                                           BarCase{100, 20, H, 100, 25, {2, 2, 24, 16}},
-                                           BarCase{100, 20, H, 100, 50, {2, 2, 48, 16}}, // 47.5
-                                           BarCase{100, 20, H, 100, 100, {2, 2, 95, 16}},
-                                           BarCase{100, 20, H, 100, 500, {2, 2, 95, 16}},
-                                           BarCase{100, 20, H, 0, 0, {}}, // an empty range
-                                           BarCase{20, 104, V, 100, 25, {2, 77, 16, 25}}));
-
-constexpr QRgb Dark = qRgb(155, 0, 0);
-
-class CutEdge : public ::testing::TestWithParam<std::pair<int, QRgb>>
+// 2 … 17; vertically from the bottom, top = 100 − 25 + 2. A gradient spans the whole control
+// from FillColor at the bar's start (left, or bottom) to FillColorGradient, which only a full
+// bar reaches: a shorter one shows fewer of the same colours.
+TEST(GaugeDrawing, Bar_FillsValuesShareFromTheStart)
 {
-};
-
-// MaxValue 95 on a 100-pixel bar makes the bar exactly Value columns long. A cut column takes
-// one colour from top to bottom: the darkened colour of its middle.
-TEST_P(CutEdge, DarkLastColumnOnlyWhenEndFallsInsideBlock)
-{
-    const auto [length, colour] = GetParam();
-    ProgressBar bar;
-    makePlain(bar, 100, 20);
-    bar.setFillMode(ProgressBar::fm3DBlocks);
-    bar.setMaxValue(95);
-    bar.setValue(length);
-    const QImage image = render(bar);
-    for (int y = 2; y <= 17; ++y)
-        EXPECT_EQ(image.pixel(length + 1, y), colour) << "row " << y;
-    EXPECT_EQ(image.pixel(length + 2, 10), WhitePixel);
-    if (length >= 12) {
-        EXPECT_EQ(image.pixel(12, 10), Dark) << "the first block's shadow edge, whole";
+    constexpr auto H = ProgressBar::dirHorizontal, V = ProgressBar::dirVertical;
+    const struct {
+        int width, height;
+        ProgressBar::Direction direction;
+        double maxValue, value; // as stored: Value may lie beyond the range
+        QRect bar;
+        bool gradient = false;
+    } cases[] = {{100, 20, H, 100, 0, {}},
+                 {100, 20, H, 100, 25, {2, 2, 24, 16}},
+                 {100, 20, H, 100, 50, {2, 2, 48, 16}}, // 47.5
+                 {100, 20, H, 100, 100, {2, 2, 95, 16}},
+                 {100, 20, H, 100, 500, {2, 2, 95, 16}},
+                 {100, 20, H, 0, 0, {}}, // an empty range
+                 {20, 104, V, 100, 25, {2, 77, 16, 25}},
+                 {100, 20, H, 100, 100, {2, 2, 95, 16}, true},
+                 {100, 20, H, 100, 50, {2, 2, 48, 16}, true},
+                 {20, 100, V, 100, 100, {2, 2, 16, 96}, true},
+                 {20, 100, V, 100, 50, {2, 50, 16, 48}, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.direction << " " << c.value << " " << c.gradient);
+        ProgressBar bar;
+        ASSERT_GE(bar.systemColors(), 65536);
+        makePlain(bar, c.width, c.height);
+        bar.setDirection(c.direction);
+        bar.setGradientFill(c.gradient);
+        bar.setFillColorGradient(Green);
+        Velgauge::PropertyBag stored;
+        bar.writeProperties(stored);
+        stored.write("MaxValue", c.maxValue);
+        stored.write("Value", c.value);
+        bar.readProperties(stored);
+        const QImage image = render(bar);
+        const auto bands = c.direction == V ? Velgauge::BuildGradientTable(c.height, Green, Red)
+                                            : Velgauge::BuildGradientTable(c.width, Red, Green);
+        for (int y = 1; y < c.height - 1; ++y)
+            for (int x = 1; x < c.width - 1; ++x) {
+                const QRgb fill =
+                    c.gradient ? bands[std::size_t(c.direction == V ? y : x - 2)] : RedPixel;
+                ASSERT_EQ(image.pixel(x, y), c.bar.contains(x, y) ? fill : WhitePixel)
+                    << x << "," << y;
+            }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BlockEnds, CutEdge,
-                         ::testing::Values(std::pair{6, Dark},            // inside the first block
-                                           std::pair{10, Dark},           // its last-but-one column
-                                           std::pair{11, qRgb(55, 0, 0)}, // shadow edge, again
-                                           std::pair{12, WhitePixel},     // first gap column
-                                           std::pair{13, WhitePixel},     // end of the gap
-                                           std::pair{20, Dark}));         // the second block
-
-TEST_F(GaugeDrawing, Gradient_StartsAtFillColorAndReachesGradientOnlyWhenFull)
+// MaxValue 95 on a 100-pixel bar makes the bar exactly Value columns long. A cut column takes
+// one colour from top to bottom: the darkened colour of its middle.
+TEST(GaugeDrawing, BevelledBlocks_CutEdgeShadedOnlyWhenEndFallsInsideBlock)
 {
-    bar.resize(100, 20);
-    bar.setCaption(QString());
-    bar.setFillColor(Red);
-    bar.setFillColorGradient(Green);
-    ASSERT_GE(bar.systemColors(), 65536);
-    bar.setValue(100);
-    const QImage full = render(bar);
-    const auto table = Velgauge::BuildGradientTable(100, Red, Green);
-    for (int x = 2; x <= 96; ++x)
-        EXPECT_EQ(full.pixel(x, 10), table[std::size_t(x - 2)]) << x;
-    EXPECT_GT(qRed(full.pixel(2, 10)), 250);
-    EXPECT_GT(qGreen(full.pixel(96, 10)), 235);
-
-    bar.setValue(50);
-    const QImage half = render(bar);
-    EXPECT_EQ(half.pixel(49, 10), table[47]); // the same colours, only fewer of them
-    EXPECT_LT(qGreen(half.pixel(49, 10)), 130);
-}
-
-TEST_F(GaugeDrawing, GradientOff_IsPlainFillColorWithItsGreenAndBlueQuirk)
-{
-    makePlain(bar, 60, 12);
-    bar.setFillColor(0xC8C8C8);
-    bar.setValue(100);
-    const QImage image = render(bar);
-    EXPECT_EQ(image.pixel(2, 6), qRgb(200, 201, 201));
-    EXPECT_EQ(image.pixel(56, 6), qRgb(200, 201, 201));
-}
-
-TEST_F(GaugeDrawing, VerticalBevelledBlocks_LightenTheTopRowAtTheCut)
-{
+    constexpr QRgb Dark = qRgb(155, 0, 0);
+    const std::pair<int, QRgb> cases[] = {{6, Dark},            // inside the first block
+                                          {10, Dark},           // its last-but-one column
+                                          {11, qRgb(55, 0, 0)}, // its shadow edge, darkened again
+                                          {12, WhitePixel},     // the first gap column
+                                          {13, WhitePixel},     // the end of the gap
+                                          {20, Dark}};          // the second block
+    for (const auto &[length, colour] : cases) {
+        SCOPED_TRACE(length);
+        ProgressBar bar;
+        makePlain(bar, 100, 20);
+        bar.setFillMode(ProgressBar::fm3DBlocks);
+        bar.setMaxValue(95);
+        bar.setValue(length);
+        const QImage image = render(bar);
+        for (int y = 2; y <= 17; ++y)
+            EXPECT_EQ(image.pixel(length + 1, y), colour) << "row " << y;
+        EXPECT_EQ(image.pixel(length + 2, 10), WhitePixel);
+        if (length >= 12) {
+            EXPECT_EQ(image.pixel(12, 10), Dark) << "the first block's shadow edge, whole";
+        }
+    }
+    // A vertical bar's cut lightens its top row, up to column W − 4.
+    ProgressBar bar;
     makePlain(bar, 20, 104);
     bar.setDirection(ProgressBar::dirVertical);
     bar.setFillMode(ProgressBar::fm3DBlocks);
     bar.setValue(5); // top = 97, inside the first block (rows 89 … 99)
     const QImage image = render(bar);
-    EXPECT_EQ(image.pixel(10, 97), qRgb(255, 100, 100));
-    EXPECT_EQ(image.pixel(16, 97), qRgb(255, 100, 100)); // up to column W − 4
+    EXPECT_EQ(std::pair(image.pixel(10, 97), image.pixel(16, 97)),
+              std::pair(qRgb(255, 100, 100), qRgb(255, 100, 100)));
 }
 
 class TinyControl : public ::testing::TestWithParam<std::tuple<int, int>>
@@ -147,7 +112,6 @@ class TinyControl : public ::testing::TestWithParam<std::tuple<int, int>>
 TEST_P(TinyControl, ShowsTheBarOnlyWhereItReaches)
 {
     const auto [mode, direction] = GetParam();
-    const QRgb shadow = qRgb(128, 128, 128);
     ProgressBar bar;
     for (int w = 0; w <= 6; ++w)
         for (int h = 0; h <= 6; ++h)
@@ -163,17 +127,17 @@ TEST_P(TinyControl, ShowsTheBarOnlyWhereItReaches)
                     qBound(2, int(std::nearbyint((h - 4) * (1 - v / 100) + 2)), qMax(2, h - 2));
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x) {
-                        const bool inBar = direction == 0
-                                               ? x >= 2 && x < 2 + c && y >= 2 && y < h - 2
-                                               : x >= 2 && x < w - 2 && y >= t && y < h - 2;
+                        const bool inBar =
+                            x >= 2 && y < h - 2 &&
+                            (direction == 0 ? x < 2 + c && y >= 2 : x < w - 2 && y >= t);
                         QRgb expected =
                             inBar ? bars.pixel(x - 2, direction ? y : y - 2) : WhitePixel;
                         if (x == 0 || y == 0)
-                            expected = shadow;
+                            expected = qRgb(128, 128, 128);
                         if (x == w - 1 || y == h - 1)
                             expected = WhitePixel;
-                        const QRgb shown = image.pixel(x, y);
                         // A bevelled block cut by the bar's end shows a shade of its colour.
+                        const QRgb shown = image.pixel(x, y);
                         const bool cut = mode == 2 && inBar &&
                                          (shown == Velgauge::shiftedRgb(expected, 100) ||
                                           shown == Velgauge::shiftedRgb(expected, -100));
@@ -192,12 +156,12 @@ INSTANTIATE_TEST_SUITE_P(ModesAndDirections, TinyControl,
 
 TEST(GaugeRebuilds, ValueChangesNeverRebuildTheBar_LookAndSizeChangesDoOnce)
 {
-    using Velgauge::ProgressBarInspector;
     ProgressBar bar;
     bar.resize(200, 20);
     bar.setFillMode(ProgressBar::fm3DBlocks);
     render(bar);
-    const int first = ProgressBarInspector::gradientRebuilds(bar);
+    const auto rebuilds = [&bar] { return Velgauge::ProgressBarInspector::gradientRebuilds(bar); };
+    const int first = rebuilds();
     for (int v = 0; v <= 100; v += 5) {
         bar.setValue(v);
         render(bar);
@@ -207,14 +171,137 @@ TEST(GaugeRebuilds, ValueChangesNeverRebuildTheBar_LookAndSizeChangesDoOnce)
     bar.setInvertText(true);
     bar.setAlignment(ProgressBar::alnLeft);
     render(bar);
-    EXPECT_EQ(ProgressBarInspector::gradientRebuilds(bar), first);
-
+    EXPECT_EQ(rebuilds(), first);
     bar.setBackColor(0xFF);
     bar.setFillColor(0xFF00);
     render(bar);
-    EXPECT_EQ(ProgressBarInspector::gradientRebuilds(bar), first + 1);
+    EXPECT_EQ(rebuilds(), first + 1);
     bar.resize(150, 30);
     render(bar);
     render(bar);
-    EXPECT_EQ(ProgressBarInspector::gradientRebuilds(bar), first + 2);
+    EXPECT_EQ(rebuilds(), first + 2);
+}
+
+namespace
+{
+
+// The bounding box of the pixels that differ between two pictures of the same size.
+QRect inkBox(const QImage &before, const QImage &after)
+{
+    QRect box;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+class CaptionDrawing : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        makePlain(bar, 120, 30);
+        bar.setCaptionFont(QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold));
+        bar.setForeColor(0x000000); // the default caption colour is white, as the background
+    }
+    QImage withCaption(const QString &caption)
+    {
+        bar.setCaption(caption);
+        return render(bar);
+    }
+    ProgressBar bar;
+};
+
+} // namespace
+
+// Centred by default. A normal caption is drawn in ForeColor; an inverted one shows the
+// inverse of what lies beneath, cyan over the red bar and black over white. On a device of
+// twice the density each control pixel becomes a 2 × 2 block, but the caption, in the same
+// place and size, is drawn in the finer pixels.
+TEST_F(CaptionDrawing, Caption_CentredInForeColorOrInverting_SharpOnADenserDevice)
+{
+    bar.setValue(50);
+    bar.setForeColor(0x00FF00);
+    for (const bool inverted : {false, true}) {
+        bar.setInvertText(inverted);
+        const QImage plain = withCaption(QString());
+        QImage blocks = plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio);
+        blocks.setDevicePixelRatio(2);
+        ASSERT_EQ(render(bar, 2), blocks);
+        const QImage text = withCaption(QStringLiteral("Hold"));
+        const QRect d = inkBox(plain, text);
+        // The ink's margins left and right differ by no more than the glyphs' bearings.
+        EXPECT_NEAR(d.left(), 120 - 1 - d.right(), 3) << inverted;
+        int green = 0, cyan = 0, black = 0;
+        for (int y = d.top(); y <= d.bottom(); ++y)
+            for (int x = d.left(); x <= d.right(); ++x) {
+                const QRgb under = plain.pixel(x, y), shown = text.pixel(x, y);
+                if (inverted && under != shown) {
+                    ASSERT_EQ(shown, under ^ 0x00FFFFFF) << x << "," << y;
+                }
+                green += shown == qRgb(0, 255, 0);
+                cyan += inverted && under == RedPixel && shown != under;
+                black += inverted && under == WhitePixel && shown != under;
+            }
+        EXPECT_GT(inverted ? std::min(cyan, black) : green, 20) << inverted;
+
+        const QImage sharp = render(bar, 2);
+        const QRect fine = inkBox(blocks, sharp);
+        EXPECT_NEAR(fine.center().x(), 2 * d.center().x(), 4) << inverted;
+        EXPECT_NEAR(fine.height(), 2 * d.height(), 4) << inverted;
+        int split = 0; // ink not made of 2 × 2 blocks
+        for (int y = fine.top() & ~1; y < fine.bottom(); y += 2)
+            for (int x = fine.left() & ~1; x < fine.right(); x += 2)
+                split += sharp.pixel(x, y) != sharp.pixel(x + 1, y + 1);
+        EXPECT_GT(split, 10) << inverted;
+    }
+}
+
+TEST_F(CaptionDrawing, VerticalCaption_ReadsUpwardsFromThreePixelsAboveBottom_CentredAcross)
+{
+    makePlain(bar, 30, 160);
+    bar.setDirection(ProgressBar::dirVertical);
+    bar.setAlignment(ProgressBar::alnLeft);
+    bar.setValue(0);
+    const QImage plain = withCaption(QString());
+    const QImage text = withCaption(QStringLiteral("Tall caption"));
+    const QRect d = inkBox(plain, text);
+    EXPECT_LE(d.bottom(), 160 - 4);
+    EXPECT_GE(d.bottom(), 160 - 7);
+    EXPECT_GT(d.height(), d.width() * 3); // runs along the bar, not across it
+    EXPECT_NEAR(d.left(), 30 - 1 - d.right(), 5);
+    // Upwards: the first letter's tall stem lies at the bottom end.
+    const QImage t = withCaption(QStringLiteral("T"));
+    const QRect first = inkBox(plain, t);
+    EXPECT_GE(first.top(), d.bottom() - 20);
+}
+
+TEST_F(CaptionDrawing, LongCaption_CostsNoMoreThanTheControlShows)
+{
+    const QString endless(100000, QChar('W'));
+    for (int direction : {0, 1}) {
+        makePlain(bar, direction ? 30 : 120, direction ? 120 : 30);
+        bar.setDirection(ProgressBar::Direction(direction));
+        for (int alignment : {0, 1, 2, 7}) {
+            bar.setAlignment(ProgressBar::Alignment(alignment));
+            withCaption(endless);
+            EXPECT_LE(Velgauge::ProgressBarInspector::captionPixels(bar), 120 * 30) << alignment;
+        }
+        // From the start of the bar, only the first letters fit: the same picture.
+        bar.setAlignment(ProgressBar::alnLeft);
+        EXPECT_EQ(withCaption(endless), withCaption(endless.left(40))) << direction;
+    }
+}
+
+// A 100 × 40 control with a caption 30 × 12: the corner where the text cell starts.
+TEST(CaptionPosition, FollowsDirectionAndAlignment)
+{
+    const std::tuple<int, int, QPoint> cases[] = {
+        {0, 0, {3, 13}},  {0, 1, {67, 13}}, {0, 2, {35, 13}}, {0, 9, {0, 13}},
+        {1, 0, {42, 37}}, {1, 1, {42, 33}}, {1, 2, {42, 35}}, {1, -1, {42, 40}}};
+    for (const auto &[direction, alignment, corner] : cases)
+        EXPECT_EQ(Velgauge::captionPosition(plainLook(100, 40, direction, 0), alignment, 30, 12),
+                  corner)
+            << direction << " " << alignment;
 }

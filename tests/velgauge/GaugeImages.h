@@ -1,20 +1,21 @@
 #pragma once
 
 #include "GaugeLook.h"
+#include "ProgressBar_p.h"
 
 #include <Velgauge/ProgressBar.h>
 
 #include <QImage>
-#include <QRgb>
+#include <QPainter>
 
 namespace Velgauge
 {
 
 // Reaches into a gauge for what only tests need to see.
 struct ProgressBarInspector {
-    static int gradientRebuilds(const ProgressBar &bar);
+    static int gradientRebuilds(const ProgressBar &bar) { return bar.d->gradientRebuilds; }
     // Pixels of the caption's rendered glyph mask, which each picture walks.
-    static int captionPixels(const ProgressBar &bar);
+    static int captionPixels(const ProgressBar &bar) { return bar.d->sprite.renderedPixels(); }
 };
 
 } // namespace Velgauge
@@ -29,12 +30,32 @@ inline constexpr QRgb RedPixel = 0xFFFF0000;
 inline constexpr QRgb WhitePixel = 0xFFFFFFFF;
 
 // The picture a gauge paints, as a 32-bit image of its size on a device of this pixel ratio.
-QImage render(const Velgauge::ProgressBar &bar, qreal ratio = 1.0);
+inline QImage render(const Velgauge::ProgressBar &bar, qreal ratio = 1.0)
+{
+    if (bar.size().isEmpty())
+        return {};
+    QImage image(bar.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    bar.paint(painter);
+    return image;
+}
 
 // A plain red bar on white, no caption, 0 … 100: easy to read pixel by pixel.
-void makePlain(Velgauge::ProgressBar &bar, int width, int height);
+inline void makePlain(Velgauge::ProgressBar &bar, int width, int height)
+{
+    bar.resize(width, height);
+    bar.setCaption(QString());
+    bar.setBackColor(White);
+    bar.setFillColor(Red);
+    bar.setGradientFill(false);
+}
 
 // The look of a red bar on white, gradient off, on a true-colour display.
-Velgauge::GaugeLook plainLook(int width, int height, int direction, int fillMode);
+inline Velgauge::GaugeLook plainLook(int width, int height, int direction, int fillMode)
+{
+    return {width, height, direction, fillMode, White, Red, Green, false, 16777216};
+}
 
 } // namespace GaugeImages

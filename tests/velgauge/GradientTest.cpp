@@ -8,74 +8,39 @@
 
 using namespace Velgauge;
 
-TEST(SystemColors, TranslatesSystemColoursFromTheFixedTable_LiteralsPassThrough)
+TEST(SystemColors, FixedTableForSystemColours_LowByteIsRed_DisplayCountHeldAtTheTop)
 {
     EXPECT_EQ(TranslateVBColor(0x8000000F), 0xC8D0D4u); // button face
-    EXPECT_EQ(TranslateVBColor(0x80000007), 0x000000u);
-    EXPECT_EQ(TranslateVBColor(0x80000010), 0x808080u); // button shadow
-    EXPECT_EQ(TranslateVBColor(0x8000001B), 0xF0CAA6u); // caption gradient
     EXPECT_EQ(TranslateVBColor(0x80001234), 0u);        // no such system colour
-    EXPECT_EQ(TranslateVBColor(0x00123456), 0x123456u);
     EXPECT_EQ(TranslateVBColor(0x7FFFFFFF), 0x7FFFFFFFu);
-}
-
-TEST(SystemColors, SplitsComponentsFromLowByteUp)
-{
-    EXPECT_EQ(GetRedValue(0x123456), 0x56);
-    EXPECT_EQ(GetGreenValue(0x123456), 0x34);
-    EXPECT_EQ(GetBlueValue(0x123456), 0x12);
-    EXPECT_EQ(GetBlueValue(0x7F123456), 0x12);
-}
-
-TEST(SystemColors, CountsColoursOfDisplay)
-{
-    EXPECT_EQ(colorCount(1, 32), 16777216);
-    EXPECT_EQ(colorCount(1, 24), 16777216);
+    EXPECT_EQ(toRgb(0x7F123456), qRgb(0x56, 0x34, 0x12)); // the top byte is no component
     EXPECT_EQ(colorCount(1, 16), 65536);
-    EXPECT_EQ(colorCount(1, 8), 256);
-    EXPECT_EQ(colorCount(2, 24), 2147483647); // too many for 32 bits: held at the top
+    EXPECT_EQ(colorCount(2, 24), 2147483647); // too many for 32 bits
 }
 
-namespace
-{
-
-std::vector<int> reds(const std::vector<QRgb> &table)
-{
-    std::vector<int> out;
-    for (QRgb entry : table)
-        out.push_back(qRed(entry));
-    return out;
-}
-
-} // namespace
-
-TEST(GradientTable, FirstEntryIsOneStepFromStart_EntryBeforeLastIsEnd_HalvesRoundToEven)
+TEST(GradientTable, FirstEntryIsOneStepOn_EntryBeforeLastIsEnd_GreenAndBlueScaledBy256Over255)
 {
     // Black to red over 4 bands: 63.75 is one step already; one step beyond 255 is clamped.
-    EXPECT_EQ(reds(BuildGradientTable(4, 0x000000, 0x0000FF)),
-              (std::vector<int>{64, 128, 191, 255, 255}));
-    // Red steps of 0.5 from 0: 0.5, 1.0, 1.5, 2.0 round to 0, 1, 2, 2.
-    EXPECT_EQ(reds(BuildGradientTable(4, 0x000000, 0x000002)), (std::vector<int>{0, 1, 2, 2, 2}));
-    // No bands: the end colour alone.
+    EXPECT_EQ(BuildGradientTable(4, 0x000000, 0x0000FF),
+              (std::vector<QRgb>{qRgb(64, 0, 0), qRgb(128, 0, 0), qRgb(191, 0, 0), qRgb(255, 0, 0),
+                                 qRgb(255, 0, 0)}));
+    // Red steps of 0.5 from 0: 0.5, 1.0, 1.5, 2.0 round half to even.
+    EXPECT_EQ(BuildGradientTable(4, 0x000000, 0x000002),
+              (std::vector<QRgb>{qRgb(0, 0, 0), qRgb(1, 0, 0), qRgb(2, 0, 0), qRgb(2, 0, 0),
+                                 qRgb(2, 0, 0)}));
     EXPECT_EQ(BuildGradientTable(0, 0x0000FF, 0x00FF00), std::vector<QRgb>{qRgb(0, 255, 0)});
-}
-
-TEST(GradientTable, GreenAndBlueAreScaledBy256Over255)
-{
-    // 200 × 256 ÷ 255 = 200.78: a plain grey comes out one higher in green and blue.
+    // 200 × 256 ÷ 255 = 200.78 rounds up; 255 × 256 ÷ 255 = 256 is clamped.
     EXPECT_EQ(BuildGradientTable(3, 0xC8C8C8, 0xC8C8C8), std::vector<QRgb>(4, qRgb(200, 201, 201)));
-    // 255 becomes 256 and is clamped back.
     EXPECT_EQ(BuildGradientTable(1, 0xFFFFFF, 0xFFFFFF)[0], qRgb(255, 255, 255));
-    // 128 × 256 ÷ 255 = 128.502: the hold gauge's grey shows one higher in green and blue.
-    EXPECT_EQ(BuildGradientTable(1, 0x808080, 0x808080)[0], qRgb(128, 129, 129));
 }
 
 using GaugeImages::plainLook;
 constexpr QRgb White = GaugeImages::WhitePixel, Red = GaugeImages::RedPixel;
 
-// Flat blocks 11 long with gaps of two (areas 96 × 16 and 16 × 56) from the start of the
-// area: its left end, or its bottom for a vertical gauge; two thirds of the height across.
-TEST(GradientImage, FlatBlocks_ElevenLongWithTwoPixelGaps_FromTheStartOfTheArea)
+// Blocks 11 long with gaps of two (areas 96 × 16 and 16 × 56) from the start of the area: its
+// left end, or its bottom for a vertical gauge; two thirds of the height across. Bevelled ones
+// lighten their left and top edges and darken the right and bottom ones, which win the corners.
+TEST(GradientImage, Blocks_ElevenLongWithTwoPixelGapsFromTheStart_BevelledOnesShaded)
 {
     const QImage across = RebuildGradient(plainLook(100, 20, 0, 1));
     const QImage up = RebuildGradient(plainLook(20, 60, 1, 1));
@@ -88,49 +53,36 @@ TEST(GradientImage, FlatBlocks_ElevenLongWithTwoPixelGaps_FromTheStartOfTheArea)
     }
     EXPECT_EQ(across.pixel(96, 8), White); // outside the block area
     EXPECT_EQ(across.pixel(5, 16), White);
+    const QImage bevelled = RebuildGradient(plainLook(100, 20, 0, 2));
+    const QRgb light = qRgb(255, 100, 100), dark = qRgb(155, 0, 0);
+    // Left, top, right and bottom edges, the four corners, the middle, the next block.
+    const std::pair<QPoint, QRgb> shades[] = {
+        {{0, 8}, light}, {{5, 0}, light}, {{10, 8}, dark},  {{5, 15}, dark}, {{0, 0}, light},
+        {{10, 0}, dark}, {{0, 15}, dark}, {{10, 15}, dark}, {{5, 8}, Red},   {{13, 8}, light}};
+    for (const auto &[at, shade] : shades)
+        EXPECT_EQ(bevelled.pixel(at), shade) << at.x() << "," << at.y();
 }
 
-TEST(GradientImage, BevelledBlocks_LightenLeftAndTop_DarkenRightAndBottom)
-{
-    const QImage image = RebuildGradient(plainLook(100, 20, 0, 2));
-    const QRgb highlight = qRgb(255, 100, 100), shadow = qRgb(155, 0, 0);
-    EXPECT_EQ(image.pixel(0, 8), highlight); // left edge
-    EXPECT_EQ(image.pixel(5, 0), highlight); // top edge
-    EXPECT_EQ(image.pixel(10, 8), shadow);   // right edge
-    EXPECT_EQ(image.pixel(5, 15), shadow);   // bottom edge
-    EXPECT_EQ(image.pixel(10, 0), shadow);   // top-right corner goes to the shadow
-    EXPECT_EQ(image.pixel(0, 15), shadow);   // bottom-left too
-    EXPECT_EQ(image.pixel(0, 0), highlight);
-    EXPECT_EQ(image.pixel(5, 8), Red);
-    EXPECT_EQ(image.pixel(13, 8), highlight); // next block
-}
-
-TEST(GradientImage, VerticalGradient_RunsFromFillColorAtBottomToGradientAtTop)
-{
-    GaugeLook look = plainLook(10, 40, 1, 0);
-    look.gradientFill = true;
-    const QImage image = RebuildGradient(look);
-    const auto table = BuildGradientTable(40, 0x00FF00, 0x0000FF);
-    for (int y = 0; y < 40; ++y)
-        EXPECT_EQ(image.pixel(4, y), table[std::size_t(y)]) << "row " << y;
-    EXPECT_EQ(image.pixel(4, 39), Red);
-}
-
+// Gradient off, or on a display of 65,535 colours or fewer: FillColor alone, yet with green and
+// blue scaled as in every gradient.
 TEST(GradientImage, FewColoursOrNoGradient_GivePlainFillColor)
 {
-    GaugeLook look = plainLook(50, 10, 0, 0);
-    look.gradientFill = true;
-    look.systemColors = 65535;
-    const QImage image = RebuildGradient(look);
-    EXPECT_EQ(image.pixel(0, 5), Red);
-    EXPECT_EQ(image.pixel(49, 5), Red);
+    for (const auto &[gradient, colours] : {std::pair(false, 16777216), std::pair(true, 65535)}) {
+        GaugeLook look = plainLook(50, 10, 0, 0);
+        look.fillColor = 0xC8C8C8;
+        look.gradientFill = gradient;
+        look.systemColors = colours;
+        const QImage image = RebuildGradient(look);
+        EXPECT_EQ(image.pixel(0, 5), qRgb(200, 201, 201)) << colours;
+        EXPECT_EQ(image.pixel(49, 5), qRgb(200, 201, 201)) << colours;
+    }
 }
 
 TEST(GradientImage, MirroredStyle_PeaksAtTheMiddleAndReturns)
 {
-    GaugeLook look = plainLook(8, 2, 0, 0);
     QImage image(8, 2, QImage::Format_RGB32);
-    GradientFill(image, look, 0x000000, 0x0000FF, FillDirection::LeftToRight, FillStyle::Mirrored);
+    GradientFill(image, plainLook(8, 2, 0, 0), 0x000000, 0x0000FF, FillDirection::LeftToRight,
+                 FillStyle::Mirrored);
     const auto table = BuildGradientTable(8, 0x000000, 0x0000FF);
     const std::size_t entries[8] = {0, 2, 4, 6, 8, 6, 4, 2};
     for (int x = 0; x < 8; ++x)

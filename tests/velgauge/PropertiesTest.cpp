@@ -1,7 +1,7 @@
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>
+#include <Velgauge/PropertyBag.h>
 
-#include <QMetaEnum>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <memory>
 
 using Velgauge::ProgressBar;
+using Velgauge::PropertyBag;
 
 namespace
 {
@@ -20,14 +21,17 @@ std::unique_ptr<ProgressBar> createNamed(const QString &name)
     return std::unique_ptr<ProgressBar>(qobject_cast<ProgressBar *>(control));
 }
 
+QString helpString(const char *property)
+{
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
+    const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
+    return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
+}
+
 } // namespace
 
-TEST(ControlFactory, CreatesGaugeNamedByHost_MatchingIdentifierWithoutCase)
+TEST(ControlFactory, MatchesIdentifierWithoutCase_MakesNothingElse)
 {
-    auto bar = createNamed(QStringLiteral("prgStatus"));
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->objectName(), "prgStatus");
-    EXPECT_EQ(bar->caption(), "prgStatus");
     std::unique_ptr<QWidget> lower(Velgauge::createControl("velgaugelib.progressbar", "x"));
     EXPECT_NE(qobject_cast<ProgressBar *>(lower.get()), nullptr);
     EXPECT_EQ(Velgauge::createControl("VelgaugeLib.Slider", "x"), nullptr);
@@ -35,66 +39,70 @@ TEST(ControlFactory, CreatesGaugeNamedByHost_MatchingIdentifierWithoutCase)
     EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
 }
 
-// Every property with its value in a new gauge; all are readable, all but SystemColors
-// writable.
-TEST(ProgressBarProperties, NewInstanceHasInitialValues)
+// A gauge made by the factory, named by its host; every property with its initial value and
+// help text, all readable, all but SystemColors writable. Set to something new, each notifies
+// once, set again not at all; then all are written in a fixed order, without those at their
+// stored defaults (InvertText set is one), and read back alike.
+TEST(ProgressBarProperties, InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurviveWriteAndRead)
 {
     auto bar = createNamed(QStringLiteral("Gauge1"));
-    const std::pair<const char *, QVariant> initial[] = {
-        {"Alignment", QVariant::fromValue(ProgressBar::alnCenter)},
-        {"BackColor", QVariant::fromValue(0x8000000Fu)},
-        {"Caption", QStringLiteral("Gauge1")},
-        {"Direction", QVariant::fromValue(ProgressBar::dirHorizontal)},
-        {"FillColor", QVariant::fromValue(0x80000002u)},
-        {"FillColorGradient", QVariant::fromValue(0xF0CAA6u)}, // system colour 27, as a literal
-        {"FillMode", QVariant::fromValue(ProgressBar::fmBar)},
-        {"Font", bar->font()},
-        {"ForeColor", QVariant::fromValue(0x80000009u)},
-        {"GradientFill", true},
-        {"InvertText", false},
-        {"MaxValue", 100.0},
-        {"MinValue", 0.0},
-        {"SystemColors", 16777216}, // the offscreen screen is 32 bits deep, capped at 24
-        {"Value", 50.0}};
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->objectName(), "Gauge1");
+    QSignalSpy changed(bar.get(), &ProgressBar::propertyChanged);
+    const auto v = [](auto value) { return QVariant::fromValue(value); };
+    const std::tuple<const char *, QVariant, QVariant> properties[] = {
+        {"Alignment", v(ProgressBar::alnCenter), v(ProgressBar::alnRight)},
+        {"BackColor", v(0x8000000Fu), v(0x80000007u)},
+        {"Caption", QStringLiteral("Gauge1"), QStringLiteral("Hold")},
+        {"Direction", v(ProgressBar::dirHorizontal), v(ProgressBar::dirVertical)},
+        {"FillColor", v(0x80000002u), v(0x808080u)},
+        {"FillColorGradient", v(0xF0CAA6u), v(0x80000003u)}, // system colour 27, as a literal
+        {"FillMode", v(ProgressBar::fmBar), v(ProgressBar::fm3DBlocks)},
+        {"Font", bar->font(), QFont(QStringLiteral("DejaVu Sans"), 14)},
+        {"ForeColor", v(0x80000009u), v(0x123456u)},
+        {"GradientFill", true, false},
+        {"InvertText", false, true},
+        {"MaxValue", 100.0, 250.5},
+        {"MinValue", 0.0, -12.25},
+        {"SystemColors", 16777216, {}}, // the offscreen screen is 32 bits deep, capped at 24
+        {"Value", 50.0, -3.125}};
     const QMetaObject &meta = ProgressBar::staticMetaObject;
-    EXPECT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(initial)));
-    for (const auto &[name, value] : initial) {
+    EXPECT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(properties)));
+    for (const auto &[name, initial, changedTo] : properties) {
         const QMetaProperty property = meta.property(meta.indexOfProperty(name));
         EXPECT_TRUE(property.isReadable()) << name;
-        EXPECT_EQ(property.isWritable(), QLatin1String(name) != "SystemColors") << name;
-        EXPECT_EQ(bar->property(name), value) << name;
+        EXPECT_EQ(property.isWritable(), changedTo.isValid()) << name;
+        EXPECT_EQ(bar->property(name), initial) << name;
+        EXPECT_FALSE(helpString(name).isEmpty()) << name;
+        if (!property.isWritable())
+            continue;
+        const int before = int(changed.count());
+        ASSERT_TRUE(bar->setProperty(name, changedTo)) << name;
+        EXPECT_EQ(bar->property(name), changedTo) << name;
+        EXPECT_EQ(changed.count(), before + 1) << name;
+        bar->setProperty(name, changedTo);
+        EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
     }
+    EXPECT_EQ(helpString("Value"), "Sets/returns the current value displayed.\n"
+                                   "This value must be between MinValue and MaxValue.");
+    EXPECT_EQ(helpString("BackColor"), "Sets/returns the color *behind* the bar/blocks.");
+    const int before = int(changed.count()); // the caption font is the widget's, however set
+    bar->setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
+    bar->setFont(QFont(QStringLiteral("DejaVu Serif"), 9, QFont::Bold));
+    EXPECT_EQ(changed.count(), before + 1);
+
+    PropertyBag bag;
+    bar->writeProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"Alignment", "Caption", "BackColor", "Direction",
+                                        "FillColor", "FillColorGradient", "FillMode", "ForeColor",
+                                        "GradientFill", "Value", "Font", "MaxValue", "MinValue"}));
+    EXPECT_EQ(bag.read("BackColor").toInt(), qint32(0x80000007));
+    ProgressBar copy;
+    copy.readProperties(bag);
+    for (const auto &property : properties)
+        EXPECT_EQ(copy.property(std::get<0>(property)), bar->property(std::get<0>(property)))
+            << std::get<0>(property);
 }
-
-struct EnumCase {
-    const char *enumName;
-    std::vector<std::pair<const char *, int>> members;
-};
-
-class ProgressBarEnums : public ::testing::TestWithParam<EnumCase>
-{
-};
-
-TEST_P(ProgressBarEnums, HaveTheirNamesAndValues)
-{
-    const EnumCase &expected = GetParam();
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
-    const int index = meta.indexOfEnumerator(expected.enumName);
-    ASSERT_GE(index, 0);
-    const QMetaEnum metaEnum = meta.enumerator(index);
-    ASSERT_EQ(metaEnum.keyCount(), int(expected.members.size()));
-    for (const auto &[key, value] : expected.members)
-        EXPECT_EQ(metaEnum.keyToValue(key), value) << key;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TypeLibrary, ProgressBarEnums,
-    ::testing::Values(EnumCase{"Alignment", {{"alnLeft", 0}, {"alnRight", 1}, {"alnCenter", 2}}},
-                      EnumCase{"Direction", {{"dirHorizontal", 0}, {"dirVertical", 1}}},
-                      EnumCase{"FillMode", {{"fmBar", 0}, {"fm2DBlocks", 1}, {"fm3DBlocks", 2}}},
-                      EnumCase{"EnumGradientFillDirection",
-                               {{"gfdTopToBottom", 0}, {"gfdLeftToRight", 1}}},
-                      EnumCase{"EnumGradientFillStyle", {{"gfsNormal", 0}, {"gfsMirrored", 1}}}));
 
 // Both ends are accepted; beyond them, also through the property system, the value is refused
 // without a change. Moving an end past the value pulls it along, else keeps it.
@@ -124,50 +132,57 @@ TEST(ProgressBarRange, AcceptsBothEnds_RefusesOutside_EndsPullTheValue)
     EXPECT_EQ(changed.count(), 7);
 }
 
-TEST(ProgressBarNotification, EachSetterNotifiesOnce_UnchangedValuesDoNot)
+TEST(PropertyBag, MatchesNamesWithoutCase_KeepsFirstOrderAndName_DropsDefaults)
 {
-    ProgressBar bar;
-    QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
-    const std::vector<std::pair<const char *, QVariant>> settings{
-        {"Alignment", QVariant::fromValue(ProgressBar::alnRight)},
-        {"BackColor", QVariant::fromValue(quint32(0xFF))},
-        {"Caption", QStringLiteral("Hold")},
-        {"Direction", QVariant::fromValue(ProgressBar::dirVertical)},
-        {"FillColor", QVariant::fromValue(quint32(0x808080))},
-        {"FillColorGradient", QVariant::fromValue(quint32(0xFF00))},
-        {"FillMode", QVariant::fromValue(ProgressBar::fm3DBlocks)},
-        {"Font", QFont(QStringLiteral("DejaVu Sans"), 14)},
-        {"ForeColor", QVariant::fromValue(quint32(0x80000007))},
-        {"GradientFill", false},
-        {"InvertText", true},
-        {"MaxValue", 60.0},
-        {"MinValue", 10.0},
-        {"Value", 20.0},
-    };
-    for (const auto &[name, value] : settings) {
-        const int before = int(changed.count());
-        ASSERT_TRUE(bar.setProperty(name, value)) << name;
-        EXPECT_EQ(bar.property(name), value) << name;
-        EXPECT_EQ(changed.count(), before + 1) << name;
-        bar.setProperty(name, value);
-        EXPECT_EQ(changed.count(), before + 1) << name << " set twice";
-    }
-    const int before = int(changed.count()); // the caption font is the widget's, however set
-    bar.setFont(QFont(QStringLiteral("DejaVu Serif"), 9));
-    bar.setFont(QFont(QStringLiteral("DejaVu Serif"), 9));
-    EXPECT_EQ(changed.count(), before + 1);
+    PropertyBag bag;
+    bag.write("Caption", "a");
+    bag.write("Value", 3.0);
+    bag.write("CAPTION", "b");
+    EXPECT_EQ(bag.names(), (QStringList{"Caption", "Value"}));
+    EXPECT_EQ(bag.read("caption").toString(), "b");
+    EXPECT_EQ(bag.read("missing", 7).toInt(), 7);
+    EXPECT_TRUE(bag.contains("value"));
+    bag.write("Value", 50.0, 50.0); // equal to its default: the earlier entry goes too
+    EXPECT_FALSE(bag.contains("value"));
+    bag.write("Caption", 1.0, 1.0);
+    EXPECT_TRUE(bag.isEmpty());
 }
 
-TEST(ProgressBarProperties, EveryPropertyCarriesItsHelpString)
+// A new gauge writes only its caption, InvertText (stored forms take a missing one as set) and
+// font. A stored form is taken as it is, whatever the case of its names: missing or unreadable
+// entries as the stored defaults, a value outside its range without a beep, a colour stored as a
+// 64-bit integer by its low 32 bits.
+TEST(ProgressBarPersistence, DefaultsAreLeftOut_StoredFormIsTakenAsItIs)
 {
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
-    auto help = [&meta](const char *property) {
-        const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
-        return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
-    };
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
-        EXPECT_FALSE(help(meta.property(i).name()).isEmpty()) << meta.property(i).name();
-    EXPECT_EQ(help("Value"), "Sets/returns the current value displayed.\n"
-                             "This value must be between MinValue and MaxValue.");
-    EXPECT_EQ(help("BackColor"), "Sets/returns the color *behind* the bar/blocks.");
+    ProgressBar bar;
+    bar.setCaption("Gauge1");
+    PropertyBag bag;
+    bar.writeProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"Caption", "InvertText", "Font"}));
+    EXPECT_EQ(std::pair(bag.read("Caption"), bag.read("InvertText")),
+              std::pair(QVariant("Gauge1"), QVariant(false)));
+    bar.setValue(10);
+    bar.setAlignment(ProgressBar::alnLeft);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.readProperties(PropertyBag{});
+    EXPECT_EQ(
+        std::tuple(bar.invertText(), bar.caption(), bar.value(), bar.alignment(), bar.fillMode(),
+                   bar.fillColorGradient()),
+        std::tuple(true, QString(), 50.0, ProgressBar::alnCenter, ProgressBar::fmBar, 0xF0CAA6u));
+    bar.setBackColor(0xFF);
+    bar.setValue(10);
+    bar.readProperties(PropertyBag{{"BackColor", "not a colour"}, {"Value", "many"}});
+    EXPECT_EQ(std::pair(bar.backColor(), bar.value()), std::pair(0x8000000Fu, 50.0));
+    QSignalSpy rejected(&bar, &ProgressBar::valueRejected);
+    QSignalSpy changed(&bar, &ProgressBar::propertyChanged);
+    bar.readProperties(PropertyBag{{"value", 75.0},
+                                   {"maxvalue", 60.0},
+                                   {"minvalue", 80.0},
+                                   {"font", QFont("Serif", 13)},
+                                   {"backcolor", qint64(0x80000007)}});
+    EXPECT_EQ(std::tuple(bar.value(), bar.maxValue(), bar.minValue()), std::tuple(75, 60, 80));
+    EXPECT_EQ(std::pair(bar.font().family(), bar.backColor()),
+              std::pair(QString("Serif"), 0x80000007u));
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_EQ(changed.count(), 0);
 }
