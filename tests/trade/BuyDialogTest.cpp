@@ -10,33 +10,10 @@ class BuyDialog : public TradeDialogTest
   protected:
     BuyDialog() { showActive(dialog); }
 
-    // Types an amount into each box, in goods order.
-    void typeAll(const char *opium, const char *silk, const char *arms, const char *general)
-    {
-        type(dialog.cboOpium, QLatin1String(opium));
-        type(dialog.cboSilk, QLatin1String(silk));
-        type(dialog.cboArms, QLatin1String(arms));
-        type(dialog.cboGeneral, QLatin1String(general));
-    }
-
     frmBuy dialog{main};
 };
 
-TEST_F(BuyDialog, OpensWithItsCaptionsShipChosenAndBuyDisabled)
-{
-    EXPECT_EQ(QStringList({dialog.objectName(), dialog.windowTitle(), dialog.fraGoods->title(),
-                           dialog.fraDestination->title(), dialog.fraDestination->objectName(),
-                           dialog.lblGeneral->text(), dialog.cboSilk->currentText(),
-                           dialog.cmdMaxGeneral->text(), dialog.cmdBuy->text()}),
-              QStringList({"frmBuy", "Buy Merchandise", "Goods ", "Destination ", "fraDestination",
-                           "General:", "0", "Max", "Buy"}));
-    EXPECT_EQ(dialog.maxButton(Good::General), dialog.cmdMaxGeneral);
-    // Ship chosen; Buy the default but disabled.
-    EXPECT_EQ(std::vector<bool>({dialog.optShip->isChecked(), dialog.cmdBuy->isDefault(),
-                                 dialog.cmdBuy->isEnabled()}),
-              std::vector<bool>({true, true, false}));
-}
-
+// Every way an amount changes (keys, Backspace, Max, the list) updates Buy.
 TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero)
 {
     type(dialog.cboSilk, "000");
@@ -46,21 +23,20 @@ TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero)
     EXPECT_TRUE(dialog.cmdBuy->isEnabled());
     QTest::keyClick(dialog.cboSilk, Qt::Key_Backspace);
     EXPECT_FALSE(dialog.cmdBuy->isEnabled());
-    dialog.cmdMaxArms->click();
+    dialog.maxButton(Good::Arms)->click();
     EXPECT_EQ(dialog.cboArms->currentText(), "60");
+    EXPECT_TRUE(dialog.cmdBuy->isEnabled());
+    choose(dialog.cboArms, "0");
+    EXPECT_EQ(dialog.cboArms->currentText(), "0");
+    EXPECT_FALSE(dialog.cmdBuy->isEnabled());
+    choose(dialog.cboOpium, "3");
+    EXPECT_EQ(dialog.cboOpium->currentText(), "3");
     EXPECT_TRUE(dialog.cmdBuy->isEnabled());
 }
 
+// The list is made anew at each drop-down from what the other boxes leave, keeping the typed
+// text; Max writes its last entry.
 TEST_F(BuyDialog, ListAndMax_ReserveTheOtherBoxesCostAndSpace)
-{
-    main.state().Cash = 305'000;
-    type(dialog.cboSilk, "10");
-    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20", "30", "40", "50"}));
-    dialog.cmdMaxOpium->click();
-    EXPECT_EQ(dialog.cboOpium->currentText(), "50");
-}
-
-TEST_F(BuyDialog, ListIsMadeAnewAtEachDropDown_KeepingTheTypedText)
 {
     type(dialog.cboOpium, "7");
     EXPECT_EQ(dropDown(dialog.cboOpium).size(), 11); // 0 ... 9, 10
@@ -68,46 +44,32 @@ TEST_F(BuyDialog, ListIsMadeAnewAtEachDropDown_KeepingTheTypedText)
     type(dialog.cboSilk, "10");
     EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "1", "2", "3", "4", "5"}));
     EXPECT_EQ(dialog.cboOpium->currentText(), "7");
+    main.state().Cash = 305'000;
+    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20", "30", "40", "50"}));
+    dialog.cmdMaxOpium->click();
+    EXPECT_EQ(dialog.cboOpium->currentText(), "50");
 }
 
-TEST_F(BuyDialog, ChoosingFromTheList_FillsTheBoxAndEnablesBuy)
+// A refusal shows one message and leaves everything as it was; exactly all the cash then buys,
+// logging each good in goods order.
+TEST_F(BuyDialog, RefusalChangesNothing_AndAllTheCashIsSpentExactly)
 {
-    main.state().Cash = 1'000'000;
-    choose(dialog.cboOpium, "30");
-    EXPECT_EQ(dialog.cboOpium->currentText(), "30");
-    EXPECT_TRUE(dialog.cmdBuy->isEnabled());
-    choose(dialog.cboOpium, "0");
-    EXPECT_EQ(dialog.cboOpium->currentText(), "0");
-    EXPECT_FALSE(dialog.cmdBuy->isEnabled());
-}
-
-// The rules' refusals are tested on their own; here, how the dialog shows one.
-TEST_F(BuyDialog, Refusal_ShowsOneMessageAndLeavesEverythingAsItWas)
-{
-    main.state().WarehouseArms = 9990;
+    main.state().HoldCapacity = 100;
+    const char *amounts[] = {"4", "007", "25", "150"};
+    for (Good good : AllGoods)
+        type(dialog.amountBox(good), amounts[std::size_t(good)]);
+    main.state().Cash = 11'500;
     const GameState before = main.state();
-    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
-    typeAll("0", "0", "0", "11");
     QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
-    EXPECT_EQ(refusals(),
-              QStringList{"Insufficient Storage Space, Warehouse Limited to 10,000 units   "});
+    EXPECT_EQ(refusals(), QStringList{"Insufficient Hold   "});
     EXPECT_EQ(main.state(), before);
     EXPECT_TRUE(logLines().isEmpty());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.cboGeneral->currentText(), "11");
-}
+    EXPECT_EQ(dialog.cboGeneral->currentText(), "150");
 
-TEST_F(BuyDialog, BuyingWithAllTheCash_SpendsItExactlyAndLogsEachGoodInOrder)
-{
-    main.state().HoldCapacity = 100;
-    typeAll("4", "007", "25", "150");
-    main.state().Cash = 11'500;
-    QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
-    EXPECT_EQ(refusals(), QStringList{"Insufficient Hold   "});
     type(dialog.cboGeneral, "64");
     main.state().Cash = 4000 + 3500 + 2500 + 640;
     QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
-
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const GameState &s = main.state();
@@ -121,18 +83,6 @@ TEST_F(BuyDialog, BuyingWithAllTheCash_SpendsItExactlyAndLogsEachGoodInOrder)
                                        "Jan 15, 1860 - Bought 25 Arms @ $100 Each",
                                        "Jan 15, 1860 - Bought 64 General @ $10 Each"}));
     EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$0]");
-}
-
-TEST_F(BuyDialog, EnterInAnAmountBox_BuysOnlyWhileBuyIsEnabled)
-{
-    QTest::keyClick(dialog.cboArms, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());
-    type(dialog.cboArms, "3");
-    const int entries = dialog.cboArms->count();
-    QTest::keyClick(dialog.cboArms, Qt::Key_Return);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(main.state().ShipArms, 3);
-    EXPECT_EQ(dialog.cboArms->count(), entries); // Enter adds no entry
 }
 
 // An edited saved game can leave a fraction of a unit free: only whole units are offered.

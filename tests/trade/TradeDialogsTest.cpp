@@ -35,6 +35,31 @@ template <typename Dialog> class TradeDialogs : public TradeDialogTest
 using Dialogs = testing::Types<frmBuy, frmSell>;
 TYPED_TEST_SUITE(TradeDialogs, Dialogs);
 
+// Ship chosen, every box at 0, and the trade button (the last) the default but disabled.
+TYPED_TEST(TradeDialogs, OpensWithItsCaptions_ShipChosenAndTheTradeButtonDisabled)
+{
+    TypeParam &d = this->dialog;
+    QStringList texts{d.objectName(), d.windowTitle(), d.lblGeneral->text(),
+                      d.cboSilk->currentText()};
+    for (auto *frame : d.template findChildren<QGroupBox *>())
+        texts << frame->objectName() + '=' + frame->title();
+    QStringList buttons;
+    for (auto *button : d.template findChildren<QPushButton *>())
+        buttons << button->text() + (button->isEnabled() ? "" : " (off)");
+    if (this->Buying) {
+        EXPECT_EQ(texts, QStringList({"frmBuy", "Buy Merchandise", "General:", "0",
+                                      "fraGoods=Goods ", "fraDestination=Destination "}));
+        EXPECT_EQ(buttons, QStringList({"Max", "Max", "Max", "Max", "Buy (off)"}));
+    } else {
+        EXPECT_EQ(texts, QStringList({"frmSell", "Sell Merchandise", "General:", "0",
+                                      "fraGoods=Goods ", "fraSource=Source "}));
+        EXPECT_EQ(buttons,
+                  QStringList({"All", "All", "All", "All", "Sell Everything", "Sell (off)"}));
+    }
+    EXPECT_TRUE(d.optShip->isChecked());
+    EXPECT_TRUE(d.template findChildren<QPushButton *>().last()->isDefault());
+}
+
 TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWasTyped)
 {
     for (Good good : AllGoods) {
