@@ -60,8 +60,17 @@ TYPED_TEST(TradeDialogs, OpensWithItsCaptions_ShipChosenAndTheTradeButtonDisable
     EXPECT_TRUE(d.template findChildren<QPushButton *>().last()->isDefault());
 }
 
+// Switching place sets every box to 0; then what is typed into every box is what is traded.
 TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWasTyped)
 {
+    for (QRadioButton *option : {this->dialog.optWarehouse, this->dialog.optShip}) {
+        for (Good good : AllGoods)
+            this->type(this->dialog.amountBox(good), QStringLiteral("1"));
+        QTest::mouseClick(option, Qt::LeftButton);
+        for (Good good : AllGoods)
+            EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "0");
+        EXPECT_FALSE(this->dialog.template findChildren<QPushButton *>().last()->isEnabled());
+    }
     for (Good good : AllGoods) {
         this->type(this->dialog.amountBox(good), QStringLiteral("5"));
         EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "5") << qPrintable(goodName(good));
@@ -94,41 +103,21 @@ TYPED_TEST(TradeDialogs, EscKeepsTheDialog_TheCloseBoxLeavesAndRedraws)
     EXPECT_TRUE(this->logLines().isEmpty());
 }
 
-TYPED_TEST(TradeDialogs, SwitchingPlace_SetsEveryBoxToZero)
-{
-    for (QRadioButton *option : {this->dialog.optWarehouse, this->dialog.optShip}) {
-        for (Good good : AllGoods)
-            this->type(this->dialog.amountBox(good), QStringLiteral("1"));
-        QTest::mouseClick(option, Qt::LeftButton);
-        for (Good good : AllGoods)
-            EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "0");
-        const char *trade = this->Buying ? "cmdBuy" : "cmdSell";
-        EXPECT_FALSE(this->dialog.template findChild<QPushButton *>(trade)->isEnabled());
-    }
-}
-
+// Away from Hong Kong the warehouse cannot be chosen.
 TYPED_TEST(TradeDialogs, TheOrderOpensItModallyAtItsPlaceOverTheMainWindow)
 {
+    this->main.state().CurrentPort = QStringLiteral("Shanghai");
     const QPoint offset(twipsToPixels(3400, this->main.logicalDpiX()),
                         twipsToPixels(2910, this->main.logicalDpiY()));
     QPoint at;
     whenDialogOpens([&](QDialog &opening) {
         EXPECT_TRUE(qobject_cast<TypeParam *>(&opening));
+        EXPECT_FALSE(opening.findChild<QRadioButton *>("optWarehouse")->isEnabled());
         at = opening.pos() - this->main.frameGeometry().topLeft();
         opening.close();
     });
     QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
     EXPECT_EQ(at, offset);
-}
-
-TYPED_TEST(TradeDialogs, AwayFromHongKong_TheWarehouseCannotBeChosen)
-{
-    this->main.state().CurrentPort = QStringLiteral("Shanghai");
-    TypeParam abroad(this->main);
-    this->showActive(abroad);
-    EXPECT_FALSE(abroad.optWarehouse->isEnabled());
-    QTest::mouseClick(abroad.optWarehouse, Qt::LeftButton);
-    EXPECT_TRUE(abroad.optShip->isChecked());
 }
 
 } // namespace Sardek
