@@ -33,7 +33,7 @@ TEST(MakeNumber, ReadsTheTenDigitsOnly_StoppingAtTheLargestWholeNumber)
 }
 
 // The list is 0, then every multiple of the step below the maximum, then the maximum.
-TEST(FillAmountList, StepIsThePowerOfTenNotAboveHalfTheMaximum)
+TEST(FillAmountList, StepIsThePowerOfTenNotAboveHalfTheMaximum_KeepingTheListShort)
 {
     const std::pair<long long, long long> maximumAndStep[] = {
         {1, 1}, {2, 1}, {19, 1}, {20, 10}, {50, 10}, {199, 10}, {200, 100}, {19999, 1000}};
@@ -46,10 +46,7 @@ TEST(FillAmountList, StepIsThePowerOfTenNotAboveHalfTheMaximum)
     }
     EXPECT_EQ(FillAmountList(0), std::vector<Currency>{0});
     EXPECT_EQ(FillAmountList(-5), std::vector<Currency>{-5});
-}
-
-TEST(FillAmountList, EveryMaximum_GivesAShortRisingListEndingInIt)
-{
+    // Whatever the maximum, the list stays short and rises to it.
     for (long long maximum = 1; maximum <= 30000; ++maximum) {
         const std::vector<Currency> list = FillAmountList(maximum);
         ASSERT_LE(list.size(), 21u) << maximum;

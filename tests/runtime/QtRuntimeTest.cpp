@@ -107,9 +107,7 @@ TEST(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
          Box::NoButton, MsgBoxResult::Cancel}};
     QtRuntime runtime;
     for (const auto &c : cases) {
-        bool seen = false;
         whenModal<QMessageBox>([&](QMessageBox *box) {
-            seen = true;
             EXPECT_EQ(box->icon(), c.icon);
             EXPECT_EQ(box->standardButtons(), c.buttons);
             EXPECT_EQ(box->windowTitle(), "Sardek");
@@ -121,14 +119,13 @@ TEST(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
                 box->button(c.press)->click();
         });
         EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", c.style), c.expected);
-        EXPECT_TRUE(seen);
     }
 }
 
-TEST(QtRuntimeFileDialog, Open_ReturnsTheChosenFile)
+// Open returns the file chosen; a cancelled Save returns nothing.
+TEST(QtRuntimeFileDialog, OpenReturnsTheChosenFile_ACancelledSaveNothing)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("voyage.srd");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -142,15 +139,9 @@ TEST(QtRuntimeFileDialog, Open_ReturnsTheChosenFile)
         dialog->selectFile(path);
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides the public slot
     });
-    const auto chosen = runtime.GetOpenFileName(
-        nullptr, "Load Game", "Saved Game Files (*.srd);;All Files (*.*)", folder.path());
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(*chosen, path);
-}
-
-TEST(QtRuntimeFileDialog, SaveCancelled_ReturnsNothing)
-{
-    QtRuntime runtime;
+    EXPECT_EQ(runtime.GetOpenFileName(nullptr, "Load Game",
+                                      "Saved Game Files (*.srd);;All Files (*.*)", folder.path()),
+              path);
     whenModal<QFileDialog>([](QFileDialog *dialog) {
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         dialog->reject();
