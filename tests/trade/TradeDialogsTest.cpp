@@ -16,7 +16,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <type_traits>
+#include <vector>
 
 namespace Sardek
 {
@@ -123,10 +125,9 @@ TEST_F(BuyDialog, RefusalChangesNothing_AndAllTheCashIsSpentExactly)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const GameState &s = main.state();
-    EXPECT_EQ(s.Cash, 0);
-    EXPECT_EQ(s.HoldUsed, 100);
-    EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipSilk, s.ShipArms, s.ShipGeneral}),
-              std::vector<Currency>({4, 7, 25, 64}));
+    EXPECT_EQ(std::vector<Currency>(
+                  {s.Cash, s.HoldUsed, s.ShipOpium, s.ShipSilk, s.ShipArms, s.ShipGeneral}),
+              std::vector<Currency>({0, 100, 4, 7, 25, 64}));
     EXPECT_FALSE(s.GameSaved);
     EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Bought 4 Opium @ $1,000 Each",
                                        "Jan 15, 1860 - Bought 7 Silk @ $500 Each",
@@ -155,11 +156,8 @@ class SellDialog : public TradeDialogTest
     SellDialog()
     {
         GameState &s = main.state();
-        s.Cannons = 2;
-        s.ShipOpium = 20;
-        s.ShipArms = 5;
-        s.HoldUsed = 45;
-        s.WarehouseSilk = 7;
+        std::tie(s.Cannons, s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk) =
+            std::tuple(2, 20, 5, 45, 7);
         showActive(dialog);
     }
 
@@ -195,10 +193,8 @@ TEST_F(SellDialog, FromTheShip_PaysExactlyAndLogsTheAmountAsTyped)
     QTest::keyClick(dialog.cboArms, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(dialog.isVisible());
     const GameState &s = main.state();
-    EXPECT_EQ(s.ShipOpium, 13);
-    EXPECT_EQ(s.ShipArms, 0);
-    EXPECT_EQ(s.HoldUsed, 33);
-    EXPECT_EQ(s.Cash, 10'000 + 7000 + 500);
+    EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.Cash}),
+              std::vector<Currency>({13, 0, 33, 10'000 + 7000 + 500}));
     EXPECT_FALSE(s.GameSaved);
     EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 007 Opium @ $1,000 Each",
                                        "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
@@ -216,11 +212,9 @@ TEST_F(SellDialog, SellEverything_SellsTheWholeUnitsOfEachStockInGoodsOrder)
     type(dialog.cboOpium, "1");
     QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(main.state().ShipOpium, Currency::fromRaw(5000));
-    EXPECT_EQ(main.state().ShipArms, 0);
-    EXPECT_EQ(main.state().HoldUsed, 20);
-    EXPECT_EQ(main.state().WarehouseSilk, 7);
-    EXPECT_EQ(main.state().Cash, 10'000 + 20'000 + 500);
+    const GameState &s = main.state();
+    EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk, s.Cash}),
+              std::vector<Currency>({Currency::fromRaw(5000), 0, 20, 7, 10'000 + 20'000 + 500}));
     EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 20 Opium @ $1,000 Each",
                                        "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
 }
@@ -249,10 +243,8 @@ template <typename Dialog> class TradeDialogs : public TradeDialogTest
     TradeDialogs()
     {
         GameState &s = main.state();
-        s.Cash = 10'000'000;
+        std::tie(s.Cash, s.HoldCapacity, s.HoldUsed) = std::tuple(10'000'000, 10'000, 2000);
         s.MillionaireShown = true;
-        s.HoldCapacity = 10'000;
-        s.HoldUsed = 2000;
         for (Good good : AllGoods)
             stockOf(s, Place::Ship, good) = 500;
         showActive(dialog);
