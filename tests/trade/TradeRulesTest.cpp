@@ -46,9 +46,7 @@ template <typename... More> GameState with(Currency S::*field, Currency value, M
 // still counts as an amount for enabling the trade.
 TEST(TradeOrder, AmountsAreTheDigitsUpToTheLargestWholeCurrency)
 {
-    EXPECT_EQ(order("007").amount(Good::Opium), Currency(7));
     EXPECT_EQ(order("1,5x0").amount(Good::Opium), Currency(150));
-    EXPECT_EQ(order("abc").amount(Good::Opium), Currency(0));
     EXPECT_EQ(order("000922337203685477").amount(Good::Opium), Currency(Currency::MaxWhole));
     EXPECT_EQ(order("922337203685478").amount(Good::Opium), std::nullopt);
     EXPECT_EQ(order("9223372036854770").amount(Good::Opium), std::nullopt);
@@ -64,9 +62,6 @@ TEST(TradeOrder, AmountsAreTheDigitsUpToTheLargestWholeCurrency)
 TEST(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
 {
     const std::tuple<const char *, GameState, Place, Good, TradeOrder, Currency> cases[] = {
-        {"HoldCapsWhatCashAffords", with(&S::Cash, 305'000), Place::Ship, Good::Opium,
-         order("999", "10"), 50},
-        {"CashCapsWhatHoldTakes", with(), Place::Ship, Good::Opium, order("0", "2"), 9},
         {"ExactlyAllTheCash", with(&S::Cash, 400), Place::Ship, Good::Arms, order("0"), 4},
         {"OneDollarShort", with(&S::Cash, 399), Place::Ship, Good::Arms, order("0"), 3},
         {"OthersCostMoreThanTheCash", with(&S::Cash, 4000), Place::Ship, Good::General,
@@ -98,11 +93,8 @@ TEST(Buy, RefusalsComeInOrderAndChangeNothing)
 {
     const std::tuple<const char *, GameState, Place, TradeOrder, std::optional<QString>> cases[] = {
         {"FundsBeforeHold", with(), Place::Ship, order("11", "0", "0", "90"), InsufficientFunds},
-        {"AffordableButOverTheHold", with(), Place::Ship, order("0", "0", "0", "61"),
-         InsufficientHold},
         {"ExactlyTheFreeHold", with(&S::HoldUsed, 10), Place::Ship, order("0", "0", "0", "50"),
          std::nullopt},
-        {"ExactlyAllTheCash", with(), Place::Ship, order("10"), std::nullopt},
         {"WarehouseOverTenThousand", with(&S::WarehouseOpium, 9990), Place::Warehouse,
          order("0", "0", "0", "11"), InsufficientStorage},
         {"WarehouseToTheLastUnit", with(&S::WarehouseOpium, 9990), Place::Warehouse,
