@@ -26,7 +26,7 @@ TEST(MakeNumber, ReadsTheTenDigitsOnly_StoppingAtTheLargestWholeNumber)
     const std::pair<const char *, int> cases[] = {{"$5,000", 5000}, {"-25", 25},  {"2.5", 25},
                                                   {"", 0},          {"Opium", 0}, {"007", 7}};
     for (const auto &[text, expected] : cases)
-        EXPECT_EQ(MakeNumber(QLatin1String(text)), Currency(expected)) << text;
+        EXPECT_EQ(MakeNumber(QString::fromLatin1(text)), Currency(expected)) << text;
     EXPECT_EQ(MakeNumber(u"000000000000000000000000000042"), Currency(42));
     const Currency largest(Currency::MaxWhole);
     EXPECT_EQ(MakeNumber(u"922337203685477"), largest);

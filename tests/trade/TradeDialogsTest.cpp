@@ -66,7 +66,7 @@ class BuyDialog : public TradeDialogTest
 };
 
 // Every way an amount changes (keys, Backspace, Max, the list) updates Buy.
-TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero)
+TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOtherBoxes)
 {
     type(dialog.cboSilk, "000");
     EXPECT_FALSE(dialog.cmdBuy->isEnabled());
@@ -81,12 +81,9 @@ TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero)
     choose(dialog.cboArms, "0");
     EXPECT_EQ(dialog.cboArms->currentText(), "0");
     EXPECT_FALSE(dialog.cmdBuy->isEnabled());
-}
 
-// The list is made anew at each drop-down from what the other boxes leave, keeping the typed
-// text; Max writes its last entry.
-TEST_F(BuyDialog, ListAndMax_ReserveTheOtherBoxesCostAndSpace)
-{
+    // The list is made anew at each drop-down from what the other boxes leave, keeping the
+    // typed text; Max writes its last entry.
     type(dialog.cboOpium, "7");
     EXPECT_EQ(dropDown(dialog.cboOpium).size(), 11); // 0 ... 9, 10
     EXPECT_EQ(dialog.cboOpium->currentText(), "7");
