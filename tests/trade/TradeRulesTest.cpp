@@ -139,8 +139,7 @@ TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
             EXPECT_EQ(sell(state, source, TradeOrder(texts)).refusal, InsufficientCargo);
             EXPECT_EQ(state, before);
         }
-    GameState state = tradingState();
-    state.WarehouseOpium = Currency(Currency::MaxWhole);
+    GameState state = with(&S::WarehouseOpium, Currency::MaxWhole);
     EXPECT_EQ(sell(state, Place::Warehouse, order(ThirtyDigits)).refusal, InsufficientCargo);
     EXPECT_EQ(state.WarehouseOpium, Currency(Currency::MaxWhole));
 }
@@ -149,9 +148,7 @@ TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
 // from the warehouse leaves the hold alone.
 TEST(Sell, FromTheWarehouse_LogsEachGoodSoldWithItsBoxTextAsGiven)
 {
-    GameState state = tradingState();
-    state.WarehouseArms = 20;
-    state.HoldUsed = 20;
+    GameState state = with(&S::WarehouseArms, 20, &S::HoldUsed, 20);
     const TradeOutcome outcome = sell(state, Place::Warehouse, order("0", "0", "0 12"));
     EXPECT_EQ(outcome.logEntries, QStringList{" - Sold 0 12 Arms @ $100 Each"});
     EXPECT_EQ(std::tuple(state.WarehouseArms, state.HoldUsed, state.Cash),
