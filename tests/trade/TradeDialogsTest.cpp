@@ -25,22 +25,14 @@ namespace Sardek
 
 // A main window with a game in Hong Kong (see tradingState()), and the player's ways with an
 // amount box.
-class TradeDialogTest : public GameWindowTest
+class TradingGame : public GameWindowTest
 {
   protected:
-    TradeDialogTest()
+    TradingGame()
     {
         main.state() = Testing::tradingState();
         main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
         main.UpdateMainForm();
-    }
-
-    // Shows dialog as the active window, so clicks give focus as on a desktop.
-    static void showActive(QDialog &dialog)
-    {
-        dialog.show();
-        dialog.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
 
     // As a player: clicks the box, drops its list down and closes it, selects the text and
@@ -57,13 +49,23 @@ class TradeDialogTest : public GameWindowTest
     }
 };
 
-class BuyDialog : public TradeDialogTest
+// The dialog shown as the active window, so clicks give focus as on a desktop. It reads the
+// state as it is used, so fixtures may change the state once it is open.
+template <typename Dialog> class TradeDialogTest : public TradingGame
 {
   protected:
-    BuyDialog() { showActive(dialog); }
+    TradeDialogTest()
+    {
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
 
-    frmBuy dialog{main};
+    static constexpr bool Buying = std::is_same_v<Dialog, frmBuy>;
+    Dialog dialog{main};
 };
+
+using BuyDialog = TradeDialogTest<frmBuy>;
 
 // Every way an amount changes (keys, Backspace, Max, the list) updates Buy.
 TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOtherBoxes)
@@ -144,7 +146,7 @@ TEST_F(BuyDialog, FractionalFreeHold_MaxAndTheListOfferItsWholePart)
 }
 
 // A ship with 2 cannons, 20 Opium and 5 Arms; 7 Silk in the warehouse.
-class SellDialog : public TradeDialogTest
+class SellDialog : public TradeDialogTest<frmSell>
 {
   protected:
     SellDialog()
@@ -152,10 +154,7 @@ class SellDialog : public TradeDialogTest
         GameState &s = main.state();
         std::tie(s.Cannons, s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk) =
             std::tuple(2, 20, 5, 45, 7);
-        showActive(dialog);
     }
-
-    frmSell dialog{main};
 };
 
 // A list and All offer the source's stock whatever the other boxes and the cash; All on an
@@ -231,21 +230,17 @@ TEST_F(SellDialog, SellEverythingFromAnEmptySource_OnlyMarksTheGameChanged)
 // $10,000,000 in cash (the millionaire window already seen), 500 of each good aboard and room
 // for 8,000 more: every list holds entries such as "5000" or "500" that a typed 5 could be
 // completed to.
-template <typename Dialog> class TradeDialogs : public TradeDialogTest
+template <typename Dialog> class TradeDialogs : public TradeDialogTest<Dialog>
 {
   protected:
     TradeDialogs()
     {
-        GameState &s = main.state();
+        GameState &s = this->main.state();
         std::tie(s.Cash, s.HoldCapacity, s.HoldUsed) = std::tuple(10'000'000, 10'000, 2000);
         s.MillionaireShown = true;
         for (Good good : AllGoods)
             stockOf(s, Place::Ship, good) = 500;
-        showActive(dialog);
     }
-
-    static constexpr bool Buying = std::is_same_v<Dialog, frmBuy>;
-    Dialog dialog{main};
 };
 
 using Dialogs = testing::Types<frmBuy, frmSell>;
