@@ -90,7 +90,7 @@ class AmountKeyFilterTest : public testing::TestWithParam<const char *>
     QSignalSpy cancelClicks{dialog.cmdCancel, &QPushButton::clicked};
 };
 
-TEST_P(AmountKeyFilterTest, OnlyDigitsAndEditingKeysReachTheBox)
+TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
 {
     QSignalSpy typed(dialog.filter, &AmountKeyFilter::amountTyped);
     typeInto(box, "1a2-B3 .,$+e4");
@@ -103,28 +103,8 @@ TEST_P(AmountKeyFilterTest, OnlyDigitsAndEditingKeysReachTheBox)
     EXPECT_EQ(edit->text(), "9123");
     EXPECT_EQ(typed.count(), 4 + 1 + 1 + 1); // digits, the keypad digit, Backspace, the 9
     EXPECT_EQ(typed.at(0).at(0).value<QWidget *>(), box);
-}
 
-TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButtonAndEscTheCancelButton)
-{
-    typeInto(box, "50");
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClick(edit, Qt::Key_Escape);
-    EXPECT_EQ(okClicks.count(), 2);
-    EXPECT_EQ(cancelClicks.count(), 1);
-    // The keys never reach the box: its text stays and the list gains no entry.
-    EXPECT_EQ(edit->text(), "50");
-    EXPECT_EQ(dialog.cboAmount->count(), 0);
-    dialog.cmdOK->setEnabled(false);
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(okClicks.count(), 2);
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-// However text arrives, only its digits go in, where the cursor is.
-TEST_P(AmountKeyFilterTest, EveryWayOfPasting_PutsInOnlyTheDigits)
-{
+    // However text arrives, only its digits go in, where the cursor is.
     typeInto(box, "1");
     QGuiApplication::clipboard()->setText("$2,500 Silk");
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
@@ -158,46 +138,43 @@ TEST_P(AmountKeyFilterTest, EveryWayOfPasting_PutsInOnlyTheDigits)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, AmountKeyFilterTest, testing::Values("cboAmount", "txtAmount"));
-
-TEST(AmountKeyFilter, WithoutCancelButton_EscIsDroppedAndTheDialogStays)
+TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButton_EscTheCancelButton)
 {
-    AmountDialog dialog(false);
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    for (QWidget *control : {static_cast<QWidget *>(dialog.cboAmount->lineEdit()),
-                             static_cast<QWidget *>(dialog.cmdOK)})
-        QTest::keyClick(control, Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 0);
+    typeInto(box, "50");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(okClicks.count(), 2);
+    EXPECT_EQ(cancelClicks.count(), 1);
+    // The keys never reach the box: its text stays and the list gains no entry.
+    EXPECT_EQ(edit->text(), "50");
+    EXPECT_EQ(dialog.cboAmount->count(), 0);
+    dialog.cmdOK->setEnabled(false);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(okClicks.count(), 2);
     EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST(AmountKeyFilter, FocusedPushButton_AnswersEnterAndSpaceItself)
-{
-    AmountDialog dialog(true);
-    QSignalSpy okClicks(dialog.cmdOK, &QPushButton::clicked);
-    QSignalSpy cancelClicks(dialog.cmdCancel, &QPushButton::clicked);
+    // A focused push button answers Enter and Space itself.
     dialog.cmdCancel->setFocus();
     QTest::keyClick(dialog.cmdCancel, Qt::Key_Return);
     QTest::keyClick(dialog.cmdCancel, Qt::Key_Space);
-    EXPECT_EQ(cancelClicks.count(), 2);
-    EXPECT_EQ(okClicks.count(), 0);
-}
-
-TEST(AmountKeyFilter, ButtonsDestroyedFirst_AreNotTouched)
-{
-    AmountDialog dialog(true);
+    EXPECT_EQ(cancelClicks.count(), 3);
+    EXPECT_EQ(okClicks.count(), 2);
+    // Buttons destroyed before the filter are not touched.
     delete dialog.cmdOK;
     delete dialog.cmdCancel;
-    typeInto(dialog.cboAmount, "12");
-    QTest::keyClick(dialog.cboAmount->lineEdit(), Qt::Key_Return);
-    QTest::keyClick(dialog.cboAmount->lineEdit(), Qt::Key_Escape);
-    EXPECT_EQ(dialog.cboAmount->currentText(), "12");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), "50");
 }
 
-// Once the list has dropped down, a typed 5 must stay 5, not become the entry "5000".
+INSTANTIATE_TEST_SUITE_P(Boxes, AmountKeyFilterTest, testing::Values("cboAmount", "txtAmount"));
+
+// Once the list has dropped down, a typed 5 must stay 5, not become the entry "5000". Without a
+// Cancel button Esc is dropped and the dialog stays.
 TEST(AmountComboBox, TypingAfterTheListDroppedDown_IsNeverCompletedFromIt)
 {
-    AmountDialog dialog(true);
+    AmountDialog dialog(false);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
     AmountComboBox *box = dialog.cboAmount;
     QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
     QTest::keyClick(box, Qt::Key_F4);
@@ -211,4 +188,7 @@ TEST(AmountComboBox, TypingAfterTheListDroppedDown_IsNeverCompletedFromIt)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(box->currentText(), "5");
     EXPECT_EQ(box->count(), 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 0);
+    EXPECT_TRUE(dialog.isVisible());
 }

@@ -1,10 +1,10 @@
 #include "runtime/QtRuntime.h"
 
+#include "ModalDialogs.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -15,28 +15,15 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 #include <sys/resource.h>
 
 using Sardek::MsgBoxResult;
 using Sardek::MsgBoxStyle;
 using Sardek::QtRuntime;
+using Sardek::whenDialogOpens;
 
 namespace
 {
-
-// Runs act on the modal window of type T once it is up (tried for a few seconds).
-template <typename T> void whenModal(std::function<void(T *)> act, int attemptsLeft = 300)
-{
-    QTimer::singleShot(10, [act = std::move(act), attemptsLeft] {
-        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()))
-            act(window);
-        else if (attemptsLeft > 0)
-            whenModal<T>(act, attemptsLeft - 1);
-        else
-            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
-    });
-}
 
 double processCpuMilliseconds()
 {
@@ -107,9 +94,8 @@ TEST(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
          Box::NoButton, MsgBoxResult::Cancel}};
     QtRuntime runtime;
     for (const auto &c : cases) {
-        bool seen = false;
-        whenModal<QMessageBox>([&](QMessageBox *box) {
-            seen = true;
+        whenDialogOpens([&](QDialog &dialog) {
+            auto *box = qobject_cast<QMessageBox *>(&dialog); // nothing else opens here
             EXPECT_EQ(box->icon(), c.icon);
             EXPECT_EQ(box->standardButtons(), c.buttons);
             EXPECT_EQ(box->windowTitle(), "Sardek");
@@ -121,39 +107,33 @@ TEST(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
                 box->button(c.press)->click();
         });
         EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", c.style), c.expected);
-        EXPECT_TRUE(seen);
     }
 }
 
-TEST(QtRuntimeFileDialog, Open_ReturnsTheChosenFile)
+// Open returns the file chosen; a cancelled Save returns nothing.
+TEST(QtRuntimeFileDialog, OpenReturnsTheChosenFile_ACancelledSaveNothing)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("voyage.srd");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     QtRuntime runtime;
-    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+    whenDialogOpens([&](QDialog &opened) {
+        auto *dialog = qobject_cast<QFileDialog *>(&opened); // nothing else opens here
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->windowTitle(), "Load Game");
         EXPECT_EQ(dialog->nameFilters(),
                   QStringList({"Saved Game Files (*.srd)", "All Files (*.*)"}));
         dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides the public slot
+        opened.accept(); // QFileDialog hides the public slot
     });
-    const auto chosen = runtime.GetOpenFileName(
-        nullptr, "Load Game", "Saved Game Files (*.srd);;All Files (*.*)", folder.path());
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(*chosen, path);
-}
-
-TEST(QtRuntimeFileDialog, SaveCancelled_ReturnsNothing)
-{
-    QtRuntime runtime;
-    whenModal<QFileDialog>([](QFileDialog *dialog) {
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        dialog->reject();
+    EXPECT_EQ(runtime.GetOpenFileName(nullptr, "Load Game",
+                                      "Saved Game Files (*.srd);;All Files (*.*)", folder.path()),
+              path);
+    whenDialogOpens([](QDialog &opened) {
+        EXPECT_EQ(qobject_cast<QFileDialog *>(&opened)->acceptMode(), QFileDialog::AcceptSave);
+        opened.reject();
     });
     EXPECT_FALSE(runtime.GetSaveFileName(nullptr, "Save Game", "Saved Game Files (*.srd)", {}));
 }

@@ -1,42 +1,287 @@
-// What the Buy and Sell dialogs share, run on both.
-#include "TradeDialogFixture.h"
+// The Buy and Sell dialogs driven through their controls, each alone and both alike.
+#include "GameStates.h"
+#include "GameWindowTest.h"
 
+#include "runtime/AmountComboBox.h"
 #include "runtime/Twips.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
 
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <tuple>
 #include <type_traits>
+#include <vector>
 
 namespace Sardek
 {
 
-// $10,000,000 in cash (the millionaire window already seen), 500 of each good aboard and room
-// for 8,000 more: every list holds entries such as "5000" or "500" that a typed 5 could be
-// completed to.
-template <typename Dialog> class TradeDialogs : public TradeDialogTest
+// A main window with a game in Hong Kong (see tradingState()), and the player's ways with an
+// amount box.
+class TradingGame : public GameWindowTest
 {
   protected:
-    TradeDialogs()
+    TradingGame()
     {
-        GameState &s = main.state();
-        s.Cash = 10'000'000;
-        s.MillionaireShown = true;
-        s.HoldCapacity = 10'000;
-        s.HoldUsed = 2000;
-        for (Good good : AllGoods)
-            stockOf(s, Place::Ship, good) = 500;
-        showActive(dialog);
+        main.state() = Testing::tradingState();
+        main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
+        main.UpdateMainForm();
+    }
+
+    // As a player: clicks the box, drops its list down and closes it, selects the text and
+    // types keys, which must never be completed from the list.
+    static void type(AmountComboBox *box, const QString &keys)
+    {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), box);
+        QTest::keyClick(box, Qt::Key_F4);
+        ASSERT_TRUE(box->view()->isVisible());
+        QTest::keyClick(box->view(), Qt::Key_F4);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, keys);
+    }
+};
+
+// The dialog shown as the active window, so clicks give focus as on a desktop. It reads the
+// state as it is used, so fixtures may change the state once it is open.
+template <typename Dialog> class TradeDialogTest : public TradingGame
+{
+  protected:
+    TradeDialogTest()
+    {
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
 
     static constexpr bool Buying = std::is_same_v<Dialog, frmBuy>;
     Dialog dialog{main};
 };
 
+using BuyDialog = TradeDialogTest<frmBuy>;
+
+// Every way an amount changes (keys, Backspace, Max, the list) updates Buy.
+TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOtherBoxes)
+{
+    type(dialog.cboSilk, "000");
+    EXPECT_FALSE(dialog.cmdBuy->isEnabled());
+    QTest::keyClicks(dialog.cboSilk, "x2");
+    EXPECT_EQ(dialog.cboSilk->currentText(), "0002");
+    EXPECT_TRUE(dialog.cmdBuy->isEnabled());
+    QTest::keyClick(dialog.cboSilk, Qt::Key_Backspace);
+    EXPECT_FALSE(dialog.cmdBuy->isEnabled());
+    dialog.maxButton(Good::Arms)->click();
+    EXPECT_EQ(dialog.cboArms->currentText(), "60");
+    EXPECT_TRUE(dialog.cmdBuy->isEnabled());
+    choose(dialog.cboArms, "0");
+    EXPECT_EQ(dialog.cboArms->currentText(), "0");
+    EXPECT_FALSE(dialog.cmdBuy->isEnabled());
+
+    // The list is made anew at each drop-down from what the other boxes leave, keeping the
+    // typed text; Max writes its last entry.
+    type(dialog.cboOpium, "7");
+    EXPECT_EQ(dropDown(dialog.cboOpium).size(), 11); // 0 ... 9, 10
+    EXPECT_EQ(dialog.cboOpium->currentText(), "7");
+    type(dialog.cboSilk, "10");
+    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(dialog.cboOpium->currentText(), "7");
+    main.state().Cash = 305'000;
+    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20", "30", "40", "50"}));
+    dialog.cmdMaxOpium->click();
+    EXPECT_EQ(dialog.cboOpium->currentText(), "50");
+}
+
+// A refusal shows one message and leaves everything as it was; exactly all the cash then buys,
+// logging each good in goods order.
+TEST_F(BuyDialog, RefusalChangesNothing_AndAllTheCashIsSpentExactly)
+{
+    main.state().HoldCapacity = 100;
+    const char *amounts[] = {"4", "007", "25", "150"};
+    for (Good good : AllGoods)
+        type(dialog.amountBox(good), amounts[std::size_t(good)]);
+    main.state().Cash = 11'500;
+    const GameState before = main.state();
+    QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
+    EXPECT_EQ(refusals(), QStringList{"Insufficient Hold   "});
+    EXPECT_EQ(main.state(), before);
+    EXPECT_TRUE(logLines().isEmpty());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.cboGeneral->currentText(), "150");
+
+    type(dialog.cboGeneral, "64");
+    main.state().Cash = 4000 + 3500 + 2500 + 640;
+    QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const GameState &s = main.state();
+    EXPECT_EQ(std::vector<Currency>(
+                  {s.Cash, s.HoldUsed, s.ShipOpium, s.ShipSilk, s.ShipArms, s.ShipGeneral}),
+              std::vector<Currency>({0, 100, 4, 7, 25, 64}));
+    EXPECT_FALSE(s.GameSaved);
+    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Bought 4 Opium @ $1,000 Each",
+                                       "Jan 15, 1860 - Bought 7 Silk @ $500 Each",
+                                       "Jan 15, 1860 - Bought 25 Arms @ $100 Each",
+                                       "Jan 15, 1860 - Bought 64 General @ $10 Each"}));
+    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$0]");
+}
+
+// An edited saved game can leave a fraction of a unit free: only whole units are offered.
+TEST_F(BuyDialog, FractionalFreeHold_MaxAndTheListOfferItsWholePart)
+{
+    main.state().HoldUsed = Currency::fromRaw(10'5000);
+    main.state().Cash = 1'000'000;
+    dialog.cmdMaxArms->click();
+    EXPECT_EQ(dialog.cboArms->currentText(), "49");
+    EXPECT_EQ(dropDown(dialog.cboArms).last(), "49");
+    QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
+    EXPECT_EQ(main.state().ShipArms, 49);
+    EXPECT_EQ(main.state().HoldUsed, Currency::fromRaw(59'5000));
+}
+
+// A ship with 2 cannons, 20 Opium and 5 Arms; 7 Silk in the warehouse.
+class SellDialog : public TradeDialogTest<frmSell>
+{
+  protected:
+    SellDialog()
+    {
+        GameState &s = main.state();
+        std::tie(s.Cannons, s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk) =
+            std::tuple(2, 20, 5, 45, 7);
+    }
+};
+
+// A list and All offer the source's stock whatever the other boxes and the cash; All on an
+// empty stock keeps the box's text.
+TEST_F(SellDialog, ListsAndAll_OfferTheSourcesStock_AndAnEmptyStockKeepsTheText)
+{
+    main.state().Cash = 0;
+    type(dialog.cboArms, "999");
+    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20"}));
+    dialog.cmdMaxOpium->click();
+    EXPECT_EQ(dialog.cboOpium->currentText(), "20");
+    type(dialog.cboSilk, "3");
+    EXPECT_EQ(dropDown(dialog.cboSilk), QStringList{"0"});
+    dialog.cmdMaxSilk->click();
+    EXPECT_EQ(dialog.cboSilk->currentText(), "3");
+
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    EXPECT_EQ(dropDown(dialog.cboOpium), QStringList{"0"});
+    EXPECT_EQ(dropDown(dialog.cboSilk), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
+    dialog.cmdMaxSilk->click();
+    EXPECT_EQ(dialog.cboSilk->currentText(), "7");
+    EXPECT_TRUE(dialog.cmdSell->isEnabled());
+}
+
+TEST_F(SellDialog, FromTheShip_PaysExactlyAndLogsTheAmountAsTyped)
+{
+    type(dialog.cboOpium, "007");
+    type(dialog.cboArms, "5");
+    QTest::keyClick(dialog.cboArms, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(dialog.isVisible());
+    const GameState &s = main.state();
+    EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.Cash}),
+              std::vector<Currency>({13, 0, 33, 10'000 + 7000 + 500}));
+    EXPECT_FALSE(s.GameSaved);
+    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 007 Opium @ $1,000 Each",
+                                       "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
+    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$17,500]");
+}
+
+// An edited saved game can hold a fraction of a unit: All, the list and Sell Everything take
+// the whole part, which the box can hold.
+TEST_F(SellDialog, SellEverything_SellsTheWholeUnitsOfEachStockInGoodsOrder)
+{
+    main.state().ShipOpium = Currency::fromRaw(20'5000);
+    dialog.cmdMaxOpium->click();
+    EXPECT_EQ(dialog.cboOpium->currentText(), "20");
+    EXPECT_EQ(dropDown(dialog.cboOpium).last(), "20");
+    type(dialog.cboOpium, "1");
+    QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    const GameState &s = main.state();
+    EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk, s.Cash}),
+              std::vector<Currency>({Currency::fromRaw(5000), 0, 20, 7, 10'000 + 20'000 + 500}));
+    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 20 Opium @ $1,000 Each",
+                                       "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
+}
+
+TEST_F(SellDialog, SellEverythingFromAnEmptySource_OnlyMarksTheGameChanged)
+{
+    main.state().WarehouseSilk = 0;
+    GameState expected = main.state();
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    ASSERT_FALSE(dialog.cmdSell->isEnabled());
+    QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    expected.GameSaved = false;
+    expected.NetWorth = 10'000;
+    EXPECT_EQ(main.state(), expected);
+    EXPECT_TRUE(logLines().isEmpty());
+    EXPECT_TRUE(runtime.messageBoxes().empty());
+}
+
+// $10,000,000 in cash (the millionaire window already seen), 500 of each good aboard and room
+// for 8,000 more: every list holds entries such as "5000" or "500" that a typed 5 could be
+// completed to.
+template <typename Dialog> class TradeDialogs : public TradeDialogTest<Dialog>
+{
+  protected:
+    TradeDialogs()
+    {
+        GameState &s = this->main.state();
+        std::tie(s.Cash, s.HoldCapacity, s.HoldUsed) = std::tuple(10'000'000, 10'000, 2000);
+        s.MillionaireShown = true;
+        for (Good good : AllGoods)
+            stockOf(s, Place::Ship, good) = 500;
+    }
+};
+
 using Dialogs = testing::Types<frmBuy, frmSell>;
 TYPED_TEST_SUITE(TradeDialogs, Dialogs);
 
+// Ship chosen, every box at 0, and the trade button (the last) the default but disabled.
+TYPED_TEST(TradeDialogs, OpensWithItsCaptions_ShipChosenAndTheTradeButtonDisabled)
+{
+    TypeParam &d = this->dialog;
+    QStringList texts{d.objectName(), d.windowTitle(), d.lblGeneral->text(),
+                      d.cboSilk->currentText()};
+    for (auto *frame : d.template findChildren<QGroupBox *>())
+        texts << frame->objectName() + '=' + frame->title();
+    QStringList buttons;
+    for (auto *button : d.template findChildren<QPushButton *>())
+        buttons << button->text() + (button->isEnabled() ? "" : " (off)");
+    if (this->Buying) {
+        EXPECT_EQ(texts, QStringList({"frmBuy", "Buy Merchandise", "General:", "0",
+                                      "fraGoods=Goods ", "fraDestination=Destination "}));
+        EXPECT_EQ(buttons, QStringList({"Max", "Max", "Max", "Max", "Buy (off)"}));
+    } else {
+        EXPECT_EQ(texts, QStringList({"frmSell", "Sell Merchandise", "General:", "0",
+                                      "fraGoods=Goods ", "fraSource=Source "}));
+        EXPECT_EQ(buttons,
+                  QStringList({"All", "All", "All", "All", "Sell Everything", "Sell (off)"}));
+    }
+    EXPECT_TRUE(d.optShip->isChecked());
+    EXPECT_TRUE(d.template findChildren<QPushButton *>().last()->isDefault());
+}
+
+// Switching place sets every box to 0; then what is typed into every box is what is traded.
 TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWasTyped)
 {
+    for (QRadioButton *option : {this->dialog.optWarehouse, this->dialog.optShip}) {
+        for (Good good : AllGoods)
+            this->type(this->dialog.amountBox(good), QStringLiteral("1"));
+        QTest::mouseClick(option, Qt::LeftButton);
+        for (Good good : AllGoods)
+            EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "0");
+        EXPECT_FALSE(this->dialog.template findChildren<QPushButton *>().last()->isEnabled());
+    }
     for (Good good : AllGoods) {
         this->type(this->dialog.amountBox(good), QStringLiteral("5"));
         EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "5") << qPrintable(goodName(good));
@@ -69,41 +314,21 @@ TYPED_TEST(TradeDialogs, EscKeepsTheDialog_TheCloseBoxLeavesAndRedraws)
     EXPECT_TRUE(this->logLines().isEmpty());
 }
 
-TYPED_TEST(TradeDialogs, SwitchingPlace_SetsEveryBoxToZero)
-{
-    for (QRadioButton *option : {this->dialog.optWarehouse, this->dialog.optShip}) {
-        for (Good good : AllGoods)
-            this->type(this->dialog.amountBox(good), QStringLiteral("1"));
-        QTest::mouseClick(option, Qt::LeftButton);
-        for (Good good : AllGoods)
-            EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "0");
-        const char *trade = this->Buying ? "cmdBuy" : "cmdSell";
-        EXPECT_FALSE(this->dialog.template findChild<QPushButton *>(trade)->isEnabled());
-    }
-}
-
+// Away from Hong Kong the warehouse cannot be chosen.
 TYPED_TEST(TradeDialogs, TheOrderOpensItModallyAtItsPlaceOverTheMainWindow)
 {
+    this->main.state().CurrentPort = QStringLiteral("Shanghai");
     const QPoint offset(twipsToPixels(3400, this->main.logicalDpiX()),
                         twipsToPixels(2910, this->main.logicalDpiY()));
     QPoint at;
     whenDialogOpens([&](QDialog &opening) {
         EXPECT_TRUE(qobject_cast<TypeParam *>(&opening));
+        EXPECT_FALSE(opening.findChild<QRadioButton *>("optWarehouse")->isEnabled());
         at = opening.pos() - this->main.frameGeometry().topLeft();
         opening.close();
     });
     QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
     EXPECT_EQ(at, offset);
-}
-
-TYPED_TEST(TradeDialogs, AwayFromHongKong_TheWarehouseCannotBeChosen)
-{
-    this->main.state().CurrentPort = QStringLiteral("Shanghai");
-    TypeParam abroad(this->main);
-    this->showActive(abroad);
-    EXPECT_FALSE(abroad.optWarehouse->isEnabled());
-    QTest::mouseClick(abroad.optWarehouse, Qt::LeftButton);
-    EXPECT_TRUE(abroad.optShip->isChecked());
 }
 
 } // namespace Sardek

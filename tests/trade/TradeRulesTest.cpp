@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <array>
+#include <tuple>
 
 namespace Sardek
 {
@@ -19,159 +20,110 @@ namespace
 
 const QString ThirtyDigits = QStringLiteral("123456789012345678901234567890");
 
-TradeOrder order(const char *opium, const char *silk = "0", const char *arms = "0",
+TradeOrder order(const QString &opium, const char *silk = "0", const char *arms = "0",
                  const char *general = "0")
 {
-    return TradeOrder(
-        {QLatin1String(opium), QLatin1String(silk), QLatin1String(arms), QLatin1String(general)});
+    return TradeOrder({opium, QLatin1String(silk), QLatin1String(arms), QLatin1String(general)});
+}
+
+using S = GameState;
+
+// The trading state with some fields set: with(&S::Cash, 400, &S::HoldUsed, 10).
+GameState with()
+{
+    return tradingState();
+}
+
+template <typename... More> GameState with(Currency S::*field, Currency value, More... more)
+{
+    GameState state = with(more...);
+    state.*field = value;
+    return state;
 }
 
 } // namespace
 
+// An amount is the box's digits up to the largest whole currency; beyond it there is none, which
+// still counts as an amount for enabling the trade.
 TEST(TradeOrder, AmountsAreTheDigitsUpToTheLargestWholeCurrency)
 {
-    EXPECT_EQ(order("007").amount(Good::Opium), Currency(7));
     EXPECT_EQ(order("1,5x0").amount(Good::Opium), Currency(150));
-    EXPECT_EQ(order("abc").amount(Good::Opium), Currency(0));
     EXPECT_EQ(order("000922337203685477").amount(Good::Opium), Currency(Currency::MaxWhole));
     EXPECT_EQ(order("922337203685478").amount(Good::Opium), std::nullopt);
     EXPECT_EQ(order("9223372036854770").amount(Good::Opium), std::nullopt);
-    EXPECT_EQ(TradeOrder({ThirtyDigits, "0", "0", "0"}).amount(Good::Opium), std::nullopt);
+    EXPECT_EQ(order(ThirtyDigits).amount(Good::Opium), std::nullopt);
     EXPECT_EQ(order("0", "0", "1 x").digits(Good::Arms), "1");
-    EXPECT_EQ(order("007").digits(Good::Opium), "007");
-}
-
-TEST(TradeOrder, AnyAmount_CountsOutOfRangeAmountsButNotZeros)
-{
     EXPECT_FALSE(order("000", "", "x", "0").anyAmount());
     EXPECT_TRUE(order("0", "0", "0", "01").anyAmount());
-    EXPECT_TRUE(TradeOrder({"0", ThirtyDigits, "0", "0"}).anyAmount());
+    EXPECT_TRUE(order(ThirtyDigits).anyAmount());
 }
 
-// largestPurchase: the state, destination, good, the order (the good's own box ignored), M.
-struct LargestCase {
-    const char *name;
-    std::function<void(GameState &)> setUp;
-    Place destination;
-    Good good;
-    TradeOrder others;
-    Currency expected;
-};
-
+// largestPurchase: the state, destination, good, the order (the good's own box ignored), and the
+// most it allows.
 TEST(LargestPurchase, ReservesTheOtherBoxesCostAndSpace)
 {
-    const LargestCase cases[] = {
-        {"HoldCapsWhatCashAffords", [](GameState &s) { s.Cash = 305'000; }, Place::Ship,
-         Good::Opium, order("999", "10"), 50},
-        {"CashCapsWhatHoldTakes", [](GameState &) {}, Place::Ship, Good::Opium, order("0", "2"), 9},
-        {"ExactlyAllTheCash", [](GameState &s) { s.Cash = 400; }, Place::Ship, Good::Arms,
-         order("0"), 4},
-        {"OneDollarShort", [](GameState &s) { s.Cash = 399; }, Place::Ship, Good::Arms, order("0"),
-         3},
-        {"OthersCostMoreThanTheCash", [](GameState &s) { s.Cash = 4000; }, Place::Ship,
-         Good::General, order("3", "3"), 0},
-        {"CannonsFillTheHold",
-         [](GameState &s) {
-             s.Cannons = 5;
-             s.HoldUsed = 50;
-         },
-         Place::Ship, Good::General, order("0", "0", "4"), 6},
-        {"OverfullHold", [](GameState &s) { s.HoldUsed = 70; }, Place::Ship, Good::General,
-         order("0"), 0},
-        {"WarehouseOf9990LeavesTen", [](GameState &s) { s.WarehouseSilk = 9990; }, Place::Warehouse,
-         Good::General, order("0"), 10},
-        {"WarehouseLessTheOtherBoxes",
-         [](GameState &s) {
-             s.WarehouseArms = 9000;
-             s.WarehouseGeneral = 990;
-         },
+    const std::tuple<const char *, GameState, Place, Good, TradeOrder, Currency> cases[] = {
+        {"ExactlyAllTheCash", with(&S::Cash, 400), Place::Ship, Good::Arms, order("0"), 4},
+        {"OneDollarShort", with(&S::Cash, 399), Place::Ship, Good::Arms, order("0"), 3},
+        {"OthersCostMoreThanTheCash", with(&S::Cash, 4000), Place::Ship, Good::General,
+         order("3", "3"), 0},
+        {"CannonsFillTheHold", with(&S::Cannons, 5, &S::HoldUsed, 50), Place::Ship, Good::General,
+         order("0", "0", "4"), 6},
+        {"OverfullHold", with(&S::HoldUsed, 70), Place::Ship, Good::General, order("0"), 0},
+        {"WarehouseOf9990LeavesTen", with(&S::WarehouseSilk, 9990), Place::Warehouse, Good::General,
+         order("0"), 10},
+        {"WarehouseLessTheOtherBoxes", with(&S::WarehouseArms, 9000, &S::WarehouseGeneral, 990),
          Place::Warehouse, Good::General, order("0", "0", "4"), 6},
-        {"WarehouseIgnoresTheHold", [](GameState &s) { s.HoldUsed = 60; }, Place::Warehouse,
-         Good::Opium, order("0"), 10},
-        {"FreeGoodIsLimitedBySpaceAlone",
-         [](GameState &s) {
-             s.PriceGeneral = 0;
-             s.Cash = 0;
-         },
-         Place::Ship, Good::General, order("0"), 60},
-        {"OutOfRangeOtherBoxLeavesNothing", [](GameState &s) { s.PriceSilk = 0; }, Place::Ship,
-         Good::General, TradeOrder({"0", ThirtyDigits, "0", "0"}), 0},
+        {"WarehouseIgnoresTheHold", with(&S::HoldUsed, 60), Place::Warehouse, Good::Opium,
+         order("0"), 10},
+        {"FreeGoodIsLimitedBySpaceAlone", with(&S::PriceGeneral, 0, &S::Cash, 0), Place::Ship,
+         Good::General, order("0"), 60},
+        {"OutOfRangeOtherBoxLeavesNothing", with(&S::PriceSilk, 0), Place::Ship, Good::General,
+         TradeOrder({"0", ThirtyDigits, "0", "0"}), 0},
         {"HugeCashAndHold",
-         [](GameState &s) {
-             s.Cash = Currency::max();
-             s.HoldCapacity = Currency::max();
-             s.PriceGeneral = 1;
-         },
+         with(&S::Cash, Currency::max(), &S::HoldCapacity, Currency::max(), &S::PriceGeneral, 1),
          Place::Ship, Good::General, order("0"), Currency(Currency::MaxWhole)},
-        {"CashBelowZeroBuysNothing", [](GameState &s) { s.Cash = -5; }, Place::Ship, Good::General,
-         order("0"), 0},
-        {"FractionalFreeHoldCapsAtItsWholePart",
-         [](GameState &s) {
-             s.HoldUsed = Currency::fromRaw(10'5000);
-             s.Cash = 1'000'000;
-         },
-         Place::Ship, Good::Arms, order("0"), 49}};
-    for (const LargestCase &c : cases) {
-        GameState state = tradingState();
-        c.setUp(state);
-        const GameState before = state;
-        EXPECT_EQ(largestPurchase(state, c.destination, c.good, c.others), c.expected) << c.name;
-        EXPECT_EQ(state, before);
-    }
+        {"CashBelowZeroBuysNothing", with(&S::Cash, -5), Place::Ship, Good::General, order("0"),
+         0}};
+    for (const auto &[name, state, destination, good, others, expected] : cases)
+        EXPECT_EQ(largestPurchase(state, destination, good, others), expected) << name;
 }
 
 // buy(): the state, destination, order, and the refusal expected (none: the purchase happens).
-struct BuyCase {
-    const char *name;
-    std::function<void(GameState &)> setUp;
-    Place destination;
-    TradeOrder order;
-    std::optional<QString> refusal;
-};
-
 TEST(Buy, RefusalsComeInOrderAndChangeNothing)
 {
-    const BuyCase cases[] = {
-        {"FundsBeforeHold", [](GameState &) {}, Place::Ship, order("11", "0", "0", "90"),
-         InsufficientFunds},
-        {"AffordableButOverTheHold", [](GameState &) {}, Place::Ship, order("0", "0", "0", "61"),
-         InsufficientHold},
-        {"ExactlyTheFreeHold", [](GameState &s) { s.HoldUsed = 10; }, Place::Ship,
-         order("0", "0", "0", "50"), std::nullopt},
-        {"ExactlyAllTheCash", [](GameState &) {}, Place::Ship, order("10"), std::nullopt},
-        {"WarehouseOverTenThousand", [](GameState &s) { s.WarehouseOpium = 9990; },
-         Place::Warehouse, order("0", "0", "0", "11"), InsufficientStorage},
-        {"WarehouseToTheLastUnit", [](GameState &s) { s.WarehouseOpium = 9990; }, Place::Warehouse,
+    const std::tuple<const char *, GameState, Place, TradeOrder, std::optional<QString>> cases[] = {
+        {"FundsBeforeHold", with(), Place::Ship, order("11", "0", "0", "90"), InsufficientFunds},
+        {"ExactlyTheFreeHold", with(&S::HoldUsed, 10), Place::Ship, order("0", "0", "0", "50"),
+         std::nullopt},
+        {"WarehouseOverTenThousand", with(&S::WarehouseOpium, 9990), Place::Warehouse,
+         order("0", "0", "0", "11"), InsufficientStorage},
+        {"WarehouseToTheLastUnit", with(&S::WarehouseOpium, 9990), Place::Warehouse,
          order("0", "0", "0", "10"), std::nullopt},
-        {"WarehouseFundsFirst", [](GameState &s) { s.WarehouseOpium = 10000; }, Place::Warehouse,
-         order("11"), InsufficientFunds},
-        {"ThirtyDigitsAtAFreePrice", [](GameState &s) { s.PriceOpium = 0; }, Place::Ship,
-         TradeOrder({ThirtyDigits, "0", "0", "0"}), InsufficientFunds},
-        {"CostBeyondTheMoneyType", [](GameState &s) { s.Cash = Currency::max(); }, Place::Warehouse,
+        {"WarehouseFundsFirst", with(&S::WarehouseOpium, 10000), Place::Warehouse, order("11"),
+         InsufficientFunds},
+        {"ThirtyDigitsAtAFreePrice", with(&S::PriceOpium, 0), Place::Ship, order(ThirtyDigits),
+         InsufficientFunds},
+        {"CostBeyondTheMoneyType", with(&S::Cash, Currency::max()), Place::Warehouse,
          order("922337203685477"), InsufficientFunds},
         {"UnitsBeyondTheMoneyType",
-         [](GameState &s) {
-             s.PriceOpium = s.PriceSilk = 0;
-             s.HoldCapacity = Currency::max();
-         },
-         Place::Ship, order("922337203685477", "922337203685477"), InsufficientHold},
-        {"FreeGoodsIntoTheHold", [](GameState &s) { s.PriceGeneral = 0; }, Place::Ship,
-         order("0", "0", "0", "60"), std::nullopt}};
-    for (const BuyCase &c : cases) {
-        GameState state = tradingState();
-        c.setUp(state);
-        const GameState before = state;
-        const TradeOutcome outcome = buy(state, c.destination, c.order);
-        EXPECT_EQ(outcome.refusal, c.refusal) << c.name;
-        if (c.refusal) {
-            EXPECT_EQ(state, before) << c.name;
+         with(&S::PriceOpium, 0, &S::PriceSilk, 0, &S::HoldCapacity, Currency::max()), Place::Ship,
+         order("922337203685477", "922337203685477"), InsufficientHold},
+        {"FreeGoodsIntoTheHold", with(&S::PriceGeneral, 0), Place::Ship, order("0", "0", "0", "60"),
+         std::nullopt}};
+    for (const auto &[name, before, destination, trade, refusal] : cases) {
+        GameState state = before;
+        EXPECT_EQ(buy(state, destination, trade).refusal, refusal) << name;
+        if (refusal) {
+            EXPECT_EQ(state, before) << name;
         } else {
-            EXPECT_FALSE(state.GameSaved) << c.name;
+            EXPECT_FALSE(state.GameSaved) << name;
         }
     }
 }
 
-// One more than the stock of any one good refuses the whole sale.
+// One more than the stock of any one good, or an amount beyond the money type, refuses the
+// whole sale.
 TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
 {
     for (Good tooMany : AllGoods)
@@ -187,27 +139,21 @@ TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
             EXPECT_EQ(sell(state, source, TradeOrder(texts)).refusal, InsufficientCargo);
             EXPECT_EQ(state, before);
         }
+    GameState state = with(&S::WarehouseOpium, Currency::MaxWhole);
+    EXPECT_EQ(sell(state, Place::Warehouse, order(ThirtyDigits)).refusal, InsufficientCargo);
+    EXPECT_EQ(state.WarehouseOpium, Currency(Currency::MaxWhole));
 }
 
-TEST(Sell, OutOfRangeAmount_IsMoreThanAnyCargo)
+// The log quotes the box's text as the player left it, not the number read from it; a sale
+// from the warehouse leaves the hold alone.
+TEST(Sell, FromTheWarehouse_LogsEachGoodSoldWithItsBoxTextAsGiven)
 {
-    GameState state = tradingState();
-    state.WarehouseOpium = Currency(Currency::MaxWhole);
-    const GameState before = state;
-    EXPECT_EQ(sell(state, Place::Warehouse, TradeOrder({ThirtyDigits, "0", "0", "0"})).refusal,
-              InsufficientCargo);
-    EXPECT_EQ(state, before);
-}
-
-// The log quotes the box's text as the player left it, not the number read from it.
-TEST(Sell, LogsEachGoodSoldWithItsBoxTextAsGiven)
-{
-    GameState state = tradingState();
-    state.ShipArms = 20;
-    state.HoldUsed = 20;
-    const TradeOutcome outcome = sell(state, Place::Ship, order("0", "0", "0 12"));
+    GameState state = with(&S::WarehouseArms, 20, &S::HoldUsed, 20);
+    const TradeOutcome outcome = sell(state, Place::Warehouse, order("0", "0", "0 12"));
     EXPECT_EQ(outcome.logEntries, QStringList{" - Sold 0 12 Arms @ $100 Each"});
-    EXPECT_EQ(state.ShipArms, 8);
+    EXPECT_EQ(std::tuple(state.WarehouseArms, state.HoldUsed, state.Cash),
+              std::tuple(Currency(8), Currency(20), Currency(11'200)));
+    EXPECT_FALSE(state.GameSaved);
 }
 
 } // namespace Sardek
