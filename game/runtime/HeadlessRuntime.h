@@ -10,8 +10,8 @@ namespace Sardek
 
 /**
  * A runtime for games played without windows: the program's own random generator (the same
- * numbers as QtRuntime for the same seed), pauses that return at once, message boxes answered
- * by a policy, and no file dialogs or links. Statistical tests, benchmarks and automatic
+ * numbers as QtRuntime for the same seed), pauses that return at once, message boxes and file
+ * dialogs answered by policies, and no links. Statistical tests, benchmarks and automatic
  * players run the rules on it.
  */
 class HeadlessRuntime final : public Runtime
@@ -19,6 +19,8 @@ class HeadlessRuntime final : public Runtime
   public:
     /// Chooses the answer to a message box; the default takes the first button (Ok or Yes).
     using Answerer = std::function<MsgBoxResult(const QString &prompt, MsgBoxStyle style)>;
+    /// Chooses the file of an open (saving false) or save dialog; the default cancels.
+    using FileChooser = std::function<std::optional<QString>(bool saving)>;
 
     explicit HeadlessRuntime(std::uint32_t seed = 1);
 
@@ -35,6 +37,7 @@ class HeadlessRuntime final : public Runtime
     void EndProgram() override { m_programEnded = true; }
 
     void setAnswerer(Answerer answerer) { m_answerer = std::move(answerer); }
+    void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
     /// How many numbers Rnd() has given since construction.
     std::uint64_t draws() const { return m_draws; }
     /// Whether the game asked to end the program.
@@ -47,6 +50,7 @@ class HeadlessRuntime final : public Runtime
   private:
     std::mt19937 m_generator;
     Answerer m_answerer;
+    FileChooser m_fileChooser;
     std::uint64_t m_draws = 0;
     std::uint32_t m_ticks = 0;
     bool m_programEnded = false;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "runtime/Runtime.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <random>
 
 namespace Sardek::Play
 {
@@ -39,5 +42,8 @@ std::optional<Failure> playGame(std::uint32_t seed, int maxVoyages, Tally &tally
 
 /// Plays games with seeds first, first + 1, ... and stops at the first failure.
 std::optional<Failure> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally);
+
+/// A player's answer to a message box: Yes or No, or now and then Cancel where it is offered.
+MsgBoxResult randomAnswer(std::mt19937 &choices, MsgBoxStyle style);
 
 } // namespace Sardek::Play

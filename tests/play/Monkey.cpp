@@ -1,9 +1,10 @@
 #include "Monkey.h"
 
-#include "MonkeyRuntime.h"
+#include "HeadlessPlayer.h"
 #include "RecordChecks.h"
 
 #include "core/frmMain.h"
+#include "runtime/HeadlessRuntime.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,10 +12,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,8 +44,11 @@ class Monkey : public QObject
 {
   public:
     Monkey(std::uint32_t seed, long steps, MonkeyTally &tally)
-        : m_runtime(seed), m_limit(steps), m_tally(tally)
+        : m_choices(seed ^ 0x6d6f6e6bU), m_limit(steps), m_tally(tally)
     {
+        QFile other(m_folder.filePath(QStringLiteral("other")));
+        if (other.open(QIODevice::WriteOnly))
+            other.write("#1860-01-15#\r\nnot a saved game\r\n");
     }
 
     std::optional<QString> run()
@@ -55,19 +61,36 @@ class Monkey : public QObject
     }
 
   private:
-    int pick(int count) { return int(m_runtime.choices()() % std::uint32_t(count)); }
+    int pick(int count) { return int(m_choices() % std::uint32_t(count)); }
     void scheduleStep()
     {
         QTimer::singleShot(0, this, [this] { step(); });
     }
 
+    // A program of its own runtime, whose ending is this window's alone.
     void startMainWindow()
     {
-        m_runtime.clearEnded();
-        m_main = std::make_unique<frmMain>(m_runtime);
+        m_main.reset();
+        m_runtime = std::make_unique<HeadlessRuntime>(m_choices());
+        m_runtime->setAnswerer(
+            [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
+        m_runtime->setFileChooser([this](bool saving) { return chooseFile(saving); });
+        m_main = std::make_unique<frmMain>(*m_runtime);
         m_main->show();
         QTimer::singleShot(0, m_main.get(),
                            [this] { depthCounted([this] { m_main->mnuNewItem->trigger(); }); });
+    }
+
+    // Cancels now and then; else a saved game, a file never written or one that is no saved
+    // game, and saving now and then into a folder's own name.
+    std::optional<QString> chooseFile(bool saving)
+    {
+        static const char *const Names[] = {"game.srd", "missing.srd", "game.srd", "other"};
+        if (pick(4) == 0)
+            return std::nullopt;
+        if (saving)
+            return pick(8) ? m_folder.filePath(QStringLiteral("game.srd")) : m_folder.path();
+        return m_folder.filePath(QLatin1String(Names[pick(4)]));
     }
 
     // Counts the input on the stack: the main window is replaced only when none is.
@@ -78,23 +101,24 @@ class Monkey : public QObject
         --m_depth;
     }
 
-    // The next step is scheduled first, so that it runs inside any dialog this one opens.
+    // The next step is scheduled first, so that it runs inside any dialog this one opens; so
+    // a step is counted before it acts.
     void step()
     {
         scheduleStep();
         const bool over = m_problem || m_steps >= m_limit;
-        if (over || m_runtime.ended() || !m_main->isVisible())
+        if (over || m_runtime->programEnded() || !m_main->isVisible())
             return windDown(over);
-        depthCounted([this] { act(activeWindow()); });
-        ++m_steps;
+        const long number = ++m_steps;
         ++m_tally.steps;
+        depthCounted([this] { act(activeWindow()); });
         const GameState &state = m_main->state();
-        if (!m_runtime.ended() && state.GameInProgress && !m_problem) {
+        if (!m_runtime->programEnded() && state.GameInProgress && !m_problem) {
             QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
             if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
                 problem = ordersProblem(state);
             if (!problem.isEmpty())
-                m_problem = QStringLiteral("step %1: %2").arg(m_steps).arg(problem);
+                m_problem = QStringLiteral("step %1: %2").arg(number).arg(problem);
         }
     }
 
@@ -121,7 +145,6 @@ class Monkey : public QObject
         if (over)
             return m_loop.quit();
         ++m_tally.programEnds;
-        m_main.reset();
         startMainWindow();
     }
 
@@ -219,7 +242,9 @@ class Monkey : public QObject
             items[pick(int(items.size()))]->trigger();
     }
 
-    MonkeyRuntime m_runtime;
+    std::mt19937 m_choices;
+    QTemporaryDir m_folder;
+    std::unique_ptr<HeadlessRuntime> m_runtime;
     std::unique_ptr<frmMain> m_main;
     QEventLoop m_loop;
     long m_limit;

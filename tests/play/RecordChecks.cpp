@@ -1,8 +1,8 @@
 #include "RecordChecks.h"
 
 #include "core/GameState.h"
-#include "runtime/Formats.h"
 #include "core/Goods.h"
+#include "runtime/Formats.h"
 
 namespace Sardek::Play
 {
@@ -49,29 +49,6 @@ QString recordProblem(const GameState &state, bool negativeDebtAllowed)
     if (!PortNames.contains(state.CurrentPort))
         return QStringLiteral("no such port: ") + state.CurrentPort;
     return {};
-}
-
-QString priceProblem(const GameState &state)
-{
-    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
-    for (Good good : AllGoods) {
-        const Currency::Raw unit = Units[std::size_t(good)];
-        const Currency price = priceOf(state, good);
-        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
-            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
-    }
-    return {};
-}
-
-Wide tradeWorth(const GameState &state)
-{
-    Wide worth = state.Cash.raw();
-    for (Good good : AllGoods) {
-        const Wide units = Wide(stockOf(state, Place::Ship, good).raw()) +
-                           stockOf(state, Place::Warehouse, good).raw();
-        worth += units * priceOf(state, good).raw() / Currency::Scale;
-    }
-    return worth;
 }
 
 } // namespace Sardek::Play

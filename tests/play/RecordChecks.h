@@ -18,13 +18,4 @@ namespace Sardek::Play
  */
 QString recordProblem(const GameState &state, bool negativeDebtAllowed);
 
-/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
-QString priceProblem(const GameState &state);
-
-__extension__ typedef __int128 Wide;
-
-/// Cash plus every stock at the current prices, exactly, in ten-thousandths: what a trade at
-/// those prices keeps.
-Wide tradeWorth(const GameState &state);
-
 } // namespace Sardek::Play
