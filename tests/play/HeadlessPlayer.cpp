@@ -1,8 +1,6 @@
 // Whole games through the rules at random, each action checking what its rules promise
 // besides the record's invariants.
-#include "HeadlessPlayer.h"
-
-#include "RecordChecks.h"
+#include "Play.h"
 
 #include "battle/Battle.h"
 #include "battle/HeadlessBattle.h"
@@ -11,7 +9,6 @@
 #include "core/Purchases.h"
 #include "core/SavedGame.h"
 #include "info/ScoreRank.h"
-#include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
 #include "services/Bank.h"
 #include "services/MoneyLender.h"
@@ -23,6 +20,7 @@
 #include "voyage/SilentVoyageView.h"
 #include "voyage/Voyage.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -77,19 +75,6 @@ Wide tradeWorth(const GameState &state)
     return worth;
 }
 
-// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
-QString priceProblem(const GameState &state)
-{
-    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
-    for (Good good : AllGoods) {
-        const Currency::Raw unit = Units[std::size_t(good)];
-        const Currency price = priceOf(state, good);
-        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
-            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
-    }
-    return {};
-}
-
 BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 {
     const std::pair<bool, BattleOrder> orders[] = {{usable.fight, BattleOrder::Fight},
@@ -100,22 +85,10 @@ BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
     return allowed ? order : BattleOrder::Run;
 }
 
-// Saving syncs the file to disk; a folder in memory keeps thousands of saves quick.
-QTemporaryDir scratchFolder()
-{
-    const QString memory = QStringLiteral("/dev/shm");
-    return QFileInfo(memory).isWritable() ? QTemporaryDir(memory + QStringLiteral("/sardek-XXXXXX"))
-                                          : QTemporaryDir();
-}
-
-/**
- * One game played at random through the rules, as the main window would let a player: the
- * orders its port offers, the money lender closed after a loan and away from Hong Kong, offers
- * of a cannon or a ship open until taken or the next voyage, and the redraw's rating and
- * bankruptcy check after every action. The game's choices come from their own generator, so
- * the game's Rnd draws are the ones the rules make. Each action returns the promise it broke,
- * or an empty text.
- */
+// One game as the main window would let a player play it: the orders its port offers, the
+// money lender closed after a loan and away from Hong Kong, a cannon or ship offer open until
+// taken or the next voyage. The choices have their own generator, so the game's Rnd draws are
+// the rules' alone. Each action returns the promise it broke, or an empty text.
 class PlayerGame
 {
   public:
@@ -207,25 +180,17 @@ class PlayerGame
     QString amount(Currency most)
     {
         const Currency::Raw whole = std::max<Currency::Raw>(0, most.raw() / Currency::Scale);
-        switch (pick(8)) {
-        case 0:
-            return QStringLiteral("0");
-        case 1:
-            return TypedAmount::of(most).text();
-        case 2:
-            return TypedAmount::of(most + 1).text();
-        case 3:
-            return QStringLiteral("99999999999999999999999");
-        case 4:
-            return QString::number(Currency::MaxWhole);
-        case 5:
-            return QStringLiteral("$0%1,x").arg(whole / 2);
-        case 6:
-            return {};
-        default:
-            return QString::number(
-                std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices));
-        }
+        const Currency::Raw part =
+            std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices);
+        const QString texts[] = {QStringLiteral("0"),
+                                 TypedAmount::of(most).text(),
+                                 TypedAmount::of(most + 1).text(),
+                                 QStringLiteral("99999999999999999999999"),
+                                 QString::number(Currency::MaxWhole),
+                                 QStringLiteral("$0%1,x").arg(whole / 2),
+                                 QString(),
+                                 QString::number(part)};
+        return texts[pick(8)];
     }
 
     // The log as the main window keeps it, so the games cost what they would with windows.
@@ -325,7 +290,11 @@ class PlayerGame
 
     QString saveAndLoad()
     {
-        static const QTemporaryDir folder = scratchFolder();
+        // Saving syncs the file to disk; a folder in memory keeps thousands of saves quick.
+        static const QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                              ? QStringLiteral("/dev/shm/sardek-XXXXXX")
+                                              : QDir::tempPath() +
+                                                    QStringLiteral("/sardek-XXXXXX"));
         const QString path = folder.filePath(QStringLiteral("game.srd"));
         const SaveResult saved = saveGame(m_state, path);
         if (!saved.ok)

@@ -1,7 +1,5 @@
-#include "Monkey.h"
-
-#include "HeadlessPlayer.h"
-#include "RecordChecks.h"
+// The monkey at the windows: random input to the real main window and its dialogs.
+#include "Play.h"
 
 #include "core/frmMain.h"
 #include "runtime/HeadlessRuntime.h"
@@ -10,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
@@ -30,15 +27,6 @@ namespace
 // Keys typed; pasted text may also hold letters and digits from beyond ASCII.
 const QString Typed = QStringLiteral("0123456789000999-$,. xK");
 const QString Pasted = Typed + QStringLiteral("\u00e9\u0663\uff15");
-
-template <typename T> QList<T *> usable(QWidget &window)
-{
-    QList<T *> found;
-    for (T *widget : window.findChildren<T *>())
-        if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
-            found.append(widget);
-    return found;
-}
 
 class Monkey : public QObject
 {
@@ -62,6 +50,21 @@ class Monkey : public QObject
 
   private:
     int pick(int count) { return int(m_choices() % std::uint32_t(count)); }
+    template <typename T> T *anyOf(const QList<T *> &list)
+    {
+        return list.isEmpty() ? nullptr : list[pick(int(list.size()))];
+    }
+
+    // One of window's own enabled, visible widgets of type T (none of its dialogs'), or none.
+    template <typename T> T *anyUsable(QWidget &window)
+    {
+        QList<T *> found;
+        for (T *widget : window.findChildren<T *>())
+            if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
+                found.append(widget);
+        return anyOf(found);
+    }
+
     void scheduleStep()
     {
         QTimer::singleShot(0, this, [this] { step(); });
@@ -160,7 +163,9 @@ class Monkey : public QObject
         case 0:
         case 1:
         case 2:
-            return click(window);
+            if (QAbstractButton *button = anyUsable<QAbstractButton>(window))
+                QTest::mouseClick(button, Qt::LeftButton);
+            return;
         case 3:
             return focusBox(window);
         case 4:
@@ -197,20 +202,12 @@ class Monkey : public QObject
         return text;
     }
 
-    void click(QWidget &window)
-    {
-        const QList<QAbstractButton *> buttons = usable<QAbstractButton>(window);
-        if (!buttons.isEmpty())
-            QTest::mouseClick(buttons[pick(int(buttons.size()))], Qt::LeftButton);
-    }
-
     // Clicks into an amount box, opening and closing its list now and then.
     void focusBox(QWidget &window)
     {
-        const QList<QComboBox *> boxes = usable<QComboBox>(window);
-        if (boxes.isEmpty())
+        QComboBox *box = anyUsable<QComboBox>(window);
+        if (!box)
             return;
-        QComboBox *box = boxes[pick(int(boxes.size()))];
         QTest::mouseClick(box->lineEdit() ? static_cast<QWidget *>(box->lineEdit()) : box,
                           Qt::LeftButton);
         if (pick(3) == 0) {
@@ -221,7 +218,7 @@ class Monkey : public QObject
 
     void dragSlider(QWidget &window)
     {
-        for (QSlider *slider : usable<QSlider>(window)) {
+        if (QSlider *slider = anyUsable<QSlider>(window)) {
             slider->setSliderDown(true);
             slider->setSliderPosition(slider->minimum() + pick(slider->maximum() + 1));
             slider->setSliderDown(false);
@@ -238,8 +235,8 @@ class Monkey : public QObject
             if (action->isEnabled() && !action->menu() && !action->isSeparator() &&
                 !action->objectName().isEmpty())
                 items.append(action);
-        if (!items.isEmpty())
-            items[pick(int(items.size()))]->trigger();
+        if (QAction *item = anyOf(items))
+            item->trigger();
     }
 
     std::mt19937 m_choices;

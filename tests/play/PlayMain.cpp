@@ -1,5 +1,5 @@
 // Plays headless games and prints what they did: sardek-play [games] [voyages] [first seed].
-#include "HeadlessPlayer.h"
+#include "Play.h"
 
 #include <QElapsedTimer>
 

@@ -1,5 +1,4 @@
-#include "HeadlessPlayer.h"
-#include "Monkey.h"
+#include "Play.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "RecordChecks.h"
+// The record's invariants, checked after every action of the player and step of the monkey.
+#include "Play.h"
 
 #include "core/GameState.h"
 #include "core/Goods.h"
@@ -48,6 +49,18 @@ QString recordProblem(const GameState &state, bool negativeDebtAllowed)
         return QStringLiteral("ShipStatus ") + PlainNumber(state.ShipStatus);
     if (!PortNames.contains(state.CurrentPort))
         return QStringLiteral("no such port: ") + state.CurrentPort;
+    return {};
+}
+
+QString priceProblem(const GameState &state)
+{
+    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
+    for (Good good : AllGoods) {
+        const Currency::Raw unit = Units[std::size_t(good)];
+        const Currency price = priceOf(state, good);
+        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
+            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
+    }
     return {};
 }
 

@@ -8,6 +8,11 @@
 #include <optional>
 #include <random>
 
+namespace Sardek
+{
+struct GameState;
+}
+
 namespace Sardek::Play
 {
 
@@ -43,7 +48,34 @@ std::optional<Failure> playGame(std::uint32_t seed, int maxVoyages, Tally &tally
 /// Plays games with seeds first, first + 1, ... and stops at the first failure.
 std::optional<Failure> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally);
 
+/// What a monkey run did.
+struct MonkeyTally {
+    long steps = 0;
+    long programEnds = 0; ///< the game ended the program (a new main window came up)
+};
+
+/**
+ * The real main window on HeadlessRuntime, with steps of random input to the active window:
+ * clicks on its enabled buttons, keys and pasted text into a focused box, slider drags, the
+ * main window's menu items, Esc, Enter and the close box; message boxes and file dialogs
+ * answered at random. After each step the record's invariants are checked. When the game ends
+ * the program, the open dialogs are closed and a fresh main window starts. Deterministic for
+ * a seed; returns the first broken invariant with its step. (In the sardek_monkey library.)
+ */
+std::optional<QString> runMonkey(std::uint32_t seed, long steps, MonkeyTally &tally);
+
 /// A player's answer to a message box: Yes or No, or now and then Cancel where it is offered.
 MsgBoxResult randomAnswer(std::mt19937 &choices, MsgBoxStyle style);
+
+/**
+ * The first invariant state breaks, or an empty text: stocks, cash, bank and cannons never
+ * negative, the debt not either unless overpaying is allowed, the warehouse within its
+ * 10,000 units, HoldUsed equal to the cargo plus 10 per cannon, ShipStatus within 0 ... 100
+ * and CurrentPort one of the seven ports.
+ */
+QString recordProblem(const GameState &state, bool negativeDebtAllowed);
+
+/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
+QString priceProblem(const GameState &state);
 
 } // namespace Sardek::Play
