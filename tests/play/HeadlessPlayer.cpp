@@ -48,17 +48,6 @@ QString unless(bool kept, const char *promise)
     return kept ? QString() : QLatin1String(promise);
 }
 
-// A refused action changes nothing; a done one keeps what it promised.
-QString settled(bool refused, const GameState &before, const GameState &after, bool kept,
-                const char *promise)
-{
-    if (refused)
-        return unless(before == after, "a refusal changed the record");
-    if (after.GameSaved)
-        return QStringLiteral("still marked saved");
-    return unless(kept, promise);
-}
-
 // Ship and warehouse together: what moving cargo keeps.
 Currency unitsOf(const GameState &state, Good good)
 {
@@ -129,6 +118,7 @@ class PlayerGame
         const std::vector<Action> offered = actionsOffered();
         const Action &action = offered[std::size_t(pick(int(offered.size())))];
         ++m_actions;
+        m_before = m_state;
         QString problem = action.play();
         if (m_inProgress)
             redraw();
@@ -161,6 +151,14 @@ class PlayerGame
         if (m_state.NetWorth >= Million)
             offered.push_back({"Retire", [this] { return retire(); }});
         return offered;
+    }
+
+    // A refused action changes nothing; a done one is no longer saved and keeps its promise.
+    QString settled(bool refused, bool kept, const char *promise) const
+    {
+        if (refused)
+            return unless(m_before == m_state, "a refusal changed the record");
+        return m_state.GameSaved ? QStringLiteral("still marked saved") : unless(kept, promise);
     }
 
     // The main window's redraw: the rating, the millionaire's window once, bankruptcy.
@@ -204,7 +202,6 @@ class PlayerGame
     // stays.
     QString trade(bool buying)
     {
-        const GameState before = m_state;
         const Place place =
             m_state.CurrentPort == HongKong && pick(2) ? Place::Warehouse : Place::Ship;
         std::array<QString, 4> texts;
@@ -216,9 +213,8 @@ class PlayerGame
         const TradeOutcome outcome =
             (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
         logAll(outcome.logEntries);
-        const Wide worth = tradeWorth(before);
-        return settled(outcome.refusal.has_value(), before, m_state,
-                       !small(worth) || tradeWorth(m_state) == worth,
+        const Wide worth = tradeWorth(m_before);
+        return settled(outcome.refusal.has_value(), !small(worth) || tradeWorth(m_state) == worth,
                        buying ? "buying lost money" : "selling lost money");
     }
 
@@ -247,7 +243,6 @@ class PlayerGame
 
     QString transfer()
     {
-        const GameState before = m_state;
         TransferOrder order;
         order.toWarehouseGood = AllGoods[std::size_t(pick(4))];
         order.toShipGood = AllGoods[std::size_t(pick(4))];
@@ -255,36 +250,35 @@ class PlayerGame
         order.toShip = TypedAmount(amount(toShipMaximum(m_state, order.toShipGood)));
         const ServiceOutcome outcome = transferCargo(m_state, order);
         logAll(outcome.logEntries);
-        bool kept = m_state.Cash == before.Cash;
+        bool kept = m_state.Cash == m_before.Cash;
         for (Good good : AllGoods)
-            kept = kept && unitsOf(m_state, good) == unitsOf(before, good);
-        return settled(outcome.refusal.has_value(), before, m_state, kept, "cargo was lost");
+            kept = kept && unitsOf(m_state, good) == unitsOf(m_before, good);
+        return settled(outcome.refusal.has_value(), kept, "cargo was lost");
     }
 
     QString repair()
     {
-        const GameState before = m_state;
         const Currency rate = repairRate(m_state);
         const ServiceOutcome outcome =
             pick(2) ? repairMax(m_state) : repairTo(m_state, repairTarget(m_state, pick(102)));
         logAll(outcome.logEntries);
         if (outcome.logEntries.isEmpty() && !outcome.refusal)
-            return unless(before == m_state, "a repair of nothing changed the record");
+            return unless(m_before == m_state, "a repair of nothing changed the record");
         const bool kept =
-            m_state.Cash + m_state.ShipStatus * rate == before.Cash + before.ShipStatus * rate;
-        return settled(outcome.refusal.has_value(), before, m_state, kept, "repair mispriced");
+            m_state.Cash + m_state.ShipStatus * rate == m_before.Cash + m_before.ShipStatus * rate;
+        return settled(outcome.refusal.has_value(), kept, "repair mispriced");
     }
 
     QString purchase(bool ship)
     {
-        const GameState before = m_state;
         const PurchaseOutcome outcome = ship ? purchaseShip(m_state) : purchaseCannon(m_state);
         if (outcome.refusal)
-            return unless(before == m_state, "a refusal changed the record");
+            return unless(m_before == m_state, "a refusal changed the record");
         (ship ? m_shipOffered : m_cannonOffered) = false;
         logAll({outcome.logEntry});
-        const Currency price = ship ? before.ShipPrice : before.CannonPrice;
-        return unless(m_state.Cash == before.Cash - price && m_state.GameSaved == before.GameSaved,
+        const Currency price = ship ? m_before.ShipPrice : m_before.CannonPrice;
+        return unless(m_state.Cash == m_before.Cash - price &&
+                          m_state.GameSaved == m_before.GameSaved,
                       "the purchase mispriced");
     }
 
@@ -315,7 +309,6 @@ class PlayerGame
     // A voyage to a random other port: a month passes, interest accrues, prices are redrawn.
     QString leave()
     {
-        const GameState before = m_state;
         int destination = 1 + pick(6);
         if (PortNames[destination - 1] == m_state.CurrentPort)
             destination = 7;
@@ -328,12 +321,13 @@ class PlayerGame
         m_lenderOpen = m_view.isOrderEnabled(Order::Money);
         m_cannonOffered = m_view.isOrderEnabled(Order::Cannon);
         m_shipOffered = m_view.isOrderEnabled(Order::Ship);
-        if (m_state.GameDate != before.GameDate.addMonths(1))
+        if (m_state.GameDate != m_before.GameDate.addMonths(1))
             return QStringLiteral("the voyage took other than a month");
-        if (m_state.Bank < before.Bank ||
-            m_state.Bank > before.Bank + Int(before.Bank.toDouble() * 0.0051))
+        if (m_state.Bank < m_before.Bank ||
+            m_state.Bank > m_before.Bank + Int(m_before.Bank.toDouble() * 0.0051))
             return QStringLiteral("bank interest wrong");
-        if (before.Debt > 0 && m_state.Debt < before.Debt + Int(before.Debt.toDouble() * 0.0999))
+        if (m_before.Debt > 0 &&
+            m_state.Debt < m_before.Debt + Int(m_before.Debt.toDouble() * 0.0999))
             return QStringLiteral("debt interest missing");
         return priceProblem(m_state);
     }
@@ -348,6 +342,7 @@ class PlayerGame
     std::mt19937 m_choices;
     HeadlessRuntime m_runtime;
     GameState m_state;
+    GameState m_before; ///< the record before the action being played
     SilentVoyageView m_view{m_state};
     HeadlessBattle m_battle;
     bool m_inProgress = true;

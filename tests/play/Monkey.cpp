@@ -114,7 +114,8 @@ class Monkey : public QObject
             return windDown(over);
         const long number = ++m_steps;
         ++m_tally.steps;
-        depthCounted([this] { act(activeWindow()); });
+        QWidget *modal = QApplication::activeModalWidget();
+        depthCounted([&] { act(modal ? *modal : *m_main); });
         const GameState &state = m_main->state();
         if (!m_runtime->programEnded() && state.GameInProgress && !m_problem) {
             QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
@@ -149,12 +150,6 @@ class Monkey : public QObject
             return m_loop.quit();
         ++m_tally.programEnds;
         startMainWindow();
-    }
-
-    QWidget &activeWindow()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        return modal ? *modal : *m_main;
     }
 
     void act(QWidget &window)

@@ -36,12 +36,11 @@ struct Failure {
 };
 
 /**
- * Plays one whole game through the rules alone on HeadlessRuntime seeded with seed: a new
- * game of a random scenario, then random actions of those the port offers (trades and
- * services with random, extreme and out-of-range amounts, purchases, save and load, voyages
- * with every battle order and random answers to every question, retirement) until the game
- * ends or maxVoyages voyages have passed. After each action the record's invariants and the
- * action's promises are checked; the first broken one ends the game and is returned.
+ * Plays one game through the rules alone on HeadlessRuntime(seed): a random scenario, then
+ * random actions the port offers (trades and services with random, extreme and out-of-range
+ * amounts, purchases, save and load, voyages with every battle order and random answers,
+ * retirement) until it ends or maxVoyages have passed. After each action the record's
+ * invariants and the action's promises are checked; the first broken one is returned.
  */
 std::optional<Failure> playGame(std::uint32_t seed, int maxVoyages, Tally &tally);
 
@@ -55,24 +54,20 @@ struct MonkeyTally {
 };
 
 /**
- * The real main window on HeadlessRuntime, with steps of random input to the active window:
- * clicks on its enabled buttons, keys and pasted text into a focused box, slider drags, the
- * main window's menu items, Esc, Enter and the close box; message boxes and file dialogs
- * answered at random. After each step the record's invariants are checked. When the game ends
- * the program, the open dialogs are closed and a fresh main window starts. Deterministic for
- * a seed; returns the first broken invariant with its step. (In the sardek_monkey library.)
+ * The real main window under steps of random input to the active window (clicks, keys and
+ * pastes into boxes, slider drags, menu items, Esc, Enter, the close box) with message boxes
+ * and file dialogs answered at random, the record's invariants checked after each step. When
+ * the game ends the program, a fresh main window starts. Returns the first broken invariant
+ * with its step. In the sardek_monkey library.
  */
 std::optional<QString> runMonkey(std::uint32_t seed, long steps, MonkeyTally &tally);
 
 /// A player's answer to a message box: Yes or No, or now and then Cancel where it is offered.
 MsgBoxResult randomAnswer(std::mt19937 &choices, MsgBoxStyle style);
 
-/**
- * The first invariant state breaks, or an empty text: stocks, cash, bank and cannons never
- * negative, the debt not either unless overpaying is allowed, the warehouse within its
- * 10,000 units, HoldUsed equal to the cargo plus 10 per cannon, ShipStatus within 0 ... 100
- * and CurrentPort one of the seven ports.
- */
+/// The first invariant state breaks, or empty: no negative stock, cash, bank, cannons or (unless
+/// overpaying is allowed) debt, the warehouse within 10,000 units, HoldUsed the cargo plus 10
+/// per cannon, ShipStatus within 0 ... 100, CurrentPort one of the seven.
 QString recordProblem(const GameState &state, bool negativeDebtAllowed);
 
 /// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
