@@ -94,9 +94,9 @@ class PlayerGame
         m_overpaymentAllowed = pick(2);
     }
 
-    std::optional<Failure> play(int maxVoyages, Tally &tally)
+    std::optional<QString> play(int maxVoyages, Tally &tally)
     {
-        std::optional<Failure> failure;
+        std::optional<QString> failure;
         while (!failure && m_inProgress && m_voyages < maxVoyages) {
             ++tally.actions;
             failure = playAction();
@@ -113,7 +113,7 @@ class PlayerGame
         std::function<QString()> play;
     };
 
-    std::optional<Failure> playAction()
+    std::optional<QString> playAction()
     {
         const std::vector<Action> offered = actionsOffered();
         const Action &action = offered[std::size_t(pick(int(offered.size())))];
@@ -126,7 +126,10 @@ class PlayerGame
             problem = recordProblem(m_state, m_overpaymentAllowed);
         if (problem.isEmpty())
             return std::nullopt;
-        return Failure{m_seed, m_actions, QLatin1String(action.name), problem};
+        return QStringLiteral("seed %1 action %2 (%3): %4")
+            .arg(m_seed)
+            .arg(m_actions)
+            .arg(QLatin1String(action.name), problem);
     }
 
     std::vector<Action> actionsOffered()
@@ -364,25 +367,13 @@ MsgBoxResult randomAnswer(std::mt19937 &choices, MsgBoxStyle style)
     return cancel ? MsgBoxResult::Cancel : choices() % 2 ? MsgBoxResult::Yes : MsgBoxResult::No;
 }
 
-QString Failure::describe() const
+std::optional<QString> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally)
 {
-    return QStringLiteral("seed %1 action %2 (%3): %4")
-        .arg(seed)
-        .arg(action)
-        .arg(actionName, problem);
-}
-
-std::optional<Failure> playGame(std::uint32_t seed, int maxVoyages, Tally &tally)
-{
-    ++tally.games;
-    return PlayerGame(seed).play(maxVoyages, tally);
-}
-
-std::optional<Failure> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally)
-{
-    for (long game = 0; game < games; ++game)
-        if (auto failure = playGame(first + std::uint32_t(game), maxVoyages, tally))
+    for (long game = 0; game < games; ++game) {
+        ++tally.games;
+        if (auto failure = PlayerGame(first + std::uint32_t(game)).play(maxVoyages, tally))
             return failure;
+    }
     return std::nullopt;
 }
 

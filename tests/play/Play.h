@@ -25,27 +25,16 @@ struct Tally {
     std::uint64_t draws = 0; ///< Rnd draws the games made
 };
 
-/// A broken promise: the game's seed and the action's number in that game replay it exactly.
-struct Failure {
-    std::uint32_t seed = 0;
-    long action = 0;
-    QString actionName;
-    QString problem;
-
-    QString describe() const;
-};
-
 /**
- * Plays one game through the rules alone on HeadlessRuntime(seed): a random scenario, then
- * random actions the port offers (trades and services with random, extreme and out-of-range
- * amounts, purchases, save and load, voyages with every battle order and random answers,
- * retirement) until it ends or maxVoyages have passed. After each action the record's
- * invariants and the action's promises are checked; the first broken one is returned.
+ * Plays games with seeds first, first + 1, ... through the rules alone, each on a
+ * HeadlessRuntime of its seed: a random scenario, then random actions the port offers (trades
+ * and services with random, extreme and out-of-range amounts, purchases, save and load,
+ * voyages with every battle order and random answers, retirement) until it ends or maxVoyages
+ * have passed. After each action the record's invariants and the action's promises are
+ * checked; the first broken one stops the run and is returned with the seed and the action's
+ * number in its game, which replay it exactly.
  */
-std::optional<Failure> playGame(std::uint32_t seed, int maxVoyages, Tally &tally);
-
-/// Plays games with seeds first, first + 1, ... and stops at the first failure.
-std::optional<Failure> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally);
+std::optional<QString> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally);
 
 /// What a monkey run did.
 struct MonkeyTally {

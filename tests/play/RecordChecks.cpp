@@ -11,12 +11,6 @@ namespace Sardek::Play
 namespace
 {
 
-QString below0(const char *name, Currency value)
-{
-    return value < 0 ? QLatin1String(name) + QStringLiteral(" is ") + PlainNumber(value)
-                     : QString();
-}
-
 QString stockProblem(const GameState &state)
 {
     Currency cargo = 10 * state.Cannons;
@@ -40,16 +34,19 @@ QString stockProblem(const GameState &state)
 
 QString recordProblem(const GameState &state, bool negativeDebtAllowed)
 {
-    for (const QString &problem :
-         {below0("Cash", state.Cash), below0("Bank", state.Bank), below0("Cannons", state.Cannons),
-          negativeDebtAllowed ? QString() : below0("Debt", state.Debt), stockProblem(state)})
-        if (!problem.isEmpty())
-            return problem;
+    const std::pair<const char *, Currency> balances[] = {
+        {"Cash", state.Cash},
+        {"Bank", state.Bank},
+        {"Cannons", state.Cannons},
+        {"Debt", negativeDebtAllowed ? Currency(0) : state.Debt}};
+    for (const auto &[name, value] : balances)
+        if (value < 0)
+            return QLatin1String(name) + QStringLiteral(" is ") + PlainNumber(value);
     if (state.ShipStatus < 0 || state.ShipStatus > 100)
         return QStringLiteral("ShipStatus ") + PlainNumber(state.ShipStatus);
     if (!PortNames.contains(state.CurrentPort))
         return QStringLiteral("no such port: ") + state.CurrentPort;
-    return {};
+    return stockProblem(state);
 }
 
 QString priceProblem(const GameState &state)
