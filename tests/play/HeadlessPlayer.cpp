@@ -96,47 +96,40 @@ class PlayerGame
 
     std::optional<QString> play(int maxVoyages, Tally &tally)
     {
-        std::optional<QString> failure;
-        while (!failure && m_inProgress && m_voyages < maxVoyages) {
-            ++tally.actions;
-            failure = playAction();
+        QString problem;
+        long actions = 0;
+        const char *name = nullptr;
+        while (problem.isEmpty() && m_inProgress && m_voyages < maxVoyages) {
+            const auto offered = actionsOffered();
+            const auto &[action, act] = offered[std::size_t(pick(int(offered.size())))];
+            name = action;
+            ++actions;
+            m_before = m_state;
+            problem = act();
+            if (m_inProgress)
+                redraw();
+            if (problem.isEmpty() && m_inProgress)
+                problem = recordProblem(m_state, m_overpaymentAllowed);
         }
+        tally.actions += actions;
         tally.voyages += m_voyages;
         tally.battles += m_battle.battlesFought();
         tally.draws += m_runtime.draws();
-        return failure;
-    }
-
-  private:
-    struct Action {
-        const char *name;
-        std::function<QString()> play;
-    };
-
-    std::optional<QString> playAction()
-    {
-        const std::vector<Action> offered = actionsOffered();
-        const Action &action = offered[std::size_t(pick(int(offered.size())))];
-        ++m_actions;
-        m_before = m_state;
-        QString problem = action.play();
-        if (m_inProgress)
-            redraw();
-        if (problem.isEmpty() && m_inProgress)
-            problem = recordProblem(m_state, m_overpaymentAllowed);
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
             .arg(m_seed)
-            .arg(m_actions)
-            .arg(QLatin1String(action.name), problem);
+            .arg(actions)
+            .arg(QLatin1String(name), problem);
     }
 
-    std::vector<Action> actionsOffered()
+  private:
+    // The orders the port offers, by name; leaving weighs three times.
+    std::vector<std::pair<const char *, std::function<QString()>>> actionsOffered()
     {
-        std::vector<Action> offered{{"Buy", [this] { return trade(true); }},
-                                    {"Sell", [this] { return trade(false); }},
-                                    {"Save and load", [this] { return saveAndLoad(); }}};
+        decltype(actionsOffered()) offered{{"Buy", [this] { return trade(true); }},
+                                           {"Sell", [this] { return trade(false); }},
+                                           {"Save and load", [this] { return saveAndLoad(); }}};
         for (int i = 0; i < 3; ++i)
             offered.push_back({"Leave", [this] { return leave(); }});
         if (m_state.CurrentPort == HongKong) {
@@ -354,7 +347,6 @@ class PlayerGame
     bool m_shipOffered = false;
     bool m_overpaymentAllowed = false;
     int m_voyages = 0;
-    long m_actions = 0;
 };
 
 } // namespace
