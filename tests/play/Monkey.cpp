@@ -250,8 +250,7 @@ class Monkey : public QObject
 
 std::optional<QString> runMonkey(std::uint32_t seed, long steps, MonkeyTally &tally)
 {
-    Monkey monkey(seed, steps, tally);
-    return monkey.run();
+    return Monkey(seed, steps, tally).run();
 }
 
 } // namespace Sardek::Play
