@@ -9,6 +9,7 @@
 #include "core/Purchases.h"
 #include "core/SavedGame.h"
 #include "info/ScoreRank.h"
+#include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
 #include "services/Bank.h"
 #include "services/MoneyLender.h"
@@ -62,6 +63,19 @@ Wide tradeWorth(const GameState &state)
     for (Good good : AllGoods)
         worth += Wide(unitsOf(state, good).raw()) * priceOf(state, good).raw() / Currency::Scale;
     return worth;
+}
+
+/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
+QString priceProblem(const GameState &state)
+{
+    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
+    for (Good good : AllGoods) {
+        const Currency::Raw unit = Units[std::size_t(good)];
+        const Currency price = priceOf(state, good);
+        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
+            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
+    }
+    return {};
 }
 
 BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)

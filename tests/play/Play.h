@@ -59,7 +59,4 @@ MsgBoxResult randomAnswer(std::mt19937 &choices, MsgBoxStyle style);
 /// per cannon, ShipStatus within 0 ... 100, CurrentPort one of the seven.
 QString recordProblem(const GameState &state, bool negativeDebtAllowed);
 
-/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
-QString priceProblem(const GameState &state);
-
 } // namespace Sardek::Play

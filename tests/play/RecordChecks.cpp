@@ -49,16 +49,4 @@ QString recordProblem(const GameState &state, bool negativeDebtAllowed)
     return stockProblem(state);
 }
 
-QString priceProblem(const GameState &state)
-{
-    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
-    for (Good good : AllGoods) {
-        const Currency::Raw unit = Units[std::size_t(good)];
-        const Currency price = priceOf(state, good);
-        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
-            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
-    }
-    return {};
-}
-
 } // namespace Sardek::Play
