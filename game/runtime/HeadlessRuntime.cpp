@@ -27,13 +27,13 @@ void HeadlessRuntime::Delay(std::uint32_t milliseconds)
 std::optional<QString> HeadlessRuntime::GetOpenFileName(QWidget *, const QString &, const QString &,
                                                         const QString &)
 {
-    return m_fileChooser ? m_fileChooser(false) : std::nullopt;
+    return m_fileChooser(false);
 }
 
 std::optional<QString> HeadlessRuntime::GetSaveFileName(QWidget *, const QString &, const QString &,
                                                         const QString &)
 {
-    return m_fileChooser ? m_fileChooser(true) : std::nullopt;
+    return m_fileChooser(true);
 }
 
 MsgBoxResult HeadlessRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,

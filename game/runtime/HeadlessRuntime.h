@@ -50,7 +50,7 @@ class HeadlessRuntime final : public Runtime
   private:
     std::mt19937 m_generator;
     Answerer m_answerer;
-    FileChooser m_fileChooser;
+    FileChooser m_fileChooser = [](bool) { return std::optional<QString>(); };
     std::uint64_t m_draws = 0;
     std::uint32_t m_ticks = 0;
     bool m_programEnded = false;
