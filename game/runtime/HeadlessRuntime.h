@@ -34,14 +34,15 @@ class HeadlessRuntime final : public Runtime
                                            const QString &) override;
     bool OpenLink(const QUrl &) override { return false; }
     void Beep() override {}
-    void EndProgram() override { m_programEnded = true; }
+    void EndProgram() override { ++m_programEnds; }
 
     void setAnswerer(Answerer answerer) { m_answerer = std::move(answerer); }
     void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
     /// How many numbers Rnd() has given since construction.
     std::uint64_t draws() const { return m_draws; }
-    /// Whether the game asked to end the program.
-    bool programEnded() const { return m_programEnded; }
+    /// Whether the game asked to end the program, and how many times.
+    bool programEnded() const { return m_programEnds > 0; }
+    int programEnds() const { return m_programEnds; }
 
   protected:
     MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
@@ -53,7 +54,7 @@ class HeadlessRuntime final : public Runtime
     FileChooser m_fileChooser = [](bool) { return std::optional<QString>(); };
     std::uint64_t m_draws = 0;
     std::uint32_t m_ticks = 0;
-    bool m_programEnded = false;
+    int m_programEnds = 0;
 };
 
 } // namespace Sardek

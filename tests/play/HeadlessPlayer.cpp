@@ -188,17 +188,18 @@ class PlayerGame
     QString amount(Currency most)
     {
         const Currency::Raw whole = std::max<Currency::Raw>(0, most.raw() / Currency::Scale);
-        const Currency::Raw part =
-            std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices);
+        const int choice = pick(8);
+        if (choice == 7)
+            return QString::number(
+                std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices));
         const QString texts[] = {QStringLiteral("0"),
                                  TypedAmount::of(most).text(),
                                  TypedAmount::of(most + 1).text(),
                                  QStringLiteral("99999999999999999999999"),
                                  QString::number(Currency::MaxWhole),
                                  QStringLiteral("$0%1,x").arg(whole / 2),
-                                 QString(),
-                                 QString::number(part)};
-        return texts[pick(8)];
+                                 QString()};
+        return texts[choice];
     }
 
     // The log as the main window keeps it, so the games cost what they would with windows.

@@ -32,8 +32,11 @@ class Monkey : public QObject
 {
   public:
     Monkey(std::uint32_t seed, long steps, MonkeyTally &tally)
-        : m_choices(seed ^ 0x6d6f6e6bU), m_limit(steps), m_tally(tally)
+        : m_choices(seed ^ 0x6d6f6e6bU), m_runtime(seed), m_limit(steps), m_tally(tally)
     {
+        m_runtime.setAnswerer(
+            [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
+        m_runtime.setFileChooser([this](bool saving) { return chooseFile(saving); });
         QFile other(m_folder.filePath(QStringLiteral("other")));
         if (other.open(QIODevice::WriteOnly))
             other.write("#1860-01-15#\r\nnot a saved game\r\n");
@@ -55,14 +58,14 @@ class Monkey : public QObject
         return list.isEmpty() ? nullptr : list[pick(int(list.size()))];
     }
 
-    // One of window's own enabled, visible widgets of type T (none of its dialogs'), or none.
-    template <typename T> T *anyUsable(QWidget &window)
+    // Window's own enabled, visible widgets of type T (none of its dialogs').
+    template <typename T> static QList<T *> usable(QWidget &window)
     {
         QList<T *> found;
         for (T *widget : window.findChildren<T *>())
             if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
                 found.append(widget);
-        return anyOf(found);
+        return found;
     }
 
     void scheduleStep()
@@ -70,19 +73,18 @@ class Monkey : public QObject
         QTimer::singleShot(0, this, [this] { step(); });
     }
 
-    // A program of its own runtime, whose ending is this window's alone.
     void startMainWindow()
     {
         m_main.reset();
-        m_runtime = std::make_unique<HeadlessRuntime>(m_choices());
-        m_runtime->setAnswerer(
-            [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
-        m_runtime->setFileChooser([this](bool saving) { return chooseFile(saving); });
-        m_main = std::make_unique<frmMain>(*m_runtime);
+        m_endsBefore = m_runtime.programEnds();
+        m_main = std::make_unique<frmMain>(m_runtime);
         m_main->show();
         QTimer::singleShot(0, m_main.get(),
                            [this] { depthCounted([this] { m_main->mnuNewItem->trigger(); }); });
     }
+
+    // Whether this main window's game asked to end the program.
+    bool ended() const { return m_runtime.programEnds() > m_endsBefore; }
 
     // Cancels now and then; else a saved game, a file never written or one that is no saved
     // game, and saving now and then into a folder's own name.
@@ -110,14 +112,14 @@ class Monkey : public QObject
     {
         scheduleStep();
         const bool over = m_problem || m_steps >= m_limit;
-        if (over || m_runtime->programEnded() || !m_main->isVisible())
+        if (over || ended() || !m_main->isVisible())
             return windDown(over);
         const long number = ++m_steps;
         ++m_tally.steps;
         QWidget *modal = QApplication::activeModalWidget();
         depthCounted([&] { act(modal ? *modal : *m_main); });
         const GameState &state = m_main->state();
-        if (!m_runtime->programEnded() && state.GameInProgress && !m_problem) {
+        if (!ended() && state.GameInProgress && !m_problem) {
             QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
             if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
                 problem = ordersProblem(state);
@@ -158,7 +160,7 @@ class Monkey : public QObject
         case 0:
         case 1:
         case 2:
-            if (QAbstractButton *button = anyUsable<QAbstractButton>(window))
+            if (QAbstractButton *button = anyOf(usable<QAbstractButton>(window)))
                 QTest::mouseClick(button, Qt::LeftButton);
             return;
         case 3:
@@ -200,7 +202,7 @@ class Monkey : public QObject
     // Clicks into an amount box, opening and closing its list now and then.
     void focusBox(QWidget &window)
     {
-        QComboBox *box = anyUsable<QComboBox>(window);
+        QComboBox *box = anyOf(usable<QComboBox>(window));
         if (!box)
             return;
         QTest::mouseClick(box->lineEdit() ? static_cast<QWidget *>(box->lineEdit()) : box,
@@ -213,7 +215,7 @@ class Monkey : public QObject
 
     void dragSlider(QWidget &window)
     {
-        if (QSlider *slider = anyUsable<QSlider>(window)) {
+        for (QSlider *slider : usable<QSlider>(window)) {
             slider->setSliderDown(true);
             slider->setSliderPosition(slider->minimum() + pick(slider->maximum() + 1));
             slider->setSliderDown(false);
@@ -236,7 +238,8 @@ class Monkey : public QObject
 
     std::mt19937 m_choices;
     QTemporaryDir m_folder;
-    std::unique_ptr<HeadlessRuntime> m_runtime;
+    HeadlessRuntime m_runtime;
+    int m_endsBefore = 0;
     std::unique_ptr<frmMain> m_main;
     QEventLoop m_loop;
     long m_limit;
