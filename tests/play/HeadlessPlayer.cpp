@@ -213,8 +213,9 @@ class PlayerGame
     // stays.
     QString trade(bool buying)
     {
-        const Place place =
-            m_state.CurrentPort == HongKong && pick(2) ? Place::Warehouse : Place::Ship;
+        // The warehouse is a choice at home only; the choice is drawn everywhere all the same.
+        const bool warehouse = pick(2) && m_state.CurrentPort == HongKong;
+        const Place place = warehouse ? Place::Warehouse : Place::Ship;
         std::array<QString, 4> texts;
         for (Good good : AllGoods) {
             const Currency most = buying ? largestPurchase(m_state, place, good, TradeOrder())
