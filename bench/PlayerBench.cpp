@@ -2,7 +2,7 @@
 // the same number of Rnd draws measured in the same run.
 #include "RatioReporter.h"
 
-#include "HeadlessPlayer.h"
+#include "Play.h"
 #include "runtime/HeadlessRuntime.h"
 
 namespace

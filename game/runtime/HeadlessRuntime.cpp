@@ -24,16 +24,16 @@ void HeadlessRuntime::Delay(std::uint32_t milliseconds)
     m_ticks += milliseconds;
 }
 
-std::optional<QString> HeadlessRuntime::GetOpenFileName(QWidget *, const QString &,
-                                                        const QString &, const QString &)
+std::optional<QString> HeadlessRuntime::GetOpenFileName(QWidget *, const QString &, const QString &,
+                                                        const QString &)
 {
-    return std::nullopt;
+    return m_fileChooser(false);
 }
 
-std::optional<QString> HeadlessRuntime::GetSaveFileName(QWidget *, const QString &,
-                                                        const QString &, const QString &)
+std::optional<QString> HeadlessRuntime::GetSaveFileName(QWidget *, const QString &, const QString &,
+                                                        const QString &)
 {
-    return std::nullopt;
+    return m_fileChooser(true);
 }
 
 MsgBoxResult HeadlessRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,

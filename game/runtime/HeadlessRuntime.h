@@ -10,8 +10,8 @@ namespace Sardek
 
 /**
  * A runtime for games played without windows: the program's own random generator (the same
- * numbers as QtRuntime for the same seed), pauses that return at once, message boxes answered
- * by a policy, and no file dialogs or links. Statistical tests, benchmarks and automatic
+ * numbers as QtRuntime for the same seed), pauses that return at once, message boxes and file
+ * dialogs answered by policies, and no links. Statistical tests, benchmarks and automatic
  * players run the rules on it.
  */
 class HeadlessRuntime final : public Runtime
@@ -19,6 +19,8 @@ class HeadlessRuntime final : public Runtime
   public:
     /// Chooses the answer to a message box; the default takes the first button (Ok or Yes).
     using Answerer = std::function<MsgBoxResult(const QString &prompt, MsgBoxStyle style)>;
+    /// Chooses the file of an open (saving false) or save dialog; the default cancels.
+    using FileChooser = std::function<std::optional<QString>(bool saving)>;
 
     explicit HeadlessRuntime(std::uint32_t seed = 1);
 
@@ -32,13 +34,15 @@ class HeadlessRuntime final : public Runtime
                                            const QString &) override;
     bool OpenLink(const QUrl &) override { return false; }
     void Beep() override {}
-    void EndProgram() override { m_programEnded = true; }
+    void EndProgram() override { ++m_programEnds; }
 
     void setAnswerer(Answerer answerer) { m_answerer = std::move(answerer); }
+    void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
     /// How many numbers Rnd() has given since construction.
     std::uint64_t draws() const { return m_draws; }
-    /// Whether the game asked to end the program.
-    bool programEnded() const { return m_programEnded; }
+    /// Whether the game asked to end the program, and how many times.
+    bool programEnded() const { return m_programEnds > 0; }
+    int programEnds() const { return m_programEnds; }
 
   protected:
     MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
@@ -47,9 +51,10 @@ class HeadlessRuntime final : public Runtime
   private:
     std::mt19937 m_generator;
     Answerer m_answerer;
+    FileChooser m_fileChooser = [](bool) { return std::optional<QString>(); };
     std::uint64_t m_draws = 0;
     std::uint32_t m_ticks = 0;
-    bool m_programEnded = false;
+    int m_programEnds = 0;
 };
 
 } // namespace Sardek

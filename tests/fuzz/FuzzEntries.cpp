@@ -8,19 +8,14 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <functional>
+
 namespace Sardek::Fuzz
 {
 
 namespace
 {
-
-// A text as the file can hold it: quotation marks become apostrophes, line ends blanks.
-QString writable(QString text)
-{
-    text.replace(QLatin1Char('"'), QLatin1Char('\''));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
 
 // Writing is what a player does next with a loaded game; it must read back unchanged, but
 // for what the file cannot hold.
@@ -33,7 +28,10 @@ QString roundTripProblem(SavedValues values)
     if (!saveGame(state, path).ok)
         return QStringLiteral("a loaded game could not be saved");
     const LoadResult again = loadGame(path);
-    values.FirmName = writable(values.FirmName);
+    // The file holds the name with quotation marks as apostrophes and line ends as blanks.
+    values.FirmName.replace(QLatin1Char('"'), QLatin1Char('\''))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return again.values == values ? QString() : QStringLiteral("saved and loaded, it changed");
 }
 
@@ -56,10 +54,9 @@ QString listProblem(Currency most)
     const std::vector<Currency> list = FillAmountList(most);
     if (list.empty() || list.size() > 21 || list.back() != most)
         return QStringLiteral("the list does not end at the amount");
-    for (std::size_t i = 1; i < list.size(); ++i)
-        if (list[i] <= list[i - 1])
-            return QStringLiteral("the list does not rise");
-    return {};
+    const bool rises =
+        std::adjacent_find(list.begin(), list.end(), std::greater_equal<>()) == list.end();
+    return rises ? QString() : QStringLiteral("the list does not rise");
 }
 
 } // namespace

@@ -1,38 +1,387 @@
-#include "HeadlessPlayer.h"
+// Whole games through the rules at random, each action checking what its rules promise
+// besides the record's invariants.
+#include "Play.h"
 
-#include "PlayerGame.h"
+#include "battle/Battle.h"
+#include "battle/HeadlessBattle.h"
+#include "core/GameState.h"
+#include "core/NewGame.h"
+#include "core/Purchases.h"
+#include "core/SavedGame.h"
+#include "info/ScoreRank.h"
+#include "runtime/Formats.h"
+#include "runtime/HeadlessRuntime.h"
+#include "services/Bank.h"
+#include "services/MoneyLender.h"
+#include "services/Repair.h"
+#include "services/Transfer.h"
+#include "services/TypedAmount.h"
+#include "trade/Trade.h"
+#include "trade/TradeOrder.h"
+#include "voyage/SilentVoyageView.h"
+#include "voyage/Voyage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <functional>
 
 namespace Sardek::Play
 {
 
-QString Failure::describe() const
+namespace
 {
-    return QStringLiteral("seed %1 action %2 (%3): %4")
-        .arg(seed)
-        .arg(action)
-        .arg(actionName, problem);
+
+__extension__ typedef __int128 Wide;
+
+// Sums beyond this may have saturated, where nothing is conserved any more.
+constexpr Wide Huge = Wide(Currency::MaxWhole / 10) * Currency::Scale;
+
+bool small(Wide value)
+{
+    return value > -Huge && value < Huge;
 }
 
-std::optional<Failure> playGame(std::uint32_t seed, int maxVoyages, Tally &tally)
+// Empty when kept, else promise: the shape of every check.
+QString unless(bool kept, const char *promise)
 {
-    PlayerGame game(seed);
-    ++tally.games;
-    std::optional<Failure> failure;
-    while (!failure && game.inProgress() && game.voyages() < maxVoyages) {
-        ++tally.actions;
-        failure = game.playAction();
+    return kept ? QString() : QLatin1String(promise);
+}
+
+// Ship and warehouse together: what moving cargo keeps.
+Currency unitsOf(const GameState &state, Good good)
+{
+    return stockOf(state, Place::Ship, good) + stockOf(state, Place::Warehouse, good);
+}
+
+// Cash plus every stock at the current prices, exactly, in ten-thousandths: what a trade at
+// those prices keeps.
+Wide tradeWorth(const GameState &state)
+{
+    Wide worth = state.Cash.raw();
+    for (Good good : AllGoods)
+        worth += Wide(unitsOf(state, good).raw()) * priceOf(state, good).raw() / Currency::Scale;
+    return worth;
+}
+
+/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
+QString priceProblem(const GameState &state)
+{
+    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
+    for (Good good : AllGoods) {
+        const Currency::Raw unit = Units[std::size_t(good)];
+        const Currency price = priceOf(state, good);
+        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
+            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
     }
-    tally.voyages += game.voyages();
-    tally.battles += game.battles();
-    tally.draws += game.draws();
-    return failure;
+    return {};
 }
 
-std::optional<Failure> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally)
+BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 {
-    for (long game = 0; game < games; ++game)
-        if (auto failure = playGame(first + std::uint32_t(game), maxVoyages, tally))
+    const std::pair<bool, BattleOrder> orders[] = {{usable.fight, BattleOrder::Fight},
+                                                   {usable.death, BattleOrder::FightToDeath},
+                                                   {usable.dump, BattleOrder::DumpCargo},
+                                                   {true, BattleOrder::Run}};
+    const auto &[allowed, order] = orders[choices() % 4];
+    return allowed ? order : BattleOrder::Run;
+}
+
+// One game as the main window would let a player play it: the orders its port offers, the
+// money lender closed after a loan and away from Hong Kong, a cannon or ship offer open until
+// taken or the next voyage. The choices have their own generator, so the game's Rnd draws are
+// the rules' alone. Each action returns the promise it broke, or an empty text.
+class PlayerGame
+{
+  public:
+    explicit PlayerGame(std::uint32_t seed)
+        : m_seed(seed), m_choices(seed ^ 0x5eed5eedU), m_runtime(seed),
+          m_battle(m_state, m_runtime, [this](const Battle &, UsableOrders usable) {
+              return randomOrder(m_choices, usable);
+          })
+    {
+        m_runtime.setAnswerer(
+            [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
+        startGame(m_state, m_runtime, pick(2) ? Scenario::Cannons : Scenario::CashAndDebt,
+                  QStringLiteral("Player %1").arg(seed));
+        m_overpaymentAllowed = pick(2);
+    }
+
+    std::optional<QString> play(int maxVoyages, Tally &tally)
+    {
+        QString problem;
+        long actions = 0;
+        const char *name = nullptr;
+        while (problem.isEmpty() && m_inProgress && m_voyages < maxVoyages) {
+            const auto offered = actionsOffered();
+            const auto &[action, act] = offered[std::size_t(pick(int(offered.size())))];
+            name = action;
+            ++actions;
+            m_before = m_state;
+            problem = act();
+            if (m_inProgress)
+                redraw();
+            if (problem.isEmpty() && m_inProgress)
+                problem = recordProblem(m_state, m_overpaymentAllowed);
+        }
+        tally.actions += actions;
+        tally.voyages += m_voyages;
+        tally.battles += m_battle.battlesFought();
+        tally.draws += m_runtime.draws();
+        if (problem.isEmpty())
+            return std::nullopt;
+        return QStringLiteral("seed %1 action %2 (%3): %4")
+            .arg(m_seed)
+            .arg(actions)
+            .arg(QLatin1String(name), problem);
+    }
+
+  private:
+    // The orders the port offers, by name; leaving weighs three times.
+    std::vector<std::pair<const char *, std::function<QString()>>> actionsOffered()
+    {
+        decltype(actionsOffered()) offered{{"Buy", [this] { return trade(true); }},
+                                           {"Sell", [this] { return trade(false); }},
+                                           {"Save and load", [this] { return saveAndLoad(); }}};
+        for (int i = 0; i < 3; ++i)
+            offered.push_back({"Leave", [this] { return leave(); }});
+        if (m_state.CurrentPort == HongKong) {
+            offered.push_back({"Bank", [this] { return bank(); }});
+            offered.push_back({"Transfer", [this] { return transfer(); }});
+            if (m_state.ShipStatus < 100)
+                offered.push_back({"Repair", [this] { return repair(); }});
+            if (m_lenderOpen)
+                offered.push_back({"Money lender", [this] { return lend(); }});
+        }
+        if (m_cannonOffered)
+            offered.push_back({"Buy cannon", [this] { return purchase(false); }});
+        if (m_shipOffered)
+            offered.push_back({"Buy ship", [this] { return purchase(true); }});
+        if (m_state.NetWorth >= Million)
+            offered.push_back({"Retire", [this] { return retire(); }});
+        return offered;
+    }
+
+    // A refused action changes nothing; a done one is no longer saved and keeps its promise.
+    QString settled(bool refused, bool kept, const char *promise) const
+    {
+        if (refused)
+            return unless(m_before == m_state, "a refusal changed the record");
+        return m_state.GameSaved ? QStringLiteral("still marked saved") : unless(kept, promise);
+    }
+
+    // The main window's redraw: the rating, the millionaire's window once, bankruptcy.
+    void redraw()
+    {
+        updateNetWorthScoreRank(m_state);
+        if (m_state.NetWorth >= Million && m_state.NetWorth < Trillion)
+            m_state.MillionaireShown = true;
+        if (m_state.Debt >= Trillion)
+            m_inProgress = false;
+    }
+
+    int pick(int count) { return int(m_choices() % std::uint32_t(count)); }
+
+    // The amounts players type: nothing, the most allowed, one more, part of it, digits beyond
+    // any balance, the largest number there is, leading zeros and stray characters.
+    QString amount(Currency most)
+    {
+        const Currency::Raw whole = std::max<Currency::Raw>(0, most.raw() / Currency::Scale);
+        const int choice = pick(8);
+        if (choice == 7)
+            return QString::number(
+                std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices));
+        const QString texts[] = {QStringLiteral("0"),
+                                 TypedAmount::of(most).text(),
+                                 TypedAmount::of(most + 1).text(),
+                                 QStringLiteral("99999999999999999999999"),
+                                 QString::number(Currency::MaxWhole),
+                                 QStringLiteral("$0%1,x").arg(whole / 2),
+                                 QString()};
+        return texts[choice];
+    }
+
+    // The log as the main window keeps it, so the games cost what they would with windows.
+    void logAll(const QStringList &entries)
+    {
+        for (const QString &entry : entries)
+            m_view.logAppend(entry);
+    }
+
+    // Buys or sells a random share of what the rules allow; the goods' worth at port prices
+    // stays.
+    QString trade(bool buying)
+    {
+        // The warehouse is a choice at home only; the choice is drawn everywhere all the same.
+        const bool warehouse = pick(2) && m_state.CurrentPort == HongKong;
+        const Place place = warehouse ? Place::Warehouse : Place::Ship;
+        std::array<QString, 4> texts;
+        for (Good good : AllGoods) {
+            const Currency most = buying ? largestPurchase(m_state, place, good, TradeOrder())
+                                         : stockOf(m_state, place, good);
+            texts[std::size_t(good)] = pick(2) ? amount(most) : "0";
+        }
+        const TradeOutcome outcome =
+            (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
+        logAll(outcome.logEntries);
+        const Wide worth = tradeWorth(m_before);
+        return settled(outcome.refusal.has_value(), !small(worth) || tradeWorth(m_state) == worth,
+                       buying ? "buying lost money" : "selling lost money");
+    }
+
+    QString bank()
+    {
+        const Currency total = m_state.Cash + m_state.Bank;
+        const ServiceOutcome outcome = visitBank(m_state, TypedAmount(amount(m_state.Cash)),
+                                                 TypedAmount(amount(m_state.Bank)));
+        logAll(outcome.logEntries);
+        const bool kept = !small(Wide(total.raw())) || m_state.Cash + m_state.Bank == total;
+        return unless(kept && (outcome.refusal || !m_state.GameSaved), "the bank lost money");
+    }
+
+    QString lend()
+    {
+        const Currency net = m_state.Cash - m_state.Debt;
+        const ServiceOutcome outcome =
+            visitLender(m_state, TypedAmount(amount(BorrowLimit(m_state))),
+                        TypedAmount(amount(repayMaximum(m_state))), m_overpaymentAllowed);
+        logAll(outcome.logEntries);
+        if (outcome.loanGranted)
+            m_lenderOpen = false;
+        const bool kept = !small(Wide(net.raw())) || m_state.Cash - m_state.Debt == net;
+        return unless(kept && (outcome.refusal || !m_state.GameSaved), "the lender lost money");
+    }
+
+    QString transfer()
+    {
+        TransferOrder order;
+        order.toWarehouseGood = AllGoods[std::size_t(pick(4))];
+        order.toShipGood = AllGoods[std::size_t(pick(4))];
+        order.toWarehouse = TypedAmount(amount(toWarehouseMaximum(m_state, order.toWarehouseGood)));
+        order.toShip = TypedAmount(amount(toShipMaximum(m_state, order.toShipGood)));
+        const ServiceOutcome outcome = transferCargo(m_state, order);
+        logAll(outcome.logEntries);
+        bool kept = m_state.Cash == m_before.Cash;
+        for (Good good : AllGoods)
+            kept = kept && unitsOf(m_state, good) == unitsOf(m_before, good);
+        return settled(outcome.refusal.has_value(), kept, "cargo was lost");
+    }
+
+    QString repair()
+    {
+        const Currency rate = repairRate(m_state);
+        const ServiceOutcome outcome =
+            pick(2) ? repairMax(m_state) : repairTo(m_state, repairTarget(m_state, pick(102)));
+        logAll(outcome.logEntries);
+        if (outcome.logEntries.isEmpty() && !outcome.refusal)
+            return unless(m_before == m_state, "a repair of nothing changed the record");
+        const bool kept =
+            m_state.Cash + m_state.ShipStatus * rate == m_before.Cash + m_before.ShipStatus * rate;
+        return settled(outcome.refusal.has_value(), kept, "repair mispriced");
+    }
+
+    QString purchase(bool ship)
+    {
+        const PurchaseOutcome outcome = ship ? purchaseShip(m_state) : purchaseCannon(m_state);
+        if (outcome.refusal)
+            return unless(m_before == m_state, "a refusal changed the record");
+        (ship ? m_shipOffered : m_cannonOffered) = false;
+        logAll({outcome.logEntry});
+        const Currency price = ship ? m_before.ShipPrice : m_before.CannonPrice;
+        return unless(m_state.Cash == m_before.Cash - price &&
+                          m_state.GameSaved == m_before.GameSaved,
+                      "the purchase mispriced");
+    }
+
+    QString saveAndLoad()
+    {
+        // Saving syncs the file to disk; a folder in memory keeps thousands of saves quick.
+        static const QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                              ? QStringLiteral("/dev/shm/sardek-XXXXXX")
+                                              : QDir::tempPath() +
+                                                    QStringLiteral("/sardek-XXXXXX"));
+        const QString path = folder.filePath(QStringLiteral("game.srd"));
+        const SaveResult saved = saveGame(m_state, path);
+        if (!saved.ok)
+            return QStringLiteral("save failed: ") + saved.error;
+        const LoadResult loaded = loadGame(path);
+        if (!loaded.values)
+            return QStringLiteral("load failed: ") + loaded.error;
+        GameState reloaded = m_state;
+        applySavedValues(*loaded.values, reloaded);
+        if (!(reloaded == m_state))
+            return QStringLiteral("the loaded game differs from the saved one");
+        m_state.GameSaved = true;
+        m_lenderOpen = m_state.CurrentPort == HongKong;
+        m_cannonOffered = m_shipOffered = false;
+        return {};
+    }
+
+    // A voyage to a random other port: a month passes, interest accrues, prices are redrawn.
+    QString leave()
+    {
+        int destination = 1 + pick(6);
+        if (PortNames[destination - 1] == m_state.CurrentPort)
+            destination = 7;
+        Depart({m_state, m_runtime, m_view}, m_battle, destination);
+        m_view.log().trim();
+        ++m_voyages;
+        if (!m_state.GameInProgress || m_battle.lastOutcome() == BattleOutcome::ProgramEnded ||
+            m_runtime.programEnded())
+            return retire();
+        m_lenderOpen = m_view.isOrderEnabled(Order::Money);
+        m_cannonOffered = m_view.isOrderEnabled(Order::Cannon);
+        m_shipOffered = m_view.isOrderEnabled(Order::Ship);
+        if (m_state.GameDate != m_before.GameDate.addMonths(1))
+            return QStringLiteral("the voyage took other than a month");
+        if (m_state.Bank < m_before.Bank ||
+            m_state.Bank > m_before.Bank + Int(m_before.Bank.toDouble() * 0.0051))
+            return QStringLiteral("bank interest wrong");
+        if (m_before.Debt > 0 &&
+            m_state.Debt < m_before.Debt + Int(m_before.Debt.toDouble() * 0.0999))
+            return QStringLiteral("debt interest missing");
+        return priceProblem(m_state);
+    }
+
+    QString retire()
+    {
+        m_inProgress = false;
+        return {};
+    }
+
+    std::uint32_t m_seed;
+    std::mt19937 m_choices;
+    HeadlessRuntime m_runtime;
+    GameState m_state;
+    GameState m_before; ///< the record before the action being played
+    SilentVoyageView m_view{m_state};
+    HeadlessBattle m_battle;
+    bool m_inProgress = true;
+    bool m_lenderOpen = true;
+    bool m_cannonOffered = false;
+    bool m_shipOffered = false;
+    bool m_overpaymentAllowed = false;
+    int m_voyages = 0;
+};
+
+} // namespace
+
+MsgBoxResult randomAnswer(std::mt19937 &choices, MsgBoxStyle style)
+{
+    if (hasOkOnly(style))
+        return MsgBoxResult::Ok;
+    const bool cancel = style == MsgBoxStyle::ExclamationYesNoCancel && choices() % 3 == 0;
+    return cancel ? MsgBoxResult::Cancel : choices() % 2 ? MsgBoxResult::Yes : MsgBoxResult::No;
+}
+
+std::optional<QString> playGames(std::uint32_t first, long games, int maxVoyages, Tally &tally)
+{
+    for (long game = 0; game < games; ++game) {
+        ++tally.games;
+        if (auto failure = PlayerGame(first + std::uint32_t(game)).play(maxVoyages, tally))
             return failure;
+    }
     return std::nullopt;
 }
 

@@ -1,20 +1,20 @@
-#include "Monkey.h"
-
-#include "MonkeyRuntime.h"
-#include "RecordChecks.h"
+// The monkey at the windows: random input to the real main window and its dialogs.
+#include "Play.h"
 
 #include "core/frmMain.h"
+#include "runtime/HeadlessRuntime.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -28,21 +28,18 @@ namespace
 const QString Typed = QStringLiteral("0123456789000999-$,. xK");
 const QString Pasted = Typed + QStringLiteral("\u00e9\u0663\uff15");
 
-template <typename T> QList<T *> usable(QWidget &window)
-{
-    QList<T *> found;
-    for (T *widget : window.findChildren<T *>())
-        if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
-            found.append(widget);
-    return found;
-}
-
 class Monkey : public QObject
 {
   public:
     Monkey(std::uint32_t seed, long steps, MonkeyTally &tally)
-        : m_runtime(seed), m_limit(steps), m_tally(tally)
+        : m_choices(seed ^ 0x6d6f6e6bU), m_runtime(seed), m_limit(steps), m_tally(tally)
     {
+        m_runtime.setAnswerer(
+            [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
+        m_runtime.setFileChooser([this](bool saving) { return chooseFile(saving); });
+        QFile other(m_folder.filePath(QStringLiteral("other")));
+        if (other.open(QIODevice::WriteOnly))
+            other.write("#1860-01-15#\r\nnot a saved game\r\n");
     }
 
     std::optional<QString> run()
@@ -55,7 +52,22 @@ class Monkey : public QObject
     }
 
   private:
-    int pick(int count) { return int(m_runtime.choices()() % std::uint32_t(count)); }
+    int pick(int count) { return int(m_choices() % std::uint32_t(count)); }
+    template <typename T> T *anyOf(const QList<T *> &list)
+    {
+        return list.isEmpty() ? nullptr : list[pick(int(list.size()))];
+    }
+
+    // Window's own enabled, visible widgets of type T (none of its dialogs').
+    template <typename T> static QList<T *> usable(QWidget &window)
+    {
+        QList<T *> found;
+        for (T *widget : window.findChildren<T *>())
+            if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
+                found.append(widget);
+        return found;
+    }
+
     void scheduleStep()
     {
         QTimer::singleShot(0, this, [this] { step(); });
@@ -63,11 +75,27 @@ class Monkey : public QObject
 
     void startMainWindow()
     {
-        m_runtime.clearEnded();
+        m_main.reset();
+        m_endsBefore = m_runtime.programEnds();
         m_main = std::make_unique<frmMain>(m_runtime);
         m_main->show();
         QTimer::singleShot(0, m_main.get(),
                            [this] { depthCounted([this] { m_main->mnuNewItem->trigger(); }); });
+    }
+
+    // Whether this main window's game asked to end the program.
+    bool ended() const { return m_runtime.programEnds() > m_endsBefore; }
+
+    // Cancels now and then; else a saved game, a file never written or one that is no saved
+    // game, and saving now and then into a folder's own name.
+    std::optional<QString> chooseFile(bool saving)
+    {
+        static const char *const Names[] = {"game.srd", "missing.srd", "game.srd", "other"};
+        if (pick(4) == 0)
+            return std::nullopt;
+        if (saving)
+            return pick(8) ? m_folder.filePath(QStringLiteral("game.srd")) : m_folder.path();
+        return m_folder.filePath(QLatin1String(Names[pick(4)]));
     }
 
     // Counts the input on the stack: the main window is replaced only when none is.
@@ -78,23 +106,25 @@ class Monkey : public QObject
         --m_depth;
     }
 
-    // The next step is scheduled first, so that it runs inside any dialog this one opens.
+    // The next step is scheduled first, so that it runs inside any dialog this one opens; so
+    // a step is counted before it acts.
     void step()
     {
         scheduleStep();
         const bool over = m_problem || m_steps >= m_limit;
-        if (over || m_runtime.ended() || !m_main->isVisible())
+        if (over || ended() || !m_main->isVisible())
             return windDown(over);
-        depthCounted([this] { act(activeWindow()); });
-        ++m_steps;
+        const long number = ++m_steps;
         ++m_tally.steps;
+        QWidget *modal = QApplication::activeModalWidget();
+        depthCounted([&] { act(modal ? *modal : *m_main); });
         const GameState &state = m_main->state();
-        if (!m_runtime.ended() && state.GameInProgress && !m_problem) {
+        if (!ended() && state.GameInProgress && !m_problem) {
             QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
             if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
                 problem = ordersProblem(state);
             if (!problem.isEmpty())
-                m_problem = QStringLiteral("step %1: %2").arg(m_steps).arg(problem);
+                m_problem = QStringLiteral("step %1: %2").arg(number).arg(problem);
         }
     }
 
@@ -121,14 +151,7 @@ class Monkey : public QObject
         if (over)
             return m_loop.quit();
         ++m_tally.programEnds;
-        m_main.reset();
         startMainWindow();
-    }
-
-    QWidget &activeWindow()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        return modal ? *modal : *m_main;
     }
 
     void act(QWidget &window)
@@ -137,7 +160,9 @@ class Monkey : public QObject
         case 0:
         case 1:
         case 2:
-            return click(window);
+            if (QAbstractButton *button = anyOf(usable<QAbstractButton>(window)))
+                QTest::mouseClick(button, Qt::LeftButton);
+            return;
         case 3:
             return focusBox(window);
         case 4:
@@ -174,20 +199,12 @@ class Monkey : public QObject
         return text;
     }
 
-    void click(QWidget &window)
-    {
-        const QList<QAbstractButton *> buttons = usable<QAbstractButton>(window);
-        if (!buttons.isEmpty())
-            QTest::mouseClick(buttons[pick(int(buttons.size()))], Qt::LeftButton);
-    }
-
     // Clicks into an amount box, opening and closing its list now and then.
     void focusBox(QWidget &window)
     {
-        const QList<QComboBox *> boxes = usable<QComboBox>(window);
-        if (boxes.isEmpty())
+        QComboBox *box = anyOf(usable<QComboBox>(window));
+        if (!box)
             return;
-        QComboBox *box = boxes[pick(int(boxes.size()))];
         QTest::mouseClick(box->lineEdit() ? static_cast<QWidget *>(box->lineEdit()) : box,
                           Qt::LeftButton);
         if (pick(3) == 0) {
@@ -215,11 +232,14 @@ class Monkey : public QObject
             if (action->isEnabled() && !action->menu() && !action->isSeparator() &&
                 !action->objectName().isEmpty())
                 items.append(action);
-        if (!items.isEmpty())
-            items[pick(int(items.size()))]->trigger();
+        if (QAction *item = anyOf(items))
+            item->trigger();
     }
 
-    MonkeyRuntime m_runtime;
+    std::mt19937 m_choices;
+    QTemporaryDir m_folder;
+    HeadlessRuntime m_runtime;
+    int m_endsBefore = 0;
     std::unique_ptr<frmMain> m_main;
     QEventLoop m_loop;
     long m_limit;
@@ -233,8 +253,7 @@ class Monkey : public QObject
 
 std::optional<QString> runMonkey(std::uint32_t seed, long steps, MonkeyTally &tally)
 {
-    Monkey monkey(seed, steps, tally);
-    return monkey.run();
+    return Monkey(seed, steps, tally).run();
 }
 
 } // namespace Sardek::Play

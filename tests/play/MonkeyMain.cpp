@@ -1,6 +1,6 @@
 // Random input at the real windows for a while: sardek-monkey [seconds] [first seed].
 // Each seed runs 2,000 steps; the next seed follows until the time is up.
-#include "Monkey.h"
+#include "Play.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

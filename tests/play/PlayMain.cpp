@@ -1,5 +1,5 @@
 // Plays headless games and prints what they did: sardek-play [games] [voyages] [first seed].
-#include "HeadlessPlayer.h"
+#include "Play.h"
 
 #include <QElapsedTimer>
 
@@ -18,6 +18,6 @@ int main(int argc, char **argv)
     std::printf("games %ld voyages %ld actions %ld battles %ld seconds %.1f\n", tally.games,
                 tally.voyages, tally.actions, tally.battles, double(clock.elapsed()) / 1000);
     if (failure)
-        std::printf("FAILED at %s\n", qPrintable(failure->describe()));
+        std::printf("FAILED at %s\n", qPrintable(*failure));
     return failure ? 1 : 0;
 }

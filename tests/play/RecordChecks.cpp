@@ -1,20 +1,15 @@
-#include "RecordChecks.h"
+// The record's invariants, checked after every action of the player and step of the monkey.
+#include "Play.h"
 
 #include "core/GameState.h"
-#include "runtime/Formats.h"
 #include "core/Goods.h"
+#include "runtime/Formats.h"
 
 namespace Sardek::Play
 {
 
 namespace
 {
-
-QString below0(const char *name, Currency value)
-{
-    return value < 0 ? QLatin1String(name) + QStringLiteral(" is ") + PlainNumber(value)
-                     : QString();
-}
 
 QString stockProblem(const GameState &state)
 {
@@ -39,39 +34,19 @@ QString stockProblem(const GameState &state)
 
 QString recordProblem(const GameState &state, bool negativeDebtAllowed)
 {
-    for (const QString &problem :
-         {below0("Cash", state.Cash), below0("Bank", state.Bank), below0("Cannons", state.Cannons),
-          negativeDebtAllowed ? QString() : below0("Debt", state.Debt), stockProblem(state)})
-        if (!problem.isEmpty())
-            return problem;
+    const std::pair<const char *, Currency> balances[] = {
+        {"Cash", state.Cash},
+        {"Bank", state.Bank},
+        {"Cannons", state.Cannons},
+        {"Debt", negativeDebtAllowed ? Currency(0) : state.Debt}};
+    for (const auto &[name, value] : balances)
+        if (value < 0)
+            return QLatin1String(name) + QStringLiteral(" is ") + PlainNumber(value);
     if (state.ShipStatus < 0 || state.ShipStatus > 100)
         return QStringLiteral("ShipStatus ") + PlainNumber(state.ShipStatus);
     if (!PortNames.contains(state.CurrentPort))
         return QStringLiteral("no such port: ") + state.CurrentPort;
-    return {};
-}
-
-QString priceProblem(const GameState &state)
-{
-    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
-    for (Good good : AllGoods) {
-        const Currency::Raw unit = Units[std::size_t(good)];
-        const Currency price = priceOf(state, good);
-        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
-            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
-    }
-    return {};
-}
-
-Wide tradeWorth(const GameState &state)
-{
-    Wide worth = state.Cash.raw();
-    for (Good good : AllGoods) {
-        const Wide units = Wide(stockOf(state, Place::Ship, good).raw()) +
-                           stockOf(state, Place::Warehouse, good).raw();
-        worth += units * priceOf(state, good).raw() / Currency::Scale;
-    }
-    return worth;
+    return stockProblem(state);
 }
 
 } // namespace Sardek::Play

@@ -1,8 +1,18 @@
-#include "Monkey.h"
+#include "Play.h"
 
 #include <gtest/gtest.h>
 
 using namespace Sardek::Play;
+
+// A few hundred whole games at random; a failure names the seed and action that replay it.
+TEST(HeadlessPlayer, WholeGamesKeepEveryPromise)
+{
+    Tally tally;
+    const auto failure = playGames(1, 300, 60, tally);
+    EXPECT_FALSE(failure) << qPrintable(failure.value_or(QString()));
+    EXPECT_EQ(tally.games, 300);
+    EXPECT_GT(tally.battles, 0);
+}
 
 // A few thousand random inputs at the real windows keep the record sound and end cleanly.
 TEST(Monkey, RandomInputAtTheWindowsKeepsTheRecordSound)

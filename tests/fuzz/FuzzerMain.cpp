@@ -1,3 +1,4 @@
+// A libFuzzer target: FUZZ_ENTRY names the entry point of FuzzEntries.h it runs.
 #include "FuzzEntries.h"
 
 #include <cstdio>
@@ -5,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString problem = Sardek::Fuzz::amountProblem(data, size);
+    const QString problem = Sardek::Fuzz::FUZZ_ENTRY(data, size);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         std::abort();
