@@ -1,26 +1,23 @@
-#include "core/SavedGame.h"
-
 #include "core/GameState.h"
+#include "core/SavedGame.h"
+#include "core/SavedValueText.h"
+#include "runtime/Formats.h"
 
 #include "CoreTestSupport.h"
 #include "QtPrinters.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 using namespace Sardek;
-using Sardek::Testing::writeBytes;
+using namespace Sardek::Testing;
 
 namespace
 {
-
-using Testing::joined;
-using Testing::leeWith;
-
-const QList<QByteArray> &ExampleLines = Testing::LeeLines;
 
 SavedValues exampleValues()
 {
@@ -30,10 +27,8 @@ SavedValues exampleValues()
     v.CurrentPort = QStringLiteral("Hong Kong");
     v.ShipStatus = 100;
     v.HoldCapacity = 60;
-    v.PriceOpium = 12000;
-    v.PriceSilk = 1500;
-    v.PriceArms = 120;
-    v.PriceGeneral = 9;
+    std::tie(v.PriceOpium, v.PriceSilk, v.PriceArms, v.PriceGeneral) =
+        std::tuple(Currency(12000), Currency(1500), Currency(120), Currency(9));
     v.Debt = 5000;
     v.Cash = 400;
     return v;
@@ -51,6 +46,7 @@ struct FileCase {
     const char *name;
     QByteArray bytes;
     const char *error; ///< a part of the expected description; null when the file is good
+    const char *firm = "Lee";
 };
 
 void PrintTo(const FileCase &c, std::ostream *out)
@@ -68,22 +64,27 @@ TEST_P(LenientFile, ReadsTheSameValues)
 {
     const LoadResult loaded = loadBytes(GetParam().bytes);
     ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-    EXPECT_EQ(*loaded.values, exampleValues());
+    SavedValues expected = exampleValues();
+    expected.FirmName = QString::fromUtf8(GetParam().firm);
+    EXPECT_EQ(*loaded.values, expected);
 }
 
 // clang-format off
 const FileCase Layouts[] = {
-    {"canonical", joined(ExampleLines), nullptr},
+    {"canonical", joined(LeeLines), nullptr},
     {"commas", "#1860-01-15#,\"Lee\" , \"Hong Kong\"\r\n0,100,0,60,0,0,0,0,0,0,0,0\r\n"
                "12000,1500,120,9\r\n0,5000,400,0,0,0,#FALSE#\r\n", nullptr},
     {"leading blanks", leeWith({{4, "  \t 0"}}), nullptr},
-    {"LF only", joined(ExampleLines, "\n"), nullptr},
-    {"CR only", joined(ExampleLines, "\r"), nullptr},
+    {"LF only", joined(LeeLines, "\n"), nullptr},
+    {"CR only", joined(LeeLines, "\r"), nullptr},
     {"blank lines", leeWith({{5, "\r\n  \r\n100"}}), nullptr},
-    {"no final line end", joined(ExampleLines).chopped(2), nullptr},
-    {"extra lines", joined(ExampleLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
+    {"no final line end", joined(LeeLines).chopped(2), nullptr},
+    {"extra lines", joined(LeeLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
     {"bare strings and lower case", leeWith({{26, "#false#"}}).replace("\"", ""), nullptr},
-    {"byte order mark", "\xEF\xBB\xBF" + joined(ExampleLines), nullptr}};
+    {"byte order mark", "\xEF\xBB\xBF" + joined(LeeLines), nullptr},
+    {"text not UTF-8, read as Latin-1", leeWith({{2, "\"M\xFCller\""}}), nullptr, "Müller"},
+    {"huge, read in part", joined(LeeLines) +
+        (QByteArray(1000, 'x') + "\r\n").repeated(2 * MaxReadBytes / 1000), nullptr}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Layouts, LenientFile, testing::ValuesIn(Layouts));
 
@@ -102,7 +103,7 @@ TEST_P(BadFile, IsRefusedWholeWithADescription)
 // clang-format off
 const FileCase Faults[] = {
     {"empty", "", "ends after 0 of 26 values"},
-    {"25 values", joined(ExampleLines.mid(0, 25)), "ends after 25 of 26 values"},
+    {"25 values", joined(LeeLines.mid(0, 25)), "ends after 25 of 26 values"},
     {"letters for a number", leeWith({{4, "abc"}}), "Line 4: \"abc\" is not a number"},
     {"empty field", leeWith({{8, ","}}), "Line 8: \"\" is not a number"},
     {"quoted number", leeWith({{9, "\"0\""}}), "Line 9: a number was expected"},
@@ -142,20 +143,57 @@ TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
     }
 }
 
-TEST(LoadGame, TextThatIsNotUtf8_IsReadAsLatin1)
+// A written number (true in the table) has its sign, whole part and significant decimals
+// only. Beyond four decimals a number reads as the nearest ten-thousandth, halves to even; a
+// refused one leaves the target as it was.
+TEST(SavedNumber, IsWrittenPlainly_ReadsBackAndInLooseForms_RefusingTheRest)
 {
-    const LoadResult loaded = loadBytes(leeWith({{2, "\"M\xFCller\""}}));
-    ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-    EXPECT_EQ(loaded.values->FirmName, QString::fromUtf8("Müller"));
+    constexpr auto Ok = NumberReading::Ok;
+    constexpr auto Bad = NumberReading::NotANumber;
+    constexpr auto Big = NumberReading::OutOfRange;
+    const std::tuple<const char *, NumberReading, Currency::Raw, bool> cases[] = {
+        {"0", Ok, 0, true},
+        {"-4600", Ok, -46000000, true},
+        {"12.5", Ok, 125000, true},
+        {"-0.0001", Ok, -1, true},
+        {"1.0001", Ok, 10001, true},
+        {"922337203685477.5807", Ok, INT64_MAX, true},
+        {"-922337203685477.5808", Ok, INT64_MIN, true},
+        {"+5", Ok, 50000, false},
+        {"-.5", Ok, -5000, false},
+        {"7.", Ok, 70000, false},
+        {"1.00005", Ok, 10000, false},
+        {"1.00015", Ok, 10002, false},
+        {"1.000050001", Ok, 10001, false},
+        {"-922337203685477.58084", Ok, INT64_MIN, false},
+        {"922337203685477.58075", Big, 42, false},
+        {"-922337203685477.5809", Big, 42, false},
+        {"000000000000000000000000000001", Ok, 10000, false},
+        {"", Bad, 42, false},
+        {"-", Bad, 42, false},
+        {".", Bad, 42, false},
+        {"1.2.3", Bad, 42, false},
+        {"1e5", Bad, 42, false},
+        {"1,000", Bad, 42, false},
+        {"--1", Bad, 42, false},
+        {"\u0663", Bad, 42, false}};
+    for (const auto &[text, reading, raw, written] : cases) {
+        Currency read = Currency::fromRaw(42);
+        EXPECT_EQ(readSavedNumber(QString::fromUtf8(text), read), reading) << text;
+        EXPECT_EQ(read.raw(), raw) << text;
+        if (written) {
+            EXPECT_EQ(PlainNumber(read), text);
+        }
+    }
 }
 
-TEST(LoadGame, HugeFile_ReadsItsFirstValuesOnly)
+TEST(SavedDate, IsWrittenYearMonthDayAndReadLoosely)
 {
-    QByteArray bytes = joined(ExampleLines);
-    const QByteArray filler(1000, 'x');
-    while (bytes.size() <= 2 * MaxReadBytes)
-        bytes += filler + "\r\n";
-    const LoadResult loaded = loadBytes(bytes);
-    ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-    EXPECT_EQ(*loaded.values, exampleValues());
+    EXPECT_EQ(savedDateText(GameDate::fromYmd(1860, 1, 15).value()), "1860-01-15");
+    EXPECT_EQ(savedDateText(GameDate::fromYmd(100, 3, 1).value()), "0100-03-01");
+    EXPECT_EQ(readSavedDate(u"1861-2-5"), GameDate::fromYmd(1861, 2, 5));
+    EXPECT_EQ(readSavedDate(u"9999-12-31"), GameDate::fromYmd(9999, 12, 31));
+    for (const char16_t *bad : {u"1861-02-29", u"99-01-01", u"10000-01-01", u"1860-001-01",
+                                u"1860-01", u"1860-01-15-1", u"1860/01/15", u"", u"-1860-01-15"})
+        EXPECT_FALSE(readSavedDate(bad)) << QString::fromUtf16(bad).toStdString();
 }
