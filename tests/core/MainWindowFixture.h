@@ -33,14 +33,14 @@ class MainWindowTest : public GameWindowTest
         main.mnuNewItem->trigger();
     }
 
-    // The enabled state of the nine orders, in their order on the window.
-    std::vector<bool> orders() const
+    // Which of the nine orders are enabled, in their order on the window: 1 on, 0 off.
+    QString orders() const
     {
-        std::vector<bool> enabled;
+        QString enabled;
         for (QPushButton *button :
              {main.cmdBuy, main.cmdSell, main.cmdLeave, main.cmdVisit, main.cmdMoney,
               main.cmdTransfer, main.cmdRepair, main.cmdCannon, main.cmdShip})
-            enabled.push_back(button->isEnabled());
+            enabled += button->isEnabled() ? u'1' : u'0';
         return enabled;
     }
 };
