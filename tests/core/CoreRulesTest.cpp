@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -16,14 +17,24 @@ using namespace Sardek;
 namespace
 {
 
-// The record Start Game must leave behind, from a cluttered one, with every price drawn at 0.5.
-GameState expectedStart(const GameState &before, Scenario scenario)
+// A start from the cluttered record: the scenario, the draws queued, the name typed, and the
+// prices (Opium, Silk, Arms, General) and firm name the game must begin with.
+struct Start {
+    Scenario scenario;
+    std::vector<float> draws;
+    const char16_t *typed;
+    std::array<int, 4> prices;
+    const char16_t *firm;
+};
+
+// The record Start Game must leave behind from a cluttered one.
+GameState expectedStart(const GameState &before, const Start &start)
 {
     GameState s = before;
     s.GameInProgress = s.GameSaved = true;
     s.GameOver = s.MillionaireShown = false;
     s.GameDate = GameDate::fromYmd(1860, 1, 15).value();
-    s.FirmName = QStringLiteral("Lee");
+    s.FirmName = QString::fromUtf16(start.firm);
     s.CurrentPort = QStringLiteral("Hong Kong");
     for (Currency *field : {&s.ShipOpium, &s.ShipSilk, &s.ShipArms, &s.ShipGeneral,
                             &s.WarehouseOpium, &s.WarehouseSilk, &s.WarehouseArms,
@@ -31,9 +42,10 @@ GameState expectedStart(const GameState &before, Scenario scenario)
         *field = 0;
     s.ShipStatus = 100;
     s.HoldCapacity = 60;
+    const auto [opium, silk, arms, general] = start.prices;
     std::tie(s.PriceOpium, s.PriceSilk, s.PriceArms, s.PriceGeneral) =
-        std::tuple(Currency(15000), Currency(1500), Currency(150), Currency(15));
-    const bool cash = scenario == Scenario::CashAndDebt;
+        std::tuple(Currency(opium), Currency(silk), Currency(arms), Currency(general));
+    const bool cash = start.scenario == Scenario::CashAndDebt;
     s.Cash = cash ? 400 : 0;
     s.Debt = cash ? 5000 : 0;
     s.Cannons = cash ? 0 : 5;
@@ -43,56 +55,34 @@ GameState expectedStart(const GameState &before, Scenario scenario)
 
 } // namespace
 
-// CannonPrice, ShipPrice, Score and Rank come through from the cluttered record untouched.
-TEST(StartGame, FillsEveryFieldOfEitherScenario_KeepingPricesOfOffersAndRating)
+// Exactly four draws go to Opium, Silk, Arms and General, covering each range; the name is
+// trimmed, defaulted and capitalised once; CannonPrice, ShipPrice, Score and Rank come through
+// from the cluttered record untouched.
+TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
 {
-    for (const Scenario scenario : {Scenario::CashAndDebt, Scenario::Cannons}) {
+    const float top = 0.99999994f; // the largest float below 1
+    const auto Cash = Scenario::CashAndDebt, Cannons = Scenario::Cannons;
+    const Start starts[] = {
+        {Cash, {0.5f, 0.5f, 0.5f, 0.5f}, u"Lee", {15000, 1500, 150, 15}, u"Lee"},
+        {Cannons, {0.5f, 0.5f, 0.5f, 0.5f}, u"Lee", {15000, 1500, 150, 15}, u"Lee"},
+        {Cannons, {0, 0, 0, 0}, u"", {5000, 500, 50, 5}, u"Sardek"},
+        {Cannons, {top, top, top, top}, u"   ", {25000, 2500, 250, 25}, u"Sardek"},
+        {Cash, {0, 0, 0, 0}, u"  lee & sons ", {5000, 500, 50, 5}, u"Lee & sons"},
+        {Cash, {0, 0.5f, top, 0.25f, 0.75f}, u"mcBRIDE", {5000, 1500, 250, 10}, u"McBRIDE"},
+        {Cash, {0, 0, 0, 0}, u"élan  vital", {5000, 500, 50, 5}, u"Élan  vital"},
+        {Cash, {0, 0, 0, 0}, u"ßeta", {5000, 500, 50, 5}, u"ßeta"},
+        // A letter outside the basic plane, written as a surrogate pair.
+        {Cash, {0, 0, 0, 0}, u"\U00010428ee", {5000, 500, 50, 5}, u"\U00010400ee"}};
+    for (const Start &start : starts) {
         const GameState before = Testing::clutteredState();
         GameState state = before;
         ScriptedRuntime runtime;
-        runtime.queueRnd({0.5f, 0.5f, 0.5f, 0.5f});
-        startGame(state, runtime, scenario, QStringLiteral("Lee"));
-        EXPECT_EQ(state, expectedStart(before, scenario));
-    }
-}
-
-TEST(StartGamePrices, DrawsGoToOpiumSilkArmsGeneral_CoveringEachRange)
-{
-    const float top = 0.99999994f; // the largest float below 1
-    const std::pair<std::vector<float>, std::tuple<int, int, int, int>> cases[] = {
-        {{0.0f, 0.0f, 0.0f, 0.0f}, {5000, 500, 50, 5}},
-        {{top, top, top, top}, {25000, 2500, 250, 25}},
-        {{0.0f, 0.5f, top, 0.25f, 0.75f}, {5000, 1500, 250, 10}}};
-    for (const auto &[draws, prices] : cases) {
-        ScriptedRuntime runtime;
-        for (const float draw : draws)
+        for (const float draw : start.draws)
             runtime.queueRnd({draw});
-        GameState s;
-        startGame(s, runtime, Scenario::Cannons, QStringLiteral("x"));
-        EXPECT_EQ(runtime.rndLeft(), draws.size() - 4) << "Start Game draws exactly four numbers";
-        const auto [opium, silk, arms, general] = prices;
-        EXPECT_EQ(std::tuple(s.PriceOpium, s.PriceSilk, s.PriceArms, s.PriceGeneral),
-                  std::tuple(Currency(opium), Currency(silk), Currency(arms), Currency(general)));
-    }
-}
-
-TEST(StartGame, FirmName_IsTrimmedDefaultedAndCapitalisedOnce)
-{
-    const std::pair<const char16_t *, const char16_t *> typedAndFirm[] = {
-        {u"", u"Sardek"},
-        {u"   ", u"Sardek"},
-        {u"  lee & sons ", u"Lee & sons"},
-        {u"mcBRIDE", u"McBRIDE"},
-        {u"élan  vital", u"Élan  vital"},
-        {u"ßeta", u"ßeta"},
-        // A letter outside the basic plane, written as a surrogate pair.
-        {u"\U00010428ee", u"\U00010400ee"}};
-    for (const auto &[typed, firm] : typedAndFirm) {
-        ScriptedRuntime runtime;
-        runtime.queueRnd({0.0f, 0.0f, 0.0f, 0.0f});
-        GameState state;
-        startGame(state, runtime, Scenario::CashAndDebt, QString::fromUtf16(typed));
-        EXPECT_EQ(state.FirmName, QString::fromUtf16(firm));
+        startGame(state, runtime, start.scenario, QString::fromUtf16(start.typed));
+        EXPECT_EQ(runtime.rndLeft(), start.draws.size() - 4) << "exactly four draws";
+        EXPECT_EQ(state, expectedStart(before, start))
+            << QString::fromUtf16(start.typed).toStdString();
     }
 }
 

@@ -101,7 +101,7 @@ TEST_F(FileOrders, LoadingInHongKong_OpensMoneyLender_ClosesPurchases)
 {
     main.cmdCannon->setEnabled(true);
     loadBytes(leeWith());
-    EXPECT_EQ(orders(), "111111000");
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 0, 0}));
     EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [-$4,600]");
     main.show();
     EXPECT_TRUE(main.close());
@@ -160,7 +160,7 @@ TEST_F(FileOrders, BadFilesAreRefusedChangingNothing_AGoodOneAwayFromHongKongLoa
     EXPECT_EQ(main.state().Cash, 400);
     EXPECT_EQ(main.log().text(), "Jul 15, 1861 - Game Loaded Successfully");
     EXPECT_EQ(main.fraHouse->title(), "House of Lee, Hong Kong ");
-    EXPECT_EQ(orders(), "111000000");
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 0, 0, 0, 0, 0, 0}));
 }
 
 // A file-size limit makes the write fail part way, as a full disk does, whoever runs the test;

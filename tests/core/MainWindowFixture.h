@@ -33,14 +33,14 @@ class MainWindowTest : public GameWindowTest
         main.mnuNewItem->trigger();
     }
 
-    // Which of the nine orders are enabled, in their order on the window: 1 on, 0 off.
-    QString orders() const
+    // The enabled state of the nine orders, in their order on the window.
+    std::vector<bool> orders() const
     {
-        QString enabled;
+        std::vector<bool> enabled;
         for (QPushButton *button :
              {main.cmdBuy, main.cmdSell, main.cmdLeave, main.cmdVisit, main.cmdMoney,
               main.cmdTransfer, main.cmdRepair, main.cmdCannon, main.cmdShip})
-            enabled += button->isEnabled() ? u'1' : u'0';
+            enabled.push_back(button->isEnabled());
         return enabled;
     }
 };

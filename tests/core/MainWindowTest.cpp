@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled_Menu
                            main.fraStatus->title(), main.fraHold->title(), main.txtDate->text()}),
               QStringList({"Sardek", "frmMain", "House of Sardek, Hong Kong",
                            "Ship's Status - 100%", "Ship's Hold - 0 of 60", "Jan 15, 1860"}));
-    EXPECT_EQ(orders(), "000000000");
+    EXPECT_EQ(orders(), std::vector<bool>({0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(std::tuple(main.mnuSaveItem->isEnabled(), main.mnuStatsItem->isEnabled(),
                          main.mnuNewItem->isEnabled(), main.mnuMoneyItem->isChecked()),
               std::tuple(false, false, true, false));
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTu
                            "Ship's Status - 100% ", "Prices at Hong Kong ", "$12,000", "$9", "0",
                            "Jan 15, 1860 - Welcome Captain"}));
     // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
-    EXPECT_EQ(orders(), "111111000");
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 0, 0}));
     EXPECT_TRUE(main.mnuSaveItem->isEnabled());
     EXPECT_TRUE(main.mnuStatsItem->isEnabled());
     EXPECT_TRUE(main.state().GameSaved);
@@ -73,12 +73,12 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTu
     state.ShipStatus = 99;
     state.CurrentPort = QStringLiteral("Shanghai");
     main.UpdateMainForm();
-    EXPECT_EQ(orders(), "111000000");
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(main.fraPrices->title(), "Prices at Shanghai ");
     // Back home: bank, transfer and repair at once; the money lender waits for its own rule.
     state.CurrentPort = HongKong;
     main.UpdateMainForm();
-    EXPECT_EQ(orders(), "111101100");
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 0, 1, 1, 0, 0}));
     state.ShipStatus = 100;
     main.UpdateMainForm();
     EXPECT_FALSE(main.cmdRepair->isEnabled());
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTu
     // inert, even one the turn itself enables; afterwards the menus come back as they were.
     main.setTurnRunning(true);
     main.setOrderEnabled(Order::Cannon, true);
-    EXPECT_EQ(orders(), "000000000");
+    EXPECT_EQ(orders(), std::vector<bool>({0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(main.mnuSaveItem->isEnabled() || main.mnuNewItem->isEnabled());
     main.setTurnRunning(false);
     EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuNewItem->isEnabled());
