@@ -36,12 +36,12 @@ class FileOrders : public MainWindowTest
 {
   protected:
     QString path(const char *name) const { return QDir(folder.path()).filePath(name); }
-    void saveAs(const QString &file)
+    void saveAs(const std::optional<QString> &file)
     {
         runtime.queueFileDialogAnswer(file);
         main.mnuSaveItem->trigger();
     }
-    void loadFrom(const QString &file)
+    void loadFrom(const std::optional<QString> &file)
     {
         runtime.queueFileDialogAnswer(file);
         main.mnuLoadItem->trigger();
@@ -111,7 +111,7 @@ TEST_F(FileOrders, LoadingInHongKong_OpensMoneyLender_ClosesPurchases)
 // The hold gauge takes its maximum before its value, or 100 of 110 would be refused as above
 // 60; a game saved as a millionaire's opens no millionaire window again; and score and rank,
 // reckoned only from the first month boundary on, keep their values in January 1860.
-TEST_F(FileOrders, LoadingAFullerHoldAndAMillionaireOfJanuary1860_ShowsThemAsSaved)
+TEST_F(FileOrders, LoadedGame_IsShownAsSaved_ADebtOfATrillionBankruptsAtOnce)
 {
     main.state().Score = 4321;
     main.state().Rank = QStringLiteral("Sardek");
@@ -124,10 +124,8 @@ TEST_F(FileOrders, LoadingAFullerHoldAndAMillionaireOfJanuary1860_ShowsThemAsSav
     EXPECT_EQ(main.state().Score, 4321);
     EXPECT_EQ(main.state().Rank, "Sardek");
     EXPECT_EQ(main.windowTitle(), "Sardek - Sardek [$1,995,000]");
-}
 
-TEST_F(FileOrders, LoadingADebtOfATrillion_DeclaresBankruptcyAtOnce)
-{
+    // A debt of a trillion is bankruptcy at once.
     runtime.queueMsgBoxResults({MsgBoxResult::No});
     loadBytes(leeWith({{21, "1000000000000"}}));
     ASSERT_EQ(runtime.messageBoxes().size(), 1u);
@@ -197,11 +195,9 @@ TEST_F(FileOrders, UnsavedGame_CancelledDialogsChangeNothing_ClosingFollowsTheAn
     startGame(true);
     main.state().GameSaved = false;
     const GameState before = main.state();
-    runtime.queueFileDialogAnswer(std::nullopt);
-    main.mnuSaveItem->trigger();
+    saveAs(std::nullopt);
     runtime.queueMsgBoxResults({MsgBoxResult::No});
-    runtime.queueFileDialogAnswer(std::nullopt);
-    main.mnuLoadItem->trigger();
+    loadFrom(std::nullopt);
     EXPECT_EQ(main.state(), before);
     EXPECT_EQ(runtime.messageBoxes().size(), 1u); // only the save question
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
