@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStringList>
 
 #include <csignal>
@@ -15,9 +16,7 @@ namespace Sardek::Testing
 /// A record with every field set, none to a value a new or loaded game would give it.
 inline GameState clutteredState()
 {
-    GameState s;
-    s.GameInProgress = false;
-    s.GameSaved = false;
+    GameState s; // neither in progress nor saved
     s.GameOver = true;
     s.GameDate = GameDate::fromYmd(1871, 7, 9).value();
     s.FirmName = QStringLiteral("Old Firm");
@@ -74,31 +73,21 @@ inline QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-/// While alive, files of this process cannot grow past bytes: a write beyond fails with "File
-/// too large", part way as on a full disk, whatever the user's rights. The signal such a write
-/// raises is ignored meanwhile.
-class FileSizeLimit
+/// Until the guard returned ends, files of this process cannot grow past bytes: a write beyond
+/// fails with "File too large", part way as on a full disk, whatever the user's rights. The
+/// signal such a write raises is ignored meanwhile.
+[[nodiscard]] inline auto limitFileSize(rlim_t bytes)
 {
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit tight = m_saved;
-        tight.rlim_cur = bytes;
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-  private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = bytes;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &tight);
+    return qScopeGuard([saved, handler] {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+    });
+}
 
 } // namespace Sardek::Testing

@@ -12,25 +12,17 @@ namespace Sardek
 namespace
 {
 
-struct StatsSeen {
-    int count = 0;
-    QString title;
-    bool retire = false;
-    bool ok = false;
-};
-
-// Notes what the statistics window showed, then leaves it by OK when OK is enabled, and
-// otherwise by Retire (the only way out), which the scripted runtime survives.
-void watchStatistics(StatsSeen &seen)
+// Notes the statistics window as its title and enabled buttons, then leaves it by the close
+// box, or by Retire (the only way out when OK is disabled), which the scripted runtime survives.
+void watchStatistics(QStringList &seen)
 {
     whenDialogOpens([&seen](QDialog &dialog) {
-        ++seen.count;
-        seen.title = dialog.windowTitle();
-        seen.retire = control<QPushButton>(dialog, "cmdRetire")->isEnabled();
-        seen.ok = control<QPushButton>(dialog, "cmdOK")->isEnabled();
+        QPushButton *retire = control<QPushButton>(dialog, "cmdRetire");
+        seen << dialog.windowTitle() + (retire->isEnabled() ? " Retire" : "") +
+                    (control<QPushButton>(dialog, "cmdOK")->isEnabled() ? " OK" : "");
         dialog.close();
         if (dialog.isVisible())
-            QTest::mouseClick(control<QPushButton>(dialog, "cmdRetire"), Qt::LeftButton);
+            QTest::mouseClick(retire, Qt::LeftButton);
     });
 }
 
@@ -43,61 +35,42 @@ class EndOfGame : public MainWindowTest
     GameState &state() { return main.state(); }
 };
 
-TEST_F(EndOfGame, JustUnderAMillionAndATrillionOfDebt_ShowNothing)
+// A debt just short of a trillion is no bankruptcy. A worth of a million opens the
+// millionaire's window once a game; a trillion opens the trillionaire's at every redraw, with
+// OK disabled and a Retire that ends the program without asking.
+TEST_F(EndOfGame, AMillion_ShowsItsWindowOncePerGame_ATrillionAtEveryRedraw)
 {
-    state().Cash = 999'999;
     state().Debt = Currency(1'000'000'000'000) - Currency::fromRaw(1);
     main.UpdateMainForm();
-    EXPECT_FALSE(state().MillionaireShown);
     EXPECT_TRUE(runtime.messageBoxes().empty());
-}
-
-TEST_F(EndOfGame, ExactlyAMillion_ShowsMillionaireWindowOncePerGame)
-{
+    state().Debt = 0;
     state().Cash = 1'000'000;
-    StatsSeen seen;
+    QStringList seen;
     watchStatistics(seen);
     main.UpdateMainForm();
-    EXPECT_EQ(seen.count, 1);
-    EXPECT_EQ(seen.title, "You are a Millionaire!");
-    EXPECT_TRUE(seen.retire);
-    EXPECT_TRUE(seen.ok);
     EXPECT_TRUE(state().MillionaireShown);
     main.UpdateMainForm(); // no second window; a dialog here would block the test
     EXPECT_EQ(runtime.programEnds(), 0);
-}
-
-TEST_F(EndOfGame, TrillionaireWindow_EveryRedrawWithOkDisabled_RetireEndsAtOnce)
-{
     state().Bank = 1'000'000'000'000;
-    state().MillionaireShown = true;
-    StatsSeen seen;
-    watchStatistics(seen);
-    main.UpdateMainForm();
-    EXPECT_EQ(seen.title, "You are a Trillionaire!");
-    EXPECT_TRUE(seen.retire);
-    EXPECT_FALSE(seen.ok);
-    EXPECT_EQ(runtime.programEnds(), 1); // the close box did nothing; Retire ended it
+    for (int redraw = 0; redraw < 2; ++redraw) {
+        watchStatistics(seen);
+        main.UpdateMainForm();
+    }
+    EXPECT_EQ(seen,
+              (QStringList{"You are a Millionaire! Retire OK", "You are a Trillionaire! Retire",
+                           "You are a Trillionaire! Retire"}));
+    EXPECT_EQ(runtime.programEnds(), 2); // the close box did nothing; Retire ended it
     EXPECT_TRUE(runtime.messageBoxes().empty());
-    watchStatistics(seen);
-    main.UpdateMainForm();
-    EXPECT_EQ(seen.count, 2);
 }
 
-TEST_F(EndOfGame, DebtOfATrillion_IsBankruptcy_NoEndsTheProgram)
+// No ends the program; Yes opens a New Game that cannot be cancelled, by button, Esc or
+// close box.
+TEST_F(EndOfGame, DebtOfATrillion_IsBankruptcy_NoEndsTheProgram_YesPlaysAgain)
 {
     state().Debt = 1'000'000'000'000;
-    runtime.queueMsgBoxResults({MsgBoxResult::No});
+    runtime.queueMsgBoxResults({MsgBoxResult::No, MsgBoxResult::Yes});
     main.UpdateMainForm();
-    Testing::expectBoxes(runtime, {{"Sardek, you are Bankrupt.  Would you like to play again?   ",
-                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
     EXPECT_EQ(runtime.programEnds(), 1);
-}
-
-TEST_F(EndOfGame, BankruptcyPlayAgain_OpensNewGameThatCannotBeCancelled)
-{
-    state().Debt = 1'000'000'000'000;
-    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
     runtime.queueRnd({0.f, 0.f, 0.f, 0.f});
     bool cancelEnabled = true, stayedOpen = false;
     whenDialogOpens([&](QDialog &dialog) {
@@ -108,33 +81,36 @@ TEST_F(EndOfGame, BankruptcyPlayAgain_OpensNewGameThatCannotBeCancelled)
         QTest::mouseClick(control<QPushButton>(dialog, "cmdStart"), Qt::LeftButton);
     });
     main.UpdateMainForm();
+    const ScriptedRuntime::MessageBoxCall bankrupt{
+        "Sardek, you are Bankrupt.  Would you like to play again?   ",
+        MsgBoxStyle::ExclamationYesNo, "Game Over"};
+    Testing::expectBoxes(runtime, {bankrupt, bankrupt});
     EXPECT_FALSE(cancelEnabled);
     EXPECT_TRUE(stayedOpen);
-    EXPECT_FALSE(state().GameOver);
-    EXPECT_TRUE(state().GameInProgress);
-    EXPECT_EQ(state().Debt, 0);
+    EXPECT_EQ(std::tuple(state().GameOver, state().GameInProgress, state().Debt),
+              std::tuple(false, true, Currency(0)));
     EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
+    EXPECT_EQ(runtime.programEnds(), 1);
 }
 
-TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillion)
+TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillionAndAsksFirst)
 {
     state().GameDate = *GameDate::fromYmd(1862, 4, 1); // 27 months
     state().Cash = 999'999;
     main.UpdateMainForm();
     QStringList values, frames, legend;
     QPoint offset;
-    bool retire = true;
     whenDialogOpens([&](QDialog &dialog) {
         offset = dialog.pos() - main.frameGeometry().topLeft();
         for (auto *frame : dialog.findChildren<QGroupBox *>())
             frames << frame->title();
         for (auto *label : dialog.findChildren<QGroupBox *>().last()->findChildren<QLabel *>())
             legend << label->text();
+        values << dialog.windowTitle();
         for (const char *name : {"lblTimeValue", "lblNetValue", "lblShipValue", "lblCannonsValue",
                                  "lblTotalValue", "lblRankValue"})
             values << control<QLabel>(dialog, name)->text();
-        retire = control<QPushButton>(dialog, "cmdRetire")->isEnabled();
-        EXPECT_EQ(dialog.windowTitle(), "Current Statistics");
+        values << (control<QPushButton>(dialog, "cmdRetire")->isEnabled() ? "Retire" : "");
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
     main.mnuStatsItem->trigger();
@@ -144,13 +120,11 @@ TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillion)
     EXPECT_EQ(legend, (QStringList{"Ma Tsu", "50,000 +", "Master Sardek", "  8,000 - 49,999",
                                    "Sardek", "  1,000 - 7,999", "Compradore", "     500 - 999",
                                    "Galley Hand", "         0 - 500"}));
-    // The score is 999,999 / 100 / 27 months, rounded down.
-    EXPECT_EQ(values, (QStringList{"27 Months", "$999,999", "60", "5", "370", "Galley Hand"}));
-    EXPECT_FALSE(retire);
-}
+    // The score is 999,999 / 100 / 27 months, rounded down; no Retire under a million.
+    EXPECT_EQ(values, (QStringList{"Current Statistics", "27 Months", "$999,999", "60", "5", "370",
+                                   "Galley Hand", ""}));
 
-TEST_F(EndOfGame, RetireQuestion_NoStaysInTheWindow_YesEndsTheProgram)
-{
+    // From a million on, Retire asks first: No stays in the window, Yes ends the program.
     state().Cash = 1'000'000;
     state().MillionaireShown = true;
     main.UpdateMainForm();

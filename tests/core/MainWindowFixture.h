@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace Sardek
 {

@@ -1,24 +1,26 @@
 #include "MainWindowFixture.h"
 
+#include "core/frmNew.h"
 #include "runtime/GameDate.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 
 namespace Sardek
 {
 
-TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled)
+TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled_MenusWork)
 {
     EXPECT_EQ(QStringList({main.windowTitle(), main.objectName(), main.fraHouse->title(),
                            main.fraStatus->title(), main.fraHold->title(), main.txtDate->text()}),
               QStringList({"Sardek", "frmMain", "House of Sardek, Hong Kong",
                            "Ship's Status - 100%", "Ship's Hold - 0 of 60", "Jan 15, 1860"}));
-    EXPECT_EQ(orders(), std::vector<bool>(9, false));
-    EXPECT_FALSE(main.mnuSaveItem->isEnabled());
-    EXPECT_FALSE(main.mnuStatsItem->isEnabled());
-    EXPECT_TRUE(main.mnuNewItem->isEnabled());
-    EXPECT_FALSE(main.mnuMoneyItem->isChecked());
+    EXPECT_EQ(orders(), std::vector<bool>({0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(std::tuple(main.mnuSaveItem->isEnabled(), main.mnuStatsItem->isEnabled(),
+                         main.mnuNewItem->isEnabled(), main.mnuMoneyItem->isChecked()),
+              std::tuple(false, false, true, false));
     EXPECT_EQ(runtime.seeds().size(), 1u);
     EXPECT_EQ(main.prgHold->maxValue(), 60);
     EXPECT_EQ(main.prgStatus->fillMode(), Velgauge::ProgressBar::fm3DBlocks);
@@ -30,130 +32,8 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled)
     EXPECT_EQ(main.mnuLoadItem->shortcut(), QKeySequence("Ctrl+L"));
     main.mnuMoneyItem->trigger();
     EXPECT_TRUE(main.moneyLenderBugEnabled());
-}
 
-TEST_F(MainWindowTest, CashScenario_FirstScreen)
-{
-    startGame(true, QStringLiteral("  lee & sons "));
-    EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCash->text(),
-                           main.txtBank->text(), main.txtDebt->text(), main.txtCannons->text(),
-                           main.fraHold->title(), main.fraStatus->title(), main.fraPrices->title(),
-                           main.txtPOpium->text(), main.txtPGeneral->text(),
-                           main.txtWGeneral->text(), main.txtLog->toPlainText()}),
-              QStringList({"Sardek - Galley Hand [-$4,600]", "House of Lee & sons, Hong Kong ",
-                           "$400", "$0", "$5,000", "0", "Ship's Hold - 0 of 60 ",
-                           "Ship's Status - 100% ", "Prices at Hong Kong ", "$12,000", "$9", "0",
-                           "Jan 15, 1860 - Welcome Captain"}));
-    // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
-    EXPECT_EQ(orders(),
-              (std::vector<bool>{true, true, true, true, true, true, false, false, false}));
-    EXPECT_TRUE(main.mnuSaveItem->isEnabled());
-    EXPECT_TRUE(main.mnuStatsItem->isEnabled());
-    EXPECT_TRUE(main.state().GameSaved);
-    EXPECT_TRUE(runtime.messageBoxes().empty());
-}
-
-TEST_F(MainWindowTest, CannonScenario_FirstScreen)
-{
-    startGame(false, QString());
-    EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCannons->text(),
-                           main.fraHold->title()}),
-              QStringList({"Sardek - Galley Hand [$0]", "House of Sardek, Hong Kong ", "5",
-                           "Ship's Hold - 50 of 60 "}));
-    EXPECT_EQ(main.prgHold->value(), 50);
-}
-
-TEST_F(MainWindowTest, SecondGame_KeepsTheOldRankUntilFirstMonthBoundary)
-{
-    startGame(false);
-    main.state().GameDate = *GameDate::fromYmd(1860, 3, 15);
-    main.state().Cash = 10'000'000;
-    whenDialogOpens([](QDialog &stats) { stats.accept(); }); // the millionaire's window
-    main.UpdateMainForm();
-    ASSERT_EQ(main.state().Rank, "Ma Tsu");
-    runtime.queueMsgBoxResults({MsgBoxResult::No}); // don't save the game in progress
-    startGame(false);
-    EXPECT_EQ(main.windowTitle(), "Sardek - Ma Tsu [$0]");
-}
-
-TEST_F(MainWindowTest, HongKongServices_FollowThePortAndTheShip)
-{
-    startGame(true);
-    GameState &state = main.state();
-    state.ShipStatus = 99;
-    main.UpdateMainForm();
-    EXPECT_TRUE(main.cmdRepair->isEnabled());
-    state.ShipStatus = 100;
-    main.UpdateMainForm();
-    EXPECT_FALSE(main.cmdRepair->isEnabled());
-
-    state.CurrentPort = QStringLiteral("Shanghai");
-    main.UpdateMainForm();
-    EXPECT_EQ(orders(),
-              (std::vector<bool>{true, true, true, false, false, false, false, false, false}));
-    EXPECT_EQ(main.fraPrices->title(), "Prices at Shanghai ");
-    // Back home: bank and transfer at once; the money lender waits for its own rule.
-    state.CurrentPort = HongKong;
-    main.UpdateMainForm();
-    EXPECT_EQ(orders(),
-              (std::vector<bool>{true, true, true, true, false, true, false, false, false}));
-}
-
-// Nothing may act on a half-finished turn: while one runs, every order and menu item is inert,
-// even one the turn itself enables; afterwards the menus come back as they were.
-TEST_F(MainWindowTest, WhileATurnRuns_OrdersAndMenusAreInert)
-{
-    startGame(true);
-    main.setTurnRunning(true);
-    main.setOrderEnabled(Order::Cannon, true);
-    EXPECT_EQ(orders(), std::vector<bool>(9, false));
-    EXPECT_FALSE(main.mnuSaveItem->isEnabled() || main.mnuNewItem->isEnabled());
-    main.setTurnRunning(false);
-    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuNewItem->isEnabled());
-    main.setOrderEnabled(Order::Cannon, true);
-    EXPECT_TRUE(main.isOrderEnabled(Order::Cannon));
-    main.LogAppendRaw(QStringLiteral("..."));
-    EXPECT_TRUE(main.log().text().endsWith(QLatin1String("Captain...")));
-}
-
-TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)
-{
-    startGame(false);
-    // Each entry is 2 + 12 + 38 characters: the cut falls inside a line.
-    for (int i = 0; i < 400; ++i)
-        main.LogAppend(QStringLiteral(" - Arrived at Nagasaki with 10 chests"));
-    const QString before = main.log().text();
-    ASSERT_GT(before.size(), 20000);
-    main.UpdateMainForm();
-    EXPECT_EQ(main.log().text(), before.right(20000));
-    QString shown = main.log().text();
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    EXPECT_EQ(main.txtLog->toPlainText(), shown);
-    EXPECT_EQ(main.txtLog->textCursor().position(),
-              main.txtLog->document()->characterCount() - 1); // caret at the end
-}
-
-TEST_F(MainWindowTest, LogCutBetweenCarriageReturnAndLineFeed_KeepsTheBreak)
-{
-    startGame(false);
-    const QString entry = QStringLiteral(" - x");
-    while (main.log().text().size() < 20000)
-        main.LogAppend(entry);
-    // Grow the log so the cut lands just after a CR.
-    const QString &text = main.log().text();
-    qsizetype crAt = text.indexOf(QLatin1Char('\r'), 100);
-    const qsizetype excess = crAt + 1;
-    main.LogAppend(QString(20000 + excess - text.size() - 14, QLatin1Char('y')));
-    ASSERT_EQ(main.log().text().size() - 20000, excess);
-    main.UpdateMainForm();
-    EXPECT_TRUE(main.log().text().startsWith(QLatin1Char('\n')));
-    QString shown = main.log().text();
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    EXPECT_EQ(main.txtLog->toPlainText(), shown);
-}
-
-TEST_F(MainWindowTest, HelpMenu_OpensHelpAndAbout_UpdatesOpensTheHomePage)
-{
+    // Help and About open their windows; Updates opens the home page.
     QStringList opened;
     auto note = [&opened](QDialog &dialog) {
         opened << dialog.objectName();
@@ -167,6 +47,128 @@ TEST_F(MainWindowTest, HelpMenu_OpensHelpAndAbout_UpdatesOpensTheHomePage)
     main.mnuItemUpdates->trigger();
     ASSERT_EQ(runtime.openedLinks().size(), 1u);
     EXPECT_EQ(runtime.openedLinks()[0].scheme(), "https");
+}
+
+TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTurn)
+{
+    startGame(true, QStringLiteral("  lee & sons "));
+    EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCash->text(),
+                           main.txtBank->text(), main.txtDebt->text(), main.txtCannons->text(),
+                           main.fraHold->title(), main.fraStatus->title(), main.fraPrices->title(),
+                           main.txtPOpium->text(), main.txtPGeneral->text(),
+                           main.txtWGeneral->text(), main.txtLog->toPlainText()}),
+              QStringList({"Sardek - Galley Hand [-$4,600]", "House of Lee & sons, Hong Kong ",
+                           "$400", "$0", "$5,000", "0", "Ship's Hold - 0 of 60 ",
+                           "Ship's Status - 100% ", "Prices at Hong Kong ", "$12,000", "$9", "0",
+                           "Jan 15, 1860 - Welcome Captain"}));
+    // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 0, 0}));
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled());
+    EXPECT_TRUE(main.mnuStatsItem->isEnabled());
+    EXPECT_TRUE(main.state().GameSaved);
+    EXPECT_TRUE(runtime.messageBoxes().empty());
+
+    // The Hong Kong services follow the port; repairs also need a damaged ship.
+    GameState &state = main.state();
+    state.ShipStatus = 99;
+    state.CurrentPort = QStringLiteral("Shanghai");
+    main.UpdateMainForm();
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(main.fraPrices->title(), "Prices at Shanghai ");
+    // Back home: bank, transfer and repair at once; the money lender waits for its own rule.
+    state.CurrentPort = HongKong;
+    main.UpdateMainForm();
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 0, 1, 1, 0, 0}));
+    state.ShipStatus = 100;
+    main.UpdateMainForm();
+    EXPECT_FALSE(main.cmdRepair->isEnabled());
+
+    // Nothing may act on a half-finished turn: while one runs, every order and menu item is
+    // inert, even one the turn itself enables; afterwards the menus come back as they were.
+    main.setTurnRunning(true);
+    main.setOrderEnabled(Order::Cannon, true);
+    EXPECT_EQ(orders(), std::vector<bool>({0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(main.mnuSaveItem->isEnabled() || main.mnuNewItem->isEnabled());
+    main.setTurnRunning(false);
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuNewItem->isEnabled());
+    main.setOrderEnabled(Order::Cannon, true);
+    EXPECT_TRUE(main.isOrderEnabled(Order::Cannon));
+    main.LogAppendRaw(QStringLiteral("..."));
+    EXPECT_TRUE(main.log().text().endsWith(QLatin1String("Captain...")));
+}
+
+// A game started with a blank name; a second game keeps the first one's rank and score
+// until its first month boundary.
+TEST_F(MainWindowTest, CannonScenario_FirstScreen_ThenASecondGameKeepsTheOldRank)
+{
+    startGame(false, QString());
+    EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCannons->text(),
+                           main.fraHold->title()}),
+              QStringList({"Sardek - Galley Hand [$0]", "House of Sardek, Hong Kong ", "5",
+                           "Ship's Hold - 50 of 60 "}));
+    EXPECT_EQ(main.prgHold->value(), 50);
+
+    main.state().GameDate = *GameDate::fromYmd(1860, 3, 15);
+    main.state().Cash = 10'000'000;
+    whenDialogOpens([](QDialog &stats) { stats.accept(); }); // the millionaire's window
+    main.UpdateMainForm();
+    ASSERT_EQ(main.state().Rank, "Ma Tsu");
+    runtime.queueMsgBoxResults({MsgBoxResult::No}); // don't save the game in progress
+    startGame(false);
+    EXPECT_EQ(main.windowTitle(), "Sardek - Ma Tsu [$0]");
+}
+
+// The log keeps its last 20,000 characters at each redraw, even when the cut splits a CR LF,
+// and its box shows the same with the caret at the end.
+TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)
+{
+    startGame(false);
+    // Each entry is 2 + 12 + 38 characters: the cut falls inside a line.
+    for (int i = 0; i < 400; ++i)
+        main.LogAppend(QStringLiteral(" - Arrived at Nagasaki with 10 chests"));
+    const QString before = main.log().text();
+    ASSERT_GT(before.size(), 20000);
+    main.UpdateMainForm();
+    EXPECT_EQ(main.log().text(), before.right(20000));
+    EXPECT_EQ(main.txtLog->textCursor().position(), main.txtLog->document()->characterCount() - 1);
+
+    // An entry of 14 + n characters that makes the next cut fall just after a CR.
+    const qsizetype excess = main.log().text().indexOf(QLatin1Char('\r'), 100) + 1;
+    main.LogAppend(QString(excess - 14, QLatin1Char('y')));
+    ASSERT_EQ(main.log().text().size() - 20000, excess);
+    main.UpdateMainForm();
+    EXPECT_TRUE(main.log().text().startsWith(QLatin1Char('\n')));
+    QString shown = main.log().text();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(main.txtLog->toPlainText(), shown);
+}
+
+// The dialog opens on the cannon scenario with an empty name; the name box takes at most 24
+// characters and no double quotation mark, typed or pasted; Esc cancels, changing nothing.
+TEST_F(MainWindowTest, NewGameDialog_OpensOnCannons_NameBoxRefusesQuotes_EscapeCancels)
+{
+    frmNew dialog(main);
+    EXPECT_EQ(
+        QStringList({dialog.windowTitle(), dialog.fraSelectScenario->title(),
+                     dialog.fraFirm->title(), dialog.optCash->text(), dialog.txtFirm->text()}),
+        QStringList({"New Game", "Select Scenario ", "Type Name of Firm ",
+                     "Begin with cash and debt (No Cannons)", ""}));
+    EXPECT_TRUE(dialog.optDebt->isChecked());
+    EXPECT_TRUE(dialog.cmdStart->isDefault());
+    EXPECT_TRUE(dialog.cmdCancel->isEnabled());
+    QTest::keyClicks(dialog.txtFirm, QStringLiteral("Golden \"Lotus\" Harbour Trading Company"));
+    EXPECT_EQ(dialog.txtFirm->text(), "Golden Lotus Harbour Tra");
+    dialog.txtFirm->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("A \"quoted\" name"));
+    dialog.txtFirm->paste();
+    EXPECT_FALSE(dialog.txtFirm->text().contains(QLatin1Char('"')));
+
+    const GameState before = main.state();
+    dialog.show();
+    QTest::keyClick(dialog.txtFirm, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(main.state(), before);
 }
 
 } // namespace Sardek
