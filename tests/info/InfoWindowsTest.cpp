@@ -130,7 +130,7 @@ TEST_F(HelpWindowTest, OpensCentredOnTheIntroduction_EachButtonSetsCaptionFontAn
         EXPECT_TRUE(page.fixedPitch || font.family() == "MS Sans Serif")
             << font.family().toStdString();
     }
-    // The Instructions page was shown last but one: its columns line up and nothing is cut off.
+    // Shown again, the Instructions page lines up in columns and nothing is cut off.
     QTest::mouseClick(control<QPushButton>(help, "cmdIntructions"), Qt::LeftButton);
     const QFontMetrics metrics(display->font());
     const QStringList lines = display->toPlainText().split('\n', Qt::SkipEmptyParts);

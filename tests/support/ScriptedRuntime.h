@@ -116,7 +116,8 @@ class ScriptedRuntime : public Runtime
             ADD_FAILURE() << call << " with no scripted answer left";
             return fallback;
         }
-        T answer = std::move(queue.front());
+        T answer{};
+        std::swap(answer, queue.front()); // a move here trips a false uninitialised warning
         queue.pop_front();
         return answer;
     }
