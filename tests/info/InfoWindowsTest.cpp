@@ -1,21 +1,16 @@
-// The Help and About windows, opened over a stand-in for the main window.
+// The help pages, and the Help and About windows opened over a stand-in for the main window.
+#include "info/HelpPages.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "runtime/Twips.h"
 
 #include "ModalDialogs.h"
-#include "QtPrinters.h"
 #include "ScriptedRuntime.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,12 +18,8 @@
 #include <QSet>
 #include <QTest>
 
-using Sardek::frmAbout;
-using Sardek::frmHelp;
-using Sardek::HelpPage;
-using Sardek::helpPageText;
-using Sardek::ScriptedRuntime;
-using Sardek::twipsToPixels;
+namespace Sardek
+{
 
 namespace
 {
@@ -49,83 +40,112 @@ bool monospaced(const QFont &font)
            metrics.horizontalAdvance('=') == metrics.horizontalAdvance('M');
 }
 
+void expectOneLineParagraphs(const QStringList &paragraphs)
+{
+    for (const QString &paragraph : paragraphs)
+        EXPECT_TRUE(!paragraph.trimmed().isEmpty() && !paragraph.contains('\n'))
+            << "not one paragraph: " << paragraph.toStdString();
+}
+
 } // namespace
+
+// The Instructions page is shown in fixed pitch, unwrapped: its columns must line up exactly.
+TEST(HelpPages, InstructionsAreFortyColumnsOfUpperCasePrintableTextUnderATitleBox)
+{
+    const QString text = helpPageText(HelpPage::Instructions);
+    ASSERT_TRUE(text.endsWith('\n')) << "the last line needs its line break too";
+    const QStringList lines = text.chopped(1).split('\n');
+    ASSERT_GE(lines.size(), 240);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        EXPECT_EQ(line.size(), InstructionColumns)
+            << "line " << i + 1 << ": " << line.toStdString();
+        EXPECT_EQ(line, line.toUpper()) << "line " << i + 1;
+        // A tab or any character outside plain ASCII would shift the columns after it.
+        for (const QChar c : line)
+            EXPECT_TRUE(c.unicode() >= 0x20 && c.unicode() < 0x7F) << "line " << i + 1;
+    }
+    const QString border = "I>" + QString(36, '=') + "<I";
+    EXPECT_EQ(lines.at(0), border);
+    EXPECT_EQ(lines.at(6), border);
+    EXPECT_TRUE(lines.at(2).contains("S   A   R   D   E   K"));
+    EXPECT_TRUE(lines.at(4).contains("(INSTUCTIONS)"));
+}
+
+TEST(HelpPages, ProsePagesAreOneLineParagraphs_SixTipsEachFollowedByABlankLine)
+{
+    const QString hints = helpPageText(HelpPage::Hints);
+    ASSERT_TRUE(hints.endsWith("\n\n"));
+    const QStringList tips = hints.chopped(2).split("\n\n");
+    EXPECT_EQ(tips.size(), 6);
+    expectOneLineParagraphs(tips);
+    expectOneLineParagraphs({helpPageText(HelpPage::Introduction).trimmed()});
+    const QStringList bug = helpPageText(HelpPage::MoneyLenderBug).trimmed().split("\n\n");
+    ASSERT_EQ(bug.size(), 2);
+    EXPECT_TRUE(bug.at(1).contains("\"Enable Money Lender Bug\""))
+        << "the option is named as the Options menu shows it";
+}
 
 class HelpWindowTest : public testing::Test
 {
   protected:
     void SetUp() override { help.show(); }
 
-    template <typename T> T *control(const char *name) { return Sardek::control<T>(help, name); }
-    void click(const char *button)
-    {
-        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    }
-    QString caption() { return control<QGroupBox>("fraContent")->title(); }
-    QPlainTextEdit *display() { return control<QPlainTextEdit>("txtDisplay"); }
-
     QWidget owner;
     frmHelp help{placedOwner(owner)};
 };
 
-TEST_F(HelpWindowTest, Opens_CentredOnItsOwner_ShowingTheIntroduction)
+// Each page is shown after one with the other kind of font, so that a caption, font or text
+// left over from it shows up.
+TEST_F(HelpWindowTest, OpensCentredOnTheIntroduction_EachButtonSetsCaptionFontAndText)
 {
     EXPECT_EQ(help.windowTitle(), "Sardek Help");
-    EXPECT_EQ(caption(), "Introduction ");
-    EXPECT_EQ(display()->toPlainText(), helpPageText(HelpPage::Introduction));
-    EXPECT_TRUE(display()->isReadOnly());
-    EXPECT_EQ(display()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const QPoint offCentre = help.frameGeometry().center() - owner.frameGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
-}
-
-TEST_F(HelpWindowTest, Instructions_LineUpInColumnsWithoutScrollingSideways)
-{
-    click("cmdIntructions");
-    QFontMetrics metrics(display()->font());
-    const QStringList lines = display()->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_FALSE(lines.isEmpty());
-    const int width = metrics.horizontalAdvance(lines.first());
-    for (const QString &line : lines)
-        ASSERT_EQ(metrics.horizontalAdvance(line), width) << "out of line: " << line.toStdString();
-    EXPECT_EQ(display()->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(display()->horizontalScrollBar()->maximum(), 0) << "a line is wider than the box";
-}
-
-// Each page is shown after one with the other kind of font, so a caption, font or text left
-// over from it shows up.
-TEST_F(HelpWindowTest, EachButton_SetsCaptionFontAndText)
-{
+    auto *display = control<QPlainTextEdit>(help, "txtDisplay");
+    EXPECT_TRUE(display->isReadOnly());
+    EXPECT_EQ(display->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const struct {
-        const char *button, *before;
+        const char *before, *button; // none: as the window opens
         HelpPage page;
         const char *caption;
         bool fixedPitch;
     } pages[] = {
-        {"cmdIntroduction", "cmdIntructions", HelpPage::Introduction, "Introduction ", false},
-        {"cmdIntructions", "cmdHints", HelpPage::Instructions, "Original Instuctions ", true},
-        {"cmdHints", "cmdIntructions", HelpPage::Hints, "Hints ", false},
-        {"cmdMoney", "cmdIntructions", HelpPage::MoneyLenderBug, "Money Lender Bug ", false}};
+        {nullptr, nullptr, HelpPage::Introduction, "Introduction ", false},
+        {"cmdIntructions", "cmdIntroduction", HelpPage::Introduction, "Introduction ", false},
+        {"cmdHints", "cmdIntructions", HelpPage::Instructions, "Original Instuctions ", true},
+        {"cmdIntructions", "cmdHints", HelpPage::Hints, "Hints ", false},
+        {"cmdIntructions", "cmdMoney", HelpPage::MoneyLenderBug, "Money Lender Bug ", false}};
     for (const auto &page : pages) {
-        click(page.before);
-        click(page.button);
-        EXPECT_EQ(caption(), QLatin1String(page.caption));
-        EXPECT_EQ(display()->toPlainText(), helpPageText(page.page));
-        const QFont font = display()->font();
+        SCOPED_TRACE(page.caption);
+        for (const char *button : {page.before, page.button})
+            if (button)
+                QTest::mouseClick(control<QPushButton>(help, button), Qt::LeftButton);
+        EXPECT_EQ(control<QGroupBox>(help, "fraContent")->title(), page.caption);
+        EXPECT_EQ(display->toPlainText(), helpPageText(page.page));
+        const QFont font = display->font();
         EXPECT_EQ(font.pointSize(), 8);
         EXPECT_FALSE(font.bold() || font.italic());
-        EXPECT_EQ(monospaced(font), page.fixedPitch) << page.button;
-        if (!page.fixedPitch) {
-            EXPECT_EQ(font.family(), "MS Sans Serif");
-        }
+        EXPECT_EQ(monospaced(font), page.fixedPitch);
+        EXPECT_TRUE(page.fixedPitch || font.family() == "MS Sans Serif")
+            << font.family().toStdString();
     }
+    // Shown again, the Instructions page lines up in columns and nothing is cut off.
+    QTest::mouseClick(control<QPushButton>(help, "cmdIntructions"), Qt::LeftButton);
+    const QFontMetrics metrics(display->font());
+    const QStringList lines = display->toPlainText().split('\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines)
+        ASSERT_EQ(metrics.horizontalAdvance(line), metrics.horizontalAdvance(lines.first()))
+            << "out of line: " << line.toStdString();
+    EXPECT_EQ(display->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(display->horizontalScrollBar()->maximum(), 0) << "a line is wider than the box";
 }
 
 TEST_F(HelpWindowTest, Escape_ClosesTheWindowWhicheverControlHasFocus)
 {
     for (const char *name : {"cmdMoney", "txtDisplay"}) {
         help.show();
-        QWidget *focused = control<QWidget>(name);
+        QWidget *focused = control<QWidget>(help, name);
         focused->setFocus();
         QTest::keyClick(focused, Qt::Key_Escape);
         EXPECT_FALSE(help.isVisible()) << name;
@@ -137,90 +157,79 @@ class AboutWindowTest : public testing::Test
   protected:
     void SetUp() override { about.show(); }
 
-    template <typename T> T *control(const char *name) { return Sardek::control<T>(about, name); }
-    QString labelText(const char *name) { return control<QLabel>(name)->text(); }
-    // Clicks the middle of a link label, which is on its text: the labels fit their text.
-    void clickLink(const char *name)
-    {
-        QLabel *label = control<QLabel>(name);
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    }
+    QString labelText(const char *name) { return control<QLabel>(about, name)->text(); }
 
     ScriptedRuntime runtime;
     QWidget owner;
     frmAbout about{runtime, placedOwner(owner)};
 };
 
-TEST_F(AboutWindowTest, Opens_WithVersionCreditsAndLinks)
-{
-    EXPECT_EQ(about.windowTitle(), "About Sardek for Windows");
-    const QStringList version = labelText("lblVersion").split(QLatin1Char('\n'));
-    ASSERT_EQ(version.size(), 2);
-    EXPECT_EQ(version.at(0), "Sardek for Windows v1.11");
-    EXPECT_FALSE(version.at(1).trimmed().isEmpty()) << "the developer's credit line";
-
-    const QStringList credit = labelText("lblCredit").split(QLatin1Char('\n'));
-    ASSERT_EQ(credit.size(), 4);
-    EXPECT_FALSE(credit.at(0).trimmed().isEmpty()) << "the first edition's credit line";
-    EXPECT_EQ(credit.mid(1), (QStringList{"", "Web:", "Support:"}));
-
-    EXPECT_TRUE(labelText("lblHomepage").contains("https://www.example.com/sardek"));
-    EXPECT_TRUE(labelText("lblContact").contains("support@example.com"));
-    for (const char *name : {"lblVersion", "lblCredit", "lblHomepage", "lblContact"})
-        EXPECT_EQ(control<QLabel>(name)->font().family(), "MS Sans Serif") << name;
-    EXPECT_EQ(control<QPushButton>("cmdOK")->text(), "Ok");
-    EXPECT_TRUE(control<QPushButton>("cmdOK")->isDefault());
-}
-
-TEST_F(AboutWindowTest, Opens_AtTheTwipsOffsetFromTheMainWindowsCorner)
+TEST_F(AboutWindowTest, Opens_AtTheTwipsOffset_WithPictureVersionCreditsAndLinks)
 {
     const QPoint offset(twipsToPixels(2100, owner.logicalDpiX()),
                         twipsToPixels(1600, owner.logicalDpiY()));
-    EXPECT_EQ(about.pos(), owner.pos() + offset);
+    EXPECT_EQ(about.pos(), owner.pos() + offset) << "from the main window's corner";
+    EXPECT_EQ(about.windowTitle(), "About Sardek for Windows");
+    const QStringList version = labelText("lblVersion").split('\n');
+    ASSERT_EQ(version.size(), 2);
+    EXPECT_EQ(version.at(0), "Sardek for Windows v1.11");
+    EXPECT_FALSE(version.at(1).trimmed().isEmpty()) << "the developer's credit line";
+    const QStringList credit = labelText("lblCredit").split('\n');
+    ASSERT_EQ(credit.size(), 4);
+    EXPECT_FALSE(credit.at(0).trimmed().isEmpty()) << "the first edition's credit line";
+    EXPECT_EQ(credit.mid(1), (QStringList{"", "Web:", "Support:"}));
+    EXPECT_TRUE(labelText("lblHomepage").contains("https://www.example.com/sardek"));
+    EXPECT_TRUE(labelText("lblContact").contains("support@example.com"));
+    for (const char *name : {"lblVersion", "lblCredit", "lblHomepage", "lblContact"})
+        EXPECT_EQ(control<QLabel>(about, name)->font().family(), "MS Sans Serif") << name;
+    EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text(), "Ok");
+    EXPECT_TRUE(control<QPushButton>(about, "cmdOK")->isDefault());
+
+    // Sky, sea, hull, sails and their shading; an empty widget has one or two colours.
+    const QImage picture = control<QWidget>(about, "PicShip")->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            colours.insert(picture.pixel(x, y));
+    EXPECT_GT(colours.size(), 20);
 }
 
 // A refused link (no browser, say) is ignored without a message.
 TEST_F(AboutWindowTest, Links_OpenTheHomePageAndAMailToSupport)
 {
     runtime.linkAccepted = false;
-    clickLink("lblHomepage");
-    Sardek::OpenHomePage(runtime);
-    clickLink("lblContact");
+    // The middle of a link label is on its text: the labels fit their text.
+    for (const char *name : {"lblHomepage", "lblContact"}) {
+        QLabel *label = control<QLabel>(about, name);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    }
+    OpenHomePage(runtime);
 
     ASSERT_EQ(runtime.openedLinks().size(), 3u);
     EXPECT_EQ(runtime.openedLinks().at(0), QUrl("https://www.example.com/sardek"));
-    EXPECT_EQ(runtime.openedLinks().at(1), runtime.openedLinks().at(0));
-    EXPECT_EQ(runtime.openedLinks().at(2).toString(QUrl::FullyEncoded),
+    EXPECT_EQ(runtime.openedLinks().at(1).toString(QUrl::FullyEncoded),
               "mailto:support@example.com?subject=Sardek%20for%20Windows%20v1.10");
+    EXPECT_EQ(runtime.openedLinks().at(2), runtime.openedLinks().at(0));
     EXPECT_TRUE(runtime.messageBoxes().empty());
     EXPECT_TRUE(about.isVisible());
 }
 
 TEST_F(AboutWindowTest, Ok_ClickedOrEntered_ClosesTheWindow)
 {
-    QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+    auto *ok = control<QPushButton>(about, "cmdOK");
+    QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
 
     about.show();
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    ASSERT_EQ(QApplication::focusWidget(), control<QPushButton>("cmdOK"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Accepted);
     about.show();
-    QTest::keyClick(control<QPushButton>("cmdOK"), Qt::Key_Escape);
+    QTest::keyClick(ok, Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible());
 }
 
-TEST_F(AboutWindowTest, ShipPicture_IsDrawn)
-{
-    const QImage picture = control<QWidget>("PicShip")->grab().toImage();
-    ASSERT_FALSE(picture.isNull());
-    QSet<QRgb> colours;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            colours.insert(picture.pixel(x, y));
-    // Sky, sea, hull, sails and their shading; an empty widget has one or two.
-    EXPECT_GT(colours.size(), 20);
-}
+} // namespace Sardek

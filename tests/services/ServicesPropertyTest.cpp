@@ -21,9 +21,7 @@ namespace
 
 // Plays the services, buys and sells at random through the rules, as a player with an amount
 // list would, now and then typing a little too much or far too much.
-class RandomPlayer
-{
-  public:
+struct RandomPlayer {
     qint64 upTo(qint64 most) { return std::uniform_int_distribution<qint64>(0, most)(m_random); }
 
     TypedAmount amount(Currency most)
@@ -70,7 +68,6 @@ class RandomPlayer
         return pick < 7 ? refused(services[pick]()) : trade(s, a);
     }
 
-  private:
     static bool refused(const ServiceOutcome &o) { return o.refusal && o.logEntries.isEmpty(); }
 
     bool trade(GameState &s, Good good)

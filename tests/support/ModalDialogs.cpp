@@ -1,35 +1,31 @@
 #include "ModalDialogs.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace Sardek
 {
 
 void whenDialogOpens(std::function<void(QDialog &)> action, int timeoutMs)
 {
-    QPointer<QWidget> before = QApplication::activeModalWidget();
+    const QPointer<QWidget> before = QApplication::activeModalWidget();
+    const QDeadlineTimer deadline(timeoutMs);
     auto *poll = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
     QObject::connect(poll, &QTimer::timeout, [=]() {
         QWidget *modal = QApplication::activeModalWidget();
-        auto *dialog = qobject_cast<QDialog *>(modal);
-        if (dialog && modal != before) {
-            poll->stop();
-            poll->deleteLater();
+        auto *dialog = modal != before ? qobject_cast<QDialog *>(modal) : nullptr;
+        if (!dialog && !deadline.hasExpired())
+            return;
+        poll->stop(); // before acting, which may spin an event loop of its own
+        poll->deleteLater();
+        if (dialog)
             action(*dialog);
-        } else if (clock->elapsed() > timeoutMs) {
-            poll->stop();
-            poll->deleteLater();
+        else
             ADD_FAILURE() << "no dialog opened within " << timeoutMs << " ms";
-        }
     });
     poll->start(5);
 }

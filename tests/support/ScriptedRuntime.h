@@ -4,32 +4,22 @@
 
 #include "runtime/Runtime.h"
 
-#include <QString>
 #include <QUrl>
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace Sardek
 {
 
 /**
  * The runtime of the tests: every answer is scripted beforehand, every call is recorded, and
- * nothing waits or shows a window.
- *
- * - Rnd() hands out queued numbers in order; running dry fails the test and gives 0.
- * - Message boxes with only an OK button are answered Ok; the others take the next queued
- *   result, and running dry, or a result that is not one of the box's buttons, fails the test
- *   (the box is then answered Cancel or No). Every box is recorded.
- * - Delay() returns at once: it records the milliseconds, advances TickCount() by them and
- *   then calls onDelay, if set (a test can look at a window in the middle of a pause).
- * - File dialogs take the next queued answer (std::nullopt is a cancel); running dry fails the
- *   test and cancels.
- * - OpenLink() records the link and returns linkAccepted; Beep() and EndProgram() count.
+ * nothing waits or shows a window. Rnd(), the message boxes with more than an OK button and the
+ * file dialogs take the next queued answer (std::nullopt cancels a file dialog); running dry,
+ * or an answer the call could never give, fails the test. Delay() returns at once: it advances
+ * TickCount() and then calls onDelay, if set, so a test can look at a window mid-pause.
  */
 class ScriptedRuntime : public Runtime
 {
@@ -38,68 +28,122 @@ class ScriptedRuntime : public Runtime
         QString prompt;
         MsgBoxStyle style;
         QString title;
+        bool operator==(const MessageBoxCall &) const = default;
     };
     struct FileDialogCall {
         bool save;
-        QString title;
-        QString filter;
-        QString initialPath;
+        QString title, filter;
     };
 
-    /// Values outside [0, 1) fail the test when queued.
-    void queueRnd(std::initializer_list<float> values);
-    void queueMsgBoxResults(std::initializer_list<MsgBoxResult> results);
-    void queueFileDialogAnswer(std::optional<QString> path);
-    void setTickCount(std::uint32_t ticks) { m_ticks = ticks; }
+    void queueRnd(std::initializer_list<float> values)
+    {
+        for (const float value : values) {
+            if (!(value >= 0.0f && value < 1.0f))
+                ADD_FAILURE() << "Rnd() can never give " << value << "; queue values in [0, 1)";
+            m_rnd.push_back(value);
+        }
+    }
+    void queueMsgBoxResults(std::initializer_list<MsgBoxResult> results)
+    {
+        m_msgBoxResults.insert(m_msgBoxResults.end(), results);
+    }
+    void queueFileDialogAnswer(std::optional<QString> path) { m_fileAnswers.push_back(path); }
 
-    float Rnd() override;
+    float Rnd() override { return next(m_rnd, 0.0f, "Rnd() called"); }
     void Randomize(std::uint32_t seed) override { m_seeds.push_back(seed); }
-    void Delay(std::uint32_t milliseconds) override;
+    void Delay(std::uint32_t milliseconds) override
+    {
+        m_delays.push_back(milliseconds);
+        m_ticks += milliseconds;
+        if (onDelay)
+            onDelay(milliseconds);
+    }
     std::uint32_t TickCount() override { return m_ticks; }
-    std::optional<QString> GetOpenFileName(QWidget *parent, const QString &title,
-                                           const QString &filter,
-                                           const QString &initialPath) override;
-    std::optional<QString> GetSaveFileName(QWidget *parent, const QString &title,
-                                           const QString &filter,
-                                           const QString &initialPath) override;
-    bool OpenLink(const QUrl &url) override;
-    void Beep() override { ++m_beeps; }
+    std::optional<QString> GetOpenFileName(QWidget *, const QString &title, const QString &filter,
+                                           const QString &) override
+    {
+        return answerFileDialog({false, title, filter});
+    }
+    std::optional<QString> GetSaveFileName(QWidget *, const QString &title, const QString &filter,
+                                           const QString &) override
+    {
+        return answerFileDialog({true, title, filter});
+    }
+    bool OpenLink(const QUrl &url) override
+    {
+        m_links.push_back(url);
+        return linkAccepted;
+    }
+    void Beep() override {}
     void EndProgram() override { ++m_programEnds; }
 
     std::size_t rndLeft() const { return m_rnd.size(); }
-    std::size_t msgBoxResultsLeft() const { return m_msgBoxResults.size(); }
     const std::vector<MessageBoxCall> &messageBoxes() const { return m_messageBoxes; }
     const std::vector<std::uint32_t> &delays() const { return m_delays; }
     const std::vector<std::uint32_t> &seeds() const { return m_seeds; }
     const std::vector<FileDialogCall> &fileDialogs() const { return m_fileDialogs; }
     const std::vector<QUrl> &openedLinks() const { return m_links; }
-    int beeps() const { return m_beeps; }
     /// How often the program would have ended.
     int programEnds() const { return m_programEnds; }
 
-    /// Called by Delay() with the milliseconds asked, after recording them.
     std::function<void(std::uint32_t)> onDelay;
     bool linkAccepted = true;
 
   protected:
     MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
-                                QWidget *parent) override;
+                                QWidget *) override
+    {
+        m_messageBoxes.push_back({prompt, style, title});
+        if (hasOkOnly(style))
+            return MsgBoxResult::Ok;
+        // Escape's answer stands in for a missing or impossible one.
+        const bool cancels = style == MsgBoxStyle::ExclamationYesNoCancel;
+        const MsgBoxResult escape = cancels ? MsgBoxResult::Cancel : MsgBoxResult::No;
+        const std::string box = "Message box \"" + prompt.toStdString() + "\"";
+        const MsgBoxResult result = next(m_msgBoxResults, escape, box + " shown");
+        if (result == MsgBoxResult::Yes || result == MsgBoxResult::No ||
+            (result == MsgBoxResult::Cancel && cancels))
+            return result;
+        ADD_FAILURE() << box << " has no button " << static_cast<int>(result);
+        return escape;
+    }
 
   private:
-    std::optional<QString> answerFileDialog(FileDialogCall call);
+    // Pops the next scripted answer; none left fails the test and gives fallback.
+    template <typename T> static T next(std::deque<T> &queue, T fallback, const std::string &call)
+    {
+        if (queue.empty()) {
+            ADD_FAILURE() << call << " with no scripted answer left";
+            return fallback;
+        }
+        T answer{};
+        std::swap(answer, queue.front()); // a move here trips a false uninitialised warning
+        queue.pop_front();
+        return answer;
+    }
+    std::optional<QString> answerFileDialog(const FileDialogCall &call)
+    {
+        m_fileDialogs.push_back(call);
+        return next(m_fileAnswers, std::optional<QString>(),
+                    "File dialog \"" + call.title.toStdString() + "\" shown");
+    }
 
     std::deque<float> m_rnd;
     std::deque<MsgBoxResult> m_msgBoxResults;
     std::deque<std::optional<QString>> m_fileAnswers;
     std::vector<MessageBoxCall> m_messageBoxes;
-    std::vector<std::uint32_t> m_delays;
-    std::vector<std::uint32_t> m_seeds;
+    std::vector<std::uint32_t> m_delays, m_seeds;
     std::vector<FileDialogCall> m_fileDialogs;
     std::vector<QUrl> m_links;
     std::uint32_t m_ticks = 0;
-    int m_beeps = 0;
     int m_programEnds = 0;
 };
+
+inline void PrintTo(const ScriptedRuntime::MessageBoxCall &box, std::ostream *out)
+{
+    *out << '"' << box.prompt.toStdString() << "\" " << static_cast<int>(box.style) << " \""
+         << box.title.toStdString() << '"';
+}
 
 namespace Testing
 {
@@ -108,12 +152,7 @@ namespace Testing
 inline void expectBoxes(const ScriptedRuntime &runtime,
                         const std::vector<ScriptedRuntime::MessageBoxCall> &expected)
 {
-    ASSERT_EQ(runtime.messageBoxes().size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(runtime.messageBoxes()[i].prompt, expected[i].prompt);
-        EXPECT_EQ(runtime.messageBoxes()[i].style, expected[i].style);
-        EXPECT_EQ(runtime.messageBoxes()[i].title, expected[i].title);
-    }
+    EXPECT_EQ(runtime.messageBoxes(), expected);
 }
 
 } // namespace Testing
