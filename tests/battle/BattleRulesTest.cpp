@@ -1,16 +1,24 @@
-// The battle's rules on the scripted runtime: what each order shows, draws and pauses for, in
-// order.
+// The battle's rules: on the scripted runtime, what each order shows, draws and pauses for, in
+// order; on the program's own generator, its odds and whole battles played headless.
 #include "BattleTrace.h"
 
+#include "battle/BattleDraws.h"
+#include "battle/HeadlessBattle.h"
+#include "runtime/HeadlessRuntime.h"
+
+#include <QThread>
+
+#include <cmath>
+#include <functional>
 #include <vector>
 
 namespace Sardek
 {
 
-using Testing::TraceView;
-
 namespace
 {
+
+using Testing::TraceView;
 
 // Draws: 0 misses every shot and loses no cannon but always gets away; 0.9 hits every shot;
 // 0.99 neither gets away nor brings the pirate lord.
@@ -25,10 +33,10 @@ class BattleRulesTest : public ::testing::Test
             runtime.queueRnd({draw});
     }
 
-    // Meets a fleet of ships (capacity 60: 3 to 6) and forgets what the opening showed.
+    // Meets a fleet of 3 to 6 ships (capacity 60) and forgets what the opening showed.
     void open(int ships)
     {
-        queue({Testing::fleetDraw(ships, 60)});
+        queue({(ships - 2.5f) / 4});
         battle.Open();
         ASSERT_EQ(battle.state().EnemyShips, ships);
         view.trace.clear();
@@ -61,10 +69,12 @@ TEST_P(BattleOpeningTest, FleetAndOrders)
     battle.Open();
     EXPECT_EQ(battle.state().EnemyShips, c.ships);
     EXPECT_EQ(battle.pirateLord(), c.tribute > 10);
-    const QStringList shown{
-        QStringLiteral("orders ") + c.orders, "enemy " + QString::number(c.ships), "status 100",
-        "cannons " + QString::number(c.cannons), "report Sardek, what shall we do?"};
-    EXPECT_EQ(view.trace.mid(0, 5), shown);
+    EXPECT_EQ(view.trace.mid(0, 5).join(" | "),
+              QStringLiteral("orders %1 | enemy %2 | status 100 | cannons %3 | report Sardek, "
+                             "what shall we do?")
+                  .arg(c.orders)
+                  .arg(c.ships)
+                  .arg(c.cannons));
     EXPECT_EQ(view.trace.size(), 5 + c.ships);
     EXPECT_EQ(view.trace.last(), "ship " + QString::number(c.ships - 1) + " afloat");
 }
@@ -87,24 +97,24 @@ TEST_F(BattleRulesTest, Fight_ShootsEachGunThenTakesTheVolley)
     queue({Miss, Hit, Hit, Miss, Miss});
     battle.Fight();
     EXPECT_EQ(view.compressed(),
-              QStringList({"orders ----", "report We're firing on 'em, Sardek!", "delay 2000",
-                           "delay 200", "delay 200", "frame 2, delay 5 x48", "ship 2 gone",
-                           "enemy 2", "report Sunk 1 of those buggers, Sardek!", "delay 2000",
-                           "report They're firing on us, Sardek!", "delay 2000", "red", "delay 10",
-                           "black", "delay 200", "status 99", "report Sardek, what shall we do?",
-                           "orders FDR-"}));
+              "orders ---- | report We're firing on 'em, Sardek! | delay 2000 | delay 200 | "
+              "delay 200 | frame 2, delay 5 x48 | ship 2 gone | enemy 2 | report Sunk 1 of those "
+              "buggers, Sardek! | delay 2000 | report They're firing on us, Sardek! | delay 2000 | "
+              "red | delay 10 | black | delay 200 | status 99 | report Sardek, what shall we do? | "
+              "orders FDR-");
     EXPECT_EQ(battle.state().ShipsSunk, 1);
     EXPECT_EQ(game.ShipStatus, 99);
     EXPECT_EQ(runtime.rndLeft(), 0u);
 }
 
+// The booty is one draw per ship sunk, the ships of every turn counted.
 TEST_F(BattleRulesTest, FightToDeath_ShortPausesNoFramePausesNextTurnAtOnce)
 {
     Testing::arm(game, 2);
     open(3);
     queue({Miss, Hit, Hit, Miss, Miss, /* next turn */ Hit, Hit, /* booty */ 0.0f});
     battle.FightToTheDeath();
-    EXPECT_EQ(view.compressed().join(" | "),
+    EXPECT_EQ(view.compressed(),
               "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
               "delay 50 | frame 2 x48 | ship 2 gone | enemy 2 | report Sunk 1 of those buggers, "
               "Sardek! | delay 500 | report They're firing on us, Sardek! | delay 500 | red | "
@@ -118,26 +128,43 @@ TEST_F(BattleRulesTest, FightToDeath_ShortPausesNoFramePausesNextTurnAtOnce)
     EXPECT_EQ(game.Cash, 1900);
 }
 
+// A cannon hit takes the gun and its hold space; the fight to the death stops with the last
+// gun, and the short pauses stay with the battle, the run's own pauses keep their length.
 TEST_F(BattleRulesTest, LosingTheLastGunStopsTheFightToDeath_RunKeepsItsPauses)
 {
     Testing::arm(game, 1, 5);
     open(3);
     queue({Miss, Miss, Miss, Miss, CannonHit});
     battle.FightToTheDeath();
-    EXPECT_EQ(view.trace.mid(view.trace.size() - 7),
-              QStringList({"report The buggers hit a Cannon, Sardek!", "cannons 0",
-                           "log - The buggers hit a Cannon, Sardek", "redraw", "delay 500",
-                           "report Sardek, what shall we do?", "orders --RU"}));
+    EXPECT_EQ(view.compressed(),
+              "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
+              "report Sunk 0 of those buggers, Sardek! | delay 500 | report They're firing on "
+              "us, Sardek! | delay 500 | report The buggers hit a Cannon, Sardek! | cannons 0 | "
+              "log - The buggers hit a Cannon, Sardek | redraw | delay 500 | report Sardek, what "
+              "shall we do? | orders --RU");
     EXPECT_EQ(game.HoldUsed, 5);
     view.trace.clear();
     queue({NoLuck, NoLuck, 0.0f, Miss, Miss, Miss});
     battle.Run();
     EXPECT_EQ(view.compressed(),
-              QStringList({"orders ----", "report Aye, we'll run, Sardek!", "delay 2500",
-                           "report Can't lose 'em, but we escaped from 1", "ship 2 gone", "enemy 2",
-                           "delay 2000", "report They're firing on us, Sardek!", "delay 500",
-                           "report Sardek, what shall we do?", "orders --RU"}));
+              "orders ---- | report Aye, we'll run, Sardek! | delay 2500 | report Can't lose 'em, "
+              "but we escaped from 1 | ship 2 gone | enemy 2 | delay 2000 | report They're firing "
+              "on us, Sardek! | delay 500 | report Sardek, what shall we do? | orders --RU");
     EXPECT_EQ(battle.state().ShipsSunk, 0);
+}
+
+// Ships left behind bring no booty: 5 met, 3 left behind, 2 sunk.
+TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
+{
+    Testing::arm(game, 2);
+    open(5);
+    queue({NoLuck, NoLuck, 0.9f, Miss, Miss, Miss, Hit, Hit, 0.99999f});
+    battle.Run();
+    EXPECT_EQ(battle.state().EnemyShips, 2);
+    battle.Fight();
+    EXPECT_EQ(runtime.messageBoxes().at(0).prompt, "You got some booty worth $2,700     ");
+    EXPECT_EQ(game.Cash, 3700);
+    EXPECT_EQ(view.trace.last(), "log - You got some booty worth $2,700");
 }
 
 struct RunCase {
@@ -176,68 +203,101 @@ INSTANTIATE_TEST_SUITE_P(
                       RunCase{
                           60, 11, {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss}, Running, 3}));
 
-class BattleSinkingTest : public BattleRulesTest, public ::testing::WithParamInterface<bool>
+struct OddsCase {
+    const char *name;
+    std::function<bool(float)> happens;
+    double chance;
+};
+
+class BattleOddsTest : public ::testing::TestWithParam<OddsCase>
 {
 };
 
-TEST_P(BattleSinkingTest, ShipAtThreePercentSinksOnTheThirdHit)
+// 200,000 draws put the share within five standard errors of the chance; a formula off by
+// one value of its range misses by far more.
+TEST_P(BattleOddsTest, ShareMatchesTheChance)
 {
-    const bool playAgain = GetParam();
-    game.ShipStatus = 3;
-    game.HoldCapacity = 100;
-    Testing::arm(game, 1);
-    queue({Testing::fleetDraw(10, 100), Miss, Hit, Miss, Hit, Hit});
-    battle.Open();
-    runtime.queueMsgBoxResults({playAgain ? MsgBoxResult::Yes : MsgBoxResult::No});
-    battle.Fight();
-    EXPECT_EQ(runtime.rndLeft(), 0u);
-    EXPECT_EQ(game.ShipStatus, 0);
-    Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
-                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
-    EXPECT_EQ(battle.outcome(), playAgain ? BattleOutcome::Sunk : BattleOutcome::ProgramEnded);
-    EXPECT_EQ(game.GameOver, playAgain);
-    EXPECT_EQ(game.GameInProgress, !playAgain);
-    EXPECT_EQ(runtime.programEnds(), playAgain ? 0 : 1);
-    EXPECT_EQ(view.trace.last(), "status 0");
+    const OddsCase &c = GetParam();
+    constexpr int Draws = 200000;
+    HeadlessRuntime runtime(20261207);
+    int count = 0;
+    for (int i = 0; i < Draws; ++i)
+        count += c.happens(runtime.Rnd()) ? 1 : 0;
+    const double band = 5 * std::sqrt(c.chance * (1 - c.chance) / Draws);
+    EXPECT_NEAR(double(count) / Draws, c.chance, band) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, BattleSinkingTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(
+    Draws, BattleOddsTest,
+    ::testing::Values(OddsCase{"player hits", BattleDraws::PlayerShotHits, 0.4},
+                      OddsCase{"pirate hits", BattleDraws::PirateShotHits, 0.7},
+                      OddsCase{"cannon lost", BattleDraws::CannonLost, 1.0 / 25},
+                      OddsCase{"escape, empty hold",
+                               [](float r) { return BattleDraws::RunGetsAway(r, 0, 60, 3); },
+                               1.0 / 4},
+                      OddsCase{"escape, full hold",
+                               [](float r) { return BattleDraws::RunGetsAway(r, 60, 60, 3); },
+                               1.0 / 8},
+                      OddsCase{"pirate lord near", BattleDraws::LordsFleetNear, 1.0 / 8}),
+    [](const auto &info) { return std::to_string(info.index); });
 
-TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
+// Every strategy ends every battle, keeping the hold's sum and the fleet's bounds.
+TEST(HeadlessBattleTest, EveryStrategyEndsItsBattles)
 {
-    Testing::arm(game, 2);
-    open(5);
-    queue({NoLuck, NoLuck, 0.9f, Miss, Miss, Miss, Hit, Hit, 0.99999f});
-    battle.Run();
-    EXPECT_EQ(battle.state().EnemyShips, 2);
-    battle.Fight();
-    EXPECT_EQ(battle.state().ShipsSunk, 2);
-    EXPECT_EQ(runtime.messageBoxes().at(0).prompt, "You got some booty worth $2,700     ");
-    EXPECT_EQ(game.Cash, 3700);
-    EXPECT_EQ(view.trace.last(), "log - You got some booty worth $2,700");
+    HeadlessRuntime runtime(7);
+    for (const auto &strategy : {BattleStrategies::Fight(), BattleStrategies::FightToDeath(),
+                                 BattleStrategies::Run(), BattleStrategies::DumpAndRun()}) {
+        for (int i = 0; i < 500; ++i) {
+            GameState game = Testing::atSea();
+            game.HoldCapacity = 60 + 50 * (i % 10);
+            game.TributeCounter = i % 14;
+            Testing::arm(game, i % 6, i % 7);
+            HeadlessBattle encounter(game, runtime, strategy);
+            encounter.MeetPirates(nullptr);
+            ASSERT_NE(encounter.lastOutcome(), BattleOutcome::Running);
+            ASSERT_EQ(game.HoldUsed, game.ShipOpium + 10 * game.Cannons);
+            ASSERT_EQ(game.GameOver, encounter.lastOutcome() == BattleOutcome::Sunk);
+        }
+    }
+    EXPECT_FALSE(runtime.programEnded());
 }
 
-class BattleDumpTest : public BattleRulesTest, public ::testing::WithParamInterface<bool>
+// Notes how deep the stack is at the start of each turn of a fight to the death.
+class StackDepthView : public SilentBattleView
 {
+  public:
+    void showReport(const QString &text) override
+    {
+        if (!text.startsWith(QStringLiteral("We're firing")))
+            return;
+        const char here = 0;
+        const auto address = reinterpret_cast<std::uintptr_t>(&here);
+        deepest = turns++ ? std::min(deepest, address) : address;
+        shallowest = std::max(shallowest, address);
+    }
+    int turns = 0;
+    std::uintptr_t deepest = 0, shallowest = 0;
 };
 
-TEST_P(BattleDumpTest, DumpAsksAndCostsNoTurn)
+TEST(HeadlessBattleTest, FightToDeathAgainst48RunsInASmallStack)
 {
-    const bool yes = GetParam();
-    Testing::arm(game, 3, 20);
-    game.ShipSilk = game.ShipArms = game.ShipGeneral = 4;
-    open(3);
-    runtime.queueMsgBoxResults({yes ? MsgBoxResult::Yes : MsgBoxResult::No});
-    battle.DumpCargo();
-    Testing::expectBoxes(runtime, {{"Are you sure you want to dump all of your cargo.     ",
-                                    MsgBoxStyle::QuestionYesNo, "Dump Cargo"}});
-    EXPECT_EQ(view.trace, yes ? QStringList({"orders FDR-", "redraw"}) : QStringList());
-    EXPECT_EQ(game.HoldUsed, yes ? 30 : 50);
-    EXPECT_EQ(game.ShipOpium + game.ShipSilk + game.ShipArms + game.ShipGeneral, yes ? 0 : 32);
-    EXPECT_EQ(battle.outcome(), BattleOutcome::Running);
+    GameState game = Testing::atSea();
+    game.HoldCapacity = 100000; // 48 pirates unless the draw is below 1 in 2,000
+    game.ShipStatus = 1000000;
+    Testing::arm(game, 3);
+    HeadlessRuntime runtime(48);
+    StackDepthView view;
+    BattleOutcome outcome = BattleOutcome::Running;
+    std::unique_ptr<QThread> fight(QThread::create(
+        [&] { outcome = PlayBattle(game, runtime, view, BattleStrategies::FightToDeath()); }));
+    fight->setStackSize(256 * 1024);
+    fight->start();
+    ASSERT_TRUE(fight->wait(60000));
+    EXPECT_NE(outcome, BattleOutcome::Running);
+    EXPECT_GT(view.turns, 10);
+    // Every turn starts at the same depth: nothing piles up from one turn to the next.
+    EXPECT_LT(view.shallowest - view.deepest, 512u);
 }
-
-INSTANTIATE_TEST_SUITE_P(Answers, BattleDumpTest, ::testing::Bool());
 
 } // namespace
 

@@ -14,37 +14,36 @@
 namespace Sardek::Testing
 {
 
-/// A view that writes down what the battle shows, and the runtime's pauses, in one list.
+/// Writes down what the battle shows, and the runtime's pauses, in one list.
 class TraceView : public BattleView
 {
   public:
     explicit TraceView(ScriptedRuntime &runtime)
     {
-        runtime.onDelay = [this](std::uint32_t ms) { add("delay " + QString::number(ms)); };
+        runtime.onDelay = [this](std::uint32_t ms) { trace << "delay " + QString::number(ms); };
     }
 
-    void add(const QString &event) { trace << event; }
-    void showReport(const QString &text) override { add("report " + text); }
-    void showEnemyShips(int count) override { add("enemy " + QString::number(count)); }
-    void showStatus(Currency status) override { add("status " + PlainNumber(status)); }
-    void showCannons(Currency cannons) override { add("cannons " + PlainNumber(cannons)); }
+    void showReport(const QString &text) override { trace << "report " + text; }
+    void showEnemyShips(int count) override { trace << "enemy " + QString::number(count); }
+    void showStatus(Currency status) override { trace << "status " + PlainNumber(status); }
+    void showCannons(Currency cannons) override { trace << "cannons " + PlainNumber(cannons); }
     void enableOrders(UsableOrders o) override
     {
-        add(QStringLiteral("orders ") + (o.fight ? 'F' : '-') + (o.death ? 'D' : '-') +
-            (o.run ? 'R' : '-') + (o.dump ? 'U' : '-'));
+        trace << QStringLiteral("orders ") + (o.fight ? 'F' : '-') + (o.death ? 'D' : '-') +
+                     (o.run ? 'R' : '-') + (o.dump ? 'U' : '-');
     }
     void showShip(int i, bool afloat) override
     {
-        add("ship " + QString::number(i) + (afloat ? " afloat" : " gone"));
+        trace << "ship " + QString::number(i) + (afloat ? " afloat" : " gone");
     }
-    void showSinkingFrame(int i, int) override { add("frame " + QString::number(i)); }
-    void showHit(bool hit) override { add(hit ? "red" : "black"); }
-    void logAppend(const QString &entry) override { add("log" + entry); }
-    void updateMainForm() override { add("redraw"); }
+    void showSinkingFrame(int i, int) override { trace << "frame " + QString::number(i); }
+    void showHit(bool hit) override { trace << (hit ? "red" : "black"); }
+    void logAppend(const QString &entry) override { trace << "log" + entry; }
+    void updateMainForm() override { trace << "redraw"; }
 
-    /// The trace with each run of three or more repeats of one or two events written once,
-    /// as "frame 2 x48" or "frame 2, delay 5 x48".
-    QStringList compressed() const
+    /// The trace joined by " | ", each run of three or more repeats of one or two events
+    /// written once, as "frame 2 x48" or "frame 2, delay 5 x48".
+    QString compressed() const
     {
         QStringList out;
         for (qsizetype i = 0; i < trace.size();) {
@@ -52,19 +51,16 @@ class TraceView : public BattleView
             qsizetype k = 1;
             while (i + (k + 1) * p <= trace.size() && trace.mid(i + k * p, p) == trace.mid(i, p))
                 ++k;
-            if (k < 3)
-                out << trace[i++];
-            else
-                out << trace.mid(i, p).join(", ") + " x" + QString::number(k);
-            i += k < 3 ? 0 : k * p;
+            out << (k < 3 ? trace[i] : trace.mid(i, p).join(", ") + " x" + QString::number(k));
+            i += k < 3 ? 1 : k * p;
         }
-        return out;
+        return out.join(" | ");
     }
 
     QStringList trace;
 };
 
-/// A game at sea on Mar 15, 1860: 60 hold units, the ship sound, no cargo, no guns.
+/// A game at sea on Mar 15, 1860: 60 hold units, the ship sound, $1,000, no cargo, no guns.
 inline GameState atSea()
 {
     GameState s;
@@ -83,12 +79,6 @@ inline void arm(GameState &s, int cannons, int opium = 0)
     s.Cannons = cannons;
     s.ShipOpium = opium;
     s.HoldUsed = 10 * cannons + opium;
-}
-
-/// The draw that opens a fleet of ships (3 to capacity / 10) for a given capacity.
-inline float fleetDraw(int ships, int capacity)
-{
-    return (ships - 3 + 0.5f) / float(capacity / 10 - 2);
 }
 
 } // namespace Sardek::Testing

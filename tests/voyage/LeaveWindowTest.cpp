@@ -14,17 +14,11 @@ using Testing::VoyageScript;
 class LeaveWindow : public MainWindowTest
 {
   protected:
-    LeaveWindow()
-    {
-        auto owned = std::make_unique<EncounterDouble>();
-        encounter = owned.get();
-        main.setPirateEncounter(std::move(owned));
-        startGame(true);
-    }
+    LeaveWindow() { startGame(false); } // five cannons, no cash
 
     // Leave Port with a preselection draw of Saigon, the port chosen by a click, atDepart
-    // run, then Depart on exactly draws.
-    void sail(const char *port, const std::vector<float> &draws = VoyageScript().draws(),
+    // run first, then Depart on exactly draws.
+    void sail(const char *port, const std::vector<float> &draws,
               std::function<void(QDialog &)> atDepart = {})
     {
         runtime.queueRnd({0.5f});
@@ -40,6 +34,12 @@ class LeaveWindow : public MainWindowTest
         EXPECT_EQ(runtime.rndLeft(), 0u);
     }
 
+    // To Shanghai on draws that meet pirates; play acts in the battle window.
+    void sailIntoBattle(const std::vector<float> &draws, std::function<void(QDialog &)> play)
+    {
+        sail("optShanghai", draws, [play](QDialog &) { whenDialogOpens(play); });
+    }
+
     // Whether any order or menu item could be used now.
     bool anythingUsable() const
     {
@@ -48,14 +48,15 @@ class LeaveWindow : public MainWindowTest
                    return a->isEnabled() && !a->menu() && !a->isSeparator();
                });
     }
-
-    EncounterDouble *encounter = nullptr;
 };
 
 // Nothing can be used at sea, also after a battle's redraw, and a close request asks first;
 // the port's orders and any offer come back on arrival, and the offer can be taken.
 TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
 {
+    auto owned = std::make_unique<EncounterDouble>();
+    EncounterDouble *encounter = owned.get();
+    main.setPirateEncounter(std::move(owned));
     auto opening = [this](QDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Leave Port");
         EXPECT_EQ(control<QGroupBox>(dialog, "fraDestination")->title(), "Choose Destination ");
@@ -100,7 +101,7 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     script.cannon = {0.0f, 0.5f}; // $1,700
     sail("optHongKong", script.draws());
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 1, 0}));
-    QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // $400 in cash
+    QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // no cash
     ASSERT_EQ(runtime.messageBoxes().size(), 3u);
     EXPECT_EQ(runtime.messageBoxes()[2].prompt + runtime.messageBoxes()[2].title,
               "Insufficient Funds     Sorry");
@@ -108,28 +109,48 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     QTest::mouseClick(main.cmdCannon, Qt::LeftButton);
     EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - Bought a New Cannon for $1,700"));
     EXPECT_FALSE(main.cmdCannon->isEnabled());
-    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 10 of 60 ");
+    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 60 of 60 ");
 }
 
-TEST_F(LeaveWindow, ShipSunk_NoArrivalThenANewGameThatCannotBeCancelled)
+// Three pirates, three hits of five shots: the booty line keeps the departure date, the dots
+// go on after it, and the voyage arrives with the booty in cash.
+TEST_F(LeaveWindow, BattleWon_ThenTheVoyageGoesOnToArrival)
 {
-    encounter->action = [this] {
-        main.state().GameInProgress = false;
-        main.state().GameOver = true;
-    };
-    bool cancellable = true;
-    QString logAtNewGame;
-    const std::vector<float> draws{4.5f / 110, 0.5f, 0.5f, 0.5f, 0.5f}; // then new prices
-    sail("optShanghai", draws, [&](QDialog &) {
-        whenDialogOpens([&](QDialog &newGame) {
-            cancellable = control<QPushButton>(newGame, "cmdCancel")->isEnabled();
-            logAtNewGame = main.log().text();
-            QTest::mouseClick(control<QPushButton>(newGame, "cmdStart"), Qt::LeftButton);
-        });
+    std::vector<float> draws = VoyageScript().draws();
+    draws[0] = 4.5f / 110;
+    draws.insert(draws.begin() + 1, {0.0f, 0.95f, 0.95f, 0.95f, 0.0f});
+    sailIntoBattle(draws, [](QDialog &battle) {
+        EXPECT_EQ(control<QLineEdit>(battle, "txtEnemy")->text(), "3");
+        QTest::mouseClick(control<QPushButton>(battle, "cmdFight"), Qt::LeftButton);
     });
-    EXPECT_FALSE(cancellable);
+    EXPECT_EQ(main.state().Cash, 900);
+    EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - Departing Hong Kong.\r\n"
+                                           "Jan 15, 1860 - You got some booty worth $900" +
+                                           QString(24, '.') +
+                                           "\r\nFeb 15, 1860 - Arriving at Shanghai"));
+    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 0, 0, 0, 0, 0, 0}));
+}
+
+// Sunk, and the player plays again: no arrival, and a New Game that cannot be cancelled.
+TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGame)
+{
+    main.state().ShipStatus = 1;
+    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
+    QString logAtNewGame;
+    // Three pirates; a failed run leaves one behind; the first of two shots hits; new prices.
+    sailIntoBattle(
+        {4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f, 0.9f, 0.5f, 0.5f, 0.5f, 0.5f}, [&](QDialog &battle) {
+            whenDialogOpens([&](QDialog &newGame) {
+                EXPECT_FALSE(control<QPushButton>(newGame, "cmdCancel")->isEnabled());
+                logAtNewGame = main.log().text();
+                QTest::keyClicks(control<QLineEdit>(newGame, "txtFirm"), "Wu");
+                QTest::mouseClick(control<QPushButton>(newGame, "cmdStart"), Qt::LeftButton);
+            });
+            QTest::mouseClick(control<QPushButton>(battle, "cmdRun"), Qt::LeftButton);
+        });
+    EXPECT_EQ(runtime.messageBoxes().back().title, "Game Over");
     EXPECT_TRUE(logAtNewGame.endsWith("Departing Hong Kong."));
-    EXPECT_TRUE(main.state().GameInProgress);
+    EXPECT_EQ(main.state().FirmName, "Wu");
     EXPECT_TRUE(main.log().text().endsWith("Welcome Captain"));
 }
 

@@ -4,9 +4,7 @@
 
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
-#include "voyage/SilentVoyageView.h"
 
-#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -15,8 +13,8 @@
 namespace Sardek::Testing
 {
 
-// Counts the battles a voyage starts and names the window each sat over (the window itself is
-// gone by the time a test looks); action plays the battle's part (a sinking, a redraw).
+// Counts the battles a voyage starts and names the window each sat over (gone by the time a
+// test looks); action plays the battle's part (a sinking, a redraw).
 struct EncounterDouble : PirateEncounter {
     void MeetPirates(QWidget *owner) override
     {
@@ -28,16 +26,6 @@ struct EncounterDouble : PirateEncounter {
     int calls = 0;
     QString lastOwner;
     std::function<void()> action;
-};
-
-// The silent view, noting each change of the log's colour with the number of entries before.
-struct RecordingView : SilentVoyageView {
-    using SilentVoyageView::SilentVoyageView;
-    void setLogBackground(const QColor &colour) override
-    {
-        flashes << colour.name() + "@" + QString::number(log().text().count(QLatin1String(" - ")));
-    }
-    QStringList flashes;
 };
 
 // The draws of one Depart, by step; each event's list is its roll and the draws it makes when
