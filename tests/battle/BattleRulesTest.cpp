@@ -48,24 +48,28 @@ class BattleRulesTest : public ::testing::Test
     Battle battle{game, runtime, view};
 };
 
-struct OpeningCase {
+// A fleet met: the guns, cargo and pirate lord decide the orders; the draws are the fleet's,
+// then, if any, those of a run, which ends as its draws say with its own pauses.
+struct FleetCase {
     int capacity, tribute, cannons, opium;
-    float draw;
+    std::vector<float> draws;
     int ships;
     const char *orders;
+    BattleOutcome outcome = BattleOutcome::Running;
+    int shipsLeft = 0;
 };
 
-class BattleOpeningTest : public BattleRulesTest, public ::testing::WithParamInterface<OpeningCase>
+class BattleFleetTest : public BattleRulesTest, public ::testing::WithParamInterface<FleetCase>
 {
 };
 
-TEST_P(BattleOpeningTest, FleetAndOrders)
+TEST_P(BattleFleetTest, OpensWithItsOrders_ThenRuns)
 {
-    const OpeningCase c = GetParam();
+    const FleetCase &c = GetParam();
     game.HoldCapacity = c.capacity;
     game.TributeCounter = c.tribute;
     Testing::arm(game, c.cannons, c.opium);
-    queue({c.draw});
+    queue(c.draws);
     battle.Open();
     EXPECT_EQ(battle.state().EnemyShips, c.ships);
     EXPECT_EQ(battle.pirateLord(), c.tribute > 10);
@@ -77,20 +81,45 @@ TEST_P(BattleOpeningTest, FleetAndOrders)
                   .arg(c.cannons));
     EXPECT_EQ(view.trace.size(), 5 + c.ships);
     EXPECT_EQ(view.trace.last(), "ship " + QString::number(c.ships - 1) + " afloat");
+    if (c.draws.size() == 1)
+        return;
+    battle.Run();
+    EXPECT_EQ(battle.outcome(), c.outcome);
+    EXPECT_EQ(battle.state().EnemyShips, c.shipsLeft);
+    EXPECT_EQ(runtime.rndLeft(), 0u);
+    const std::vector<std::uint32_t> away{2500, 2000}, volley{2500, 2000, 2000};
+    EXPECT_EQ(runtime.delays(), c.outcome == BattleOutcome::Running ? volley : away);
 }
 
+using enum BattleOutcome;
 INSTANTIATE_TEST_SUITE_P(
-    Fleets, BattleOpeningTest,
-    ::testing::Values(OpeningCase{60, 10, 5, 0, 0.0f, 3, "FDR-"},
-                      OpeningCase{60, 10, 0, 0, 0.999f, 6, "--R-"},
-                      OpeningCase{60, 11, 0, 1, 0.0f, 6, "--RU"},
-                      OpeningCase{60, 11, 2, 5, 0.999f, 12, "FDRU"},
-                      OpeningCase{1000, 0, 1, 0, 0.0f, 3, "FDR-"},
-                      OpeningCase{490, 0, 1, 0, 0.999f, 48, "FDR-"},  // 49 before the cap
-                      OpeningCase{10000, 11, 1, 0, 0.5f, 48, "FDR-"}, // doubled, then capped
-                      OpeningCase{-100, 0, 1, 0, 0.5f, 1, "FDR-"}));  // never no fleet at all
+    Fleets, BattleFleetTest,
+    ::testing::Values(FleetCase{60, 10, 5, 0, {0.0f}, 3, "FDR-"},
+                      FleetCase{60, 10, 0, 0, {0.999f}, 6, "--R-"},
+                      FleetCase{60, 11, 0, 1, {0.0f}, 6, "--RU"},
+                      FleetCase{60, 11, 2, 5, {0.999f}, 12, "FDRU"},
+                      FleetCase{1000, 0, 1, 0, {0.0f}, 3, "FDR-"},
+                      FleetCase{490, 0, 1, 0, {0.999f}, 48, "FDR-"},  // 49 before the cap
+                      FleetCase{10000, 11, 1, 0, {0.5f}, 48, "FDR-"}, // doubled, then capped
+                      FleetCase{-100, 0, 1, 0, {0.5f}, 1, "FDR-"},    // never no fleet at all
+                      FleetCase{60, 0, 0, 0, {0.0f, 0.0f}, 3, "--R-", GotAway, 3},
+                      FleetCase{0, 0, 0, 0, {0.999f, NoLuck}, 1, "--R-", GotAway, 1}, // alone
+                      FleetCase{60, 10, 0, 0, {0.0f, NoLuck, 0.0f}, 3, "--R-", DrivenOff, 3},
+                      // 6 of the pirate lord's met, 3 left behind, 3 firing
+                      FleetCase{60,
+                                11,
+                                0,
+                                0,
+                                {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss},
+                                6,
+                                "--R-",
+                                Running,
+                                3}));
 
-TEST_F(BattleRulesTest, Fight_ShootsEachGunThenTakesTheVolley)
+// A turn shoots each gun, then takes the volley, with the long pauses and one between the
+// frames of a sinking pirate; fighting to the death, the pauses are short, the frames have none
+// and the next turn follows at once. The booty is one draw per ship sunk in every turn.
+TEST_F(BattleRulesTest, FightThenFightToDeath_ToVictory)
 {
     Testing::arm(game, 2);
     open(3);
@@ -102,30 +131,22 @@ TEST_F(BattleRulesTest, Fight_ShootsEachGunThenTakesTheVolley)
               "buggers, Sardek! | delay 2000 | report They're firing on us, Sardek! | delay 2000 | "
               "red | delay 10 | black | delay 200 | status 99 | report Sardek, what shall we do? | "
               "orders FDR-");
-    EXPECT_EQ(battle.state().ShipsSunk, 1);
-    EXPECT_EQ(game.ShipStatus, 99);
-    EXPECT_EQ(runtime.rndLeft(), 0u);
-}
-
-// The booty is one draw per ship sunk, the ships of every turn counted.
-TEST_F(BattleRulesTest, FightToDeath_ShortPausesNoFramePausesNextTurnAtOnce)
-{
-    Testing::arm(game, 2);
-    open(3);
-    queue({Miss, Hit, Hit, Miss, Miss, /* next turn */ Hit, Hit, /* booty */ 0.0f});
+    view.trace.clear();
+    queue({Miss, Hit, Hit, Miss, /* next turn */ Hit, /* booty */ 0.0f});
     battle.FightToTheDeath();
-    EXPECT_EQ(view.compressed(),
-              "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
-              "delay 50 | frame 2 x48 | ship 2 gone | enemy 2 | report Sunk 1 of those buggers, "
-              "Sardek! | delay 500 | report They're firing on us, Sardek! | delay 500 | red | "
-              "delay 10 | black | delay 50 | status 99 | report Sardek, what shall we do? | "
-              "orders FDR- | orders ---- | report We're firing on 'em, Sardek! | delay 500 | "
-              "delay 50 | frame 1 x48 | ship 1 gone | enemy 1 | delay 50 | frame 0 x48 | "
-              "ship 0 gone | enemy 0 | log - You got some booty worth $900");
+    EXPECT_EQ(
+        view.compressed(),
+        "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
+        "delay 50 | frame 1 x48 | ship 1 gone | enemy 1 | report Sunk 1 of those buggers, "
+        "Sardek! | delay 500 | report They're firing on us, Sardek! | delay 500 | red | "
+        "delay 10 | black | delay 50 | status 98 | report Sardek, what shall we do? | "
+        "orders FDR- | orders ---- | report We're firing on 'em, Sardek! | delay 500 | "
+        "delay 50 | frame 0 x48 | ship 0 gone | enemy 0 | log - You got some booty worth $900");
     EXPECT_EQ(battle.outcome(), BattleOutcome::Victory);
     Testing::expectBoxes(
         runtime, {{"You got some booty worth $900     ", MsgBoxStyle::InformationOk, "Sardek"}});
     EXPECT_EQ(game.Cash, 1900);
+    EXPECT_EQ(runtime.rndLeft(), 0u);
 }
 
 // A cannon hit takes the gun and its hold space; the fight to the death stops with the last
@@ -167,79 +188,28 @@ TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
     EXPECT_EQ(view.trace.last(), "log - You got some booty worth $2,700");
 }
 
-struct RunCase {
-    int capacity, tribute;
-    std::vector<float> draws;
-    BattleOutcome outcome;
-    int shipsLeft;
-};
-
-class BattleRunTest : public BattleRulesTest, public ::testing::WithParamInterface<RunCase>
-{
-};
-
-TEST_P(BattleRunTest, Outcome)
-{
-    const RunCase &c = GetParam();
-    game.HoldCapacity = c.capacity;
-    game.TributeCounter = c.tribute;
-    queue(c.draws);
-    battle.Open();
-    battle.Run();
-    EXPECT_EQ(battle.outcome(), c.outcome);
-    EXPECT_EQ(battle.state().EnemyShips, c.shipsLeft);
-    EXPECT_EQ(runtime.rndLeft(), 0u);
-    const std::vector<std::uint32_t> away{2500, 2000}, volley{2500, 2000, 2000};
-    EXPECT_EQ(runtime.delays(), c.outcome == BattleOutcome::Running ? volley : away);
-}
-
-using enum BattleOutcome;
-INSTANTIATE_TEST_SUITE_P(
-    Escapes, BattleRunTest,
-    ::testing::Values(RunCase{60, 0, {0.0f, 0.0f}, GotAway, 3},
-                      RunCase{0, 0, {0.999f, NoLuck}, GotAway, 1}, // a lone pirate
-                      RunCase{60, 10, {0.0f, NoLuck, 0.0f}, DrivenOff, 3},
-                      // 6 of the pirate lord's met, 3 left behind, 3 firing
-                      RunCase{
-                          60, 11, {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss}, Running, 3}));
-
-struct OddsCase {
-    const char *name;
-    std::function<bool(float)> happens;
-    double chance;
-};
-
-class BattleOddsTest : public ::testing::TestWithParam<OddsCase>
-{
-};
-
-// 200,000 draws put the share within five standard errors of the chance; a formula off by
+// 200,000 draws put each share within five standard errors of its chance; a formula off by
 // one value of its range misses by far more.
-TEST_P(BattleOddsTest, ShareMatchesTheChance)
+TEST(BattleOdds, SharesMatchTheChances)
 {
-    const OddsCase &c = GetParam();
+    const std::pair<std::function<bool(float)>, double> odds[] = {
+        {BattleDraws::PlayerShotHits, 0.4},
+        {BattleDraws::PirateShotHits, 0.7},
+        {BattleDraws::CannonLost, 1.0 / 25},
+        {BattleDraws::LordsFleetNear, 1.0 / 8},
+        {[](float r) { return BattleDraws::RunGetsAway(r, 0, 60, 3); }, 1.0 / 4},
+        {[](float r) { return BattleDraws::RunGetsAway(r, 60, 60, 3); }, 1.0 / 8}};
     constexpr int Draws = 200000;
     HeadlessRuntime runtime(20261207);
-    int count = 0;
-    for (int i = 0; i < Draws; ++i)
-        count += c.happens(runtime.Rnd()) ? 1 : 0;
-    const double band = 5 * std::sqrt(c.chance * (1 - c.chance) / Draws);
-    EXPECT_NEAR(double(count) / Draws, c.chance, band) << c.name;
+    for (std::size_t i = 0; i < std::size(odds); ++i) {
+        const auto &[happens, chance] = odds[i];
+        int count = 0;
+        for (int n = 0; n < Draws; ++n)
+            count += happens(runtime.Rnd()) ? 1 : 0;
+        EXPECT_NEAR(double(count) / Draws, chance, 5 * std::sqrt(chance * (1 - chance) / Draws))
+            << "case " << i;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Draws, BattleOddsTest,
-    ::testing::Values(OddsCase{"player hits", BattleDraws::PlayerShotHits, 0.4},
-                      OddsCase{"pirate hits", BattleDraws::PirateShotHits, 0.7},
-                      OddsCase{"cannon lost", BattleDraws::CannonLost, 1.0 / 25},
-                      OddsCase{"escape, empty hold",
-                               [](float r) { return BattleDraws::RunGetsAway(r, 0, 60, 3); },
-                               1.0 / 4},
-                      OddsCase{"escape, full hold",
-                               [](float r) { return BattleDraws::RunGetsAway(r, 60, 60, 3); },
-                               1.0 / 8},
-                      OddsCase{"pirate lord near", BattleDraws::LordsFleetNear, 1.0 / 8}),
-    [](const auto &info) { return std::to_string(info.index); });
 
 // Every strategy ends every battle, keeping the hold's sum and the fleet's bounds.
 TEST(HeadlessBattleTest, EveryStrategyEndsItsBattles)

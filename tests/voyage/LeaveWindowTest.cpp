@@ -112,25 +112,6 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 60 of 60 ");
 }
 
-// Three pirates, three hits of five shots: the booty line keeps the departure date, the dots
-// go on after it, and the voyage arrives with the booty in cash.
-TEST_F(LeaveWindow, BattleWon_ThenTheVoyageGoesOnToArrival)
-{
-    std::vector<float> draws = VoyageScript().draws();
-    draws[0] = 4.5f / 110;
-    draws.insert(draws.begin() + 1, {0.0f, 0.95f, 0.95f, 0.95f, 0.0f});
-    sailIntoBattle(draws, [](QDialog &battle) {
-        EXPECT_EQ(control<QLineEdit>(battle, "txtEnemy")->text(), "3");
-        QTest::mouseClick(control<QPushButton>(battle, "cmdFight"), Qt::LeftButton);
-    });
-    EXPECT_EQ(main.state().Cash, 900);
-    EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - Departing Hong Kong.\r\n"
-                                           "Jan 15, 1860 - You got some booty worth $900" +
-                                           QString(24, '.') +
-                                           "\r\nFeb 15, 1860 - Arriving at Shanghai"));
-    EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 0, 0, 0, 0, 0, 0}));
-}
-
 // Sunk, and the player plays again: no arrival, and a New Game that cannot be cancelled.
 TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGame)
 {
