@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameStates.h"
 #include "QtPrinters.h"
 #include "ScriptedRuntime.h"
 
@@ -60,15 +61,10 @@ class TraceView : public BattleView
     QStringList trace;
 };
 
-/// A game at sea on Mar 15, 1860: 60 hold units, the ship sound, $1,000, no cargo, no guns.
+/// The sound ship of 60 in Hong Kong on Jan 15, 1860, at sea with $1,000, no cargo, no guns.
 inline GameState atSea()
 {
-    GameState s;
-    s.GameInProgress = true;
-    s.GameDate = GameDate::fromYmd(1860, 3, 15).value();
-    s.CurrentPort = HongKong;
-    s.ShipStatus = 100;
-    s.HoldCapacity = 60;
+    GameState s = portState();
     s.Cash = 1000;
     return s;
 }

@@ -97,7 +97,7 @@ TEST_F(PirateWindowTest, FightThenFightToDeath_ToVictory)
     EXPECT_EQ(pauses, 60);
     EXPECT_EQ(main.state().Cash, 1900);
     EXPECT_EQ(main.txtCash->text(), "$1,900");
-    EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - You got some booty worth $900"));
+    EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - You got some booty worth $900"));
 }
 
 class PirateWindowAnswerTest : public PirateWindowTest, public ::testing::WithParamInterface<bool>

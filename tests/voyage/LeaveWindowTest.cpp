@@ -34,12 +34,6 @@ class LeaveWindow : public MainWindowTest
         EXPECT_EQ(runtime.rndLeft(), 0u);
     }
 
-    // To Shanghai on draws that meet pirates; play acts in the battle window.
-    void sailIntoBattle(const std::vector<float> &draws, std::function<void(QDialog &)> play)
-    {
-        sail("optShanghai", draws, [play](QDialog &) { whenDialogOpens(play); });
-    }
-
     // Whether any order or menu item could be used now.
     bool anythingUsable() const
     {
@@ -85,7 +79,6 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     script.steps[4] = 4.5f / 110;
     sail("optShanghai", script.draws(), opening);
     EXPECT_EQ(seen, std::vector<bool>(26, false));
-    EXPECT_EQ(encounter->lastOwner, "frmLeave");
     ASSERT_EQ(runtime.messageBoxes().size(), 2u);
     EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Do you want to quit this game?     ");
     EXPECT_EQ(runtime.messageBoxes()[1].style, MsgBoxStyle::QuestionYesNo);
@@ -112,26 +105,30 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 60 of 60 ");
 }
 
-// Sunk, and the player plays again: no arrival, and a New Game that cannot be cancelled.
+// Sunk over the Leave Port window, and the player plays again: the voyage ends at once, and a
+// New Game begins that cannot be cancelled.
 TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGame)
 {
     main.state().ShipStatus = 1;
     runtime.queueMsgBoxResults({MsgBoxResult::Yes});
     QString logAtNewGame;
     // Three pirates; a failed run leaves one behind; the first of two shots hits; new prices.
-    sailIntoBattle(
-        {4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f, 0.9f, 0.5f, 0.5f, 0.5f, 0.5f}, [&](QDialog &battle) {
+    const std::vector<float> draws{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f,
+                                   0.9f,       0.5f, 0.5f, 0.5f, 0.5f};
+    sail("optShanghai", draws, [&](QDialog &) {
+        whenDialogOpens([&](QDialog &battle) {
+            EXPECT_EQ(battle.parentWidget()->objectName(), "frmLeave");
             whenDialogOpens([&](QDialog &newGame) {
                 EXPECT_FALSE(control<QPushButton>(newGame, "cmdCancel")->isEnabled());
                 logAtNewGame = main.log().text();
-                QTest::keyClicks(control<QLineEdit>(newGame, "txtFirm"), "Wu");
                 QTest::mouseClick(control<QPushButton>(newGame, "cmdStart"), Qt::LeftButton);
             });
             QTest::mouseClick(control<QPushButton>(battle, "cmdRun"), Qt::LeftButton);
         });
-    EXPECT_EQ(runtime.messageBoxes().back().title, "Game Over");
+    });
+    Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
+                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
     EXPECT_TRUE(logAtNewGame.endsWith("Departing Hong Kong."));
-    EXPECT_EQ(main.state().FirmName, "Wu");
     EXPECT_TRUE(main.log().text().endsWith("Welcome Captain"));
 }
 

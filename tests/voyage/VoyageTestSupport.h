@@ -5,26 +5,21 @@
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
 
-#include <QWidget>
-
 #include <functional>
 #include <vector>
 
 namespace Sardek::Testing
 {
 
-// Counts the battles a voyage starts and names the window each sat over (gone by the time a
-// test looks); action plays the battle's part (a sinking, a redraw).
+// Counts the battles a voyage starts; action plays the battle's part.
 struct EncounterDouble : PirateEncounter {
-    void MeetPirates(QWidget *owner) override
+    void MeetPirates(QWidget *) override
     {
         ++calls;
-        lastOwner = owner ? owner->objectName() : QString();
         if (action)
             action();
     }
     int calls = 0;
-    QString lastOwner;
     std::function<void()> action;
 };
 
