@@ -1,12 +1,18 @@
 // The battle's rules: on the scripted runtime, what each order shows, draws and pauses for, in
 // order; on the program's own generator, its odds and whole battles played headless.
-#include "BattleTrace.h"
+#include "GameStates.h"
+#include "QtPrinters.h"
+#include "ScriptedRuntime.h"
 
+#include "battle/Battle.h"
 #include "battle/BattleDraws.h"
+#include "battle/BattleView.h"
 #include "battle/HeadlessBattle.h"
+#include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
 
 #include <QThread>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
@@ -18,7 +24,67 @@ namespace Sardek
 namespace
 {
 
-using Testing::TraceView;
+/// Writes down what the battle shows, and the runtime's pauses, in one list.
+class TraceView : public BattleView
+{
+  public:
+    explicit TraceView(ScriptedRuntime &runtime)
+    {
+        runtime.onDelay = [this](std::uint32_t ms) { trace << "delay " + QString::number(ms); };
+    }
+
+    void showReport(const QString &text) override { trace << "report " + text; }
+    void showEnemyShips(int count) override { trace << "enemy " + QString::number(count); }
+    void showStatus(Currency status) override { trace << "status " + PlainNumber(status); }
+    void showCannons(Currency cannons) override { trace << "cannons " + PlainNumber(cannons); }
+    void enableOrders(UsableOrders o) override
+    {
+        trace << QStringLiteral("orders ") + (o.fight ? 'F' : '-') + (o.death ? 'D' : '-') +
+                     (o.run ? 'R' : '-') + (o.dump ? 'U' : '-');
+    }
+    void showShip(int i, bool afloat) override
+    {
+        trace << "ship " + QString::number(i) + (afloat ? " afloat" : " gone");
+    }
+    void showSinkingFrame(int i, int) override { trace << "frame " + QString::number(i); }
+    void showHit(bool hit) override { trace << (hit ? "red" : "black"); }
+    void logAppend(const QString &entry) override { trace << "log" + entry; }
+    void updateMainForm() override { trace << "redraw"; }
+
+    /// The trace joined by " | ", each run of three or more repeats of one or two events
+    /// written once, as "frame 2 x48" or "frame 2, delay 5 x48".
+    QString compressed() const
+    {
+        QStringList out;
+        for (qsizetype i = 0; i < trace.size();) {
+            const qsizetype p = trace.value(i + 1) == trace[i] ? 1 : 2;
+            qsizetype k = 1;
+            while (i + (k + 1) * p <= trace.size() && trace.mid(i + k * p, p) == trace.mid(i, p))
+                ++k;
+            out << (k < 3 ? trace[i] : trace.mid(i, p).join(", ") + " x" + QString::number(k));
+            i += k < 3 ? 1 : k * p;
+        }
+        return out.join(" | ");
+    }
+
+    QStringList trace;
+};
+
+/// The sound ship of 60 in Hong Kong on Jan 15, 1860, at sea with $1,000, no cargo, no guns.
+GameState atSea()
+{
+    GameState s = Testing::portState();
+    s.Cash = 1000;
+    return s;
+}
+
+/// Sets the guns, with their 10 hold units each, and opium aboard.
+void arm(GameState &s, int cannons, int opium = 0)
+{
+    s.Cannons = cannons;
+    s.ShipOpium = opium;
+    s.HoldUsed = 10 * cannons + opium;
+}
 
 // Draws: 0 misses every shot and loses no cannon but always gets away; 0.9 hits every shot;
 // 0.99 neither gets away nor brings the pirate lord.
@@ -43,7 +109,7 @@ class BattleRulesTest : public ::testing::Test
     }
 
     ScriptedRuntime runtime;
-    GameState game = Testing::atSea();
+    GameState game = atSea();
     TraceView view{runtime};
     Battle battle{game, runtime, view};
 };
@@ -68,17 +134,15 @@ TEST_P(BattleFleetTest, OpensWithItsOrders_ThenRuns)
     const FleetCase &c = GetParam();
     game.HoldCapacity = c.capacity;
     game.TributeCounter = c.tribute;
-    Testing::arm(game, c.cannons, c.opium);
+    arm(game, c.cannons, c.opium);
     queue(c.draws);
     battle.Open();
     EXPECT_EQ(battle.state().EnemyShips, c.ships);
     EXPECT_EQ(battle.pirateLord(), c.tribute > 10);
     EXPECT_EQ(view.trace.mid(0, 5).join(" | "),
-              QStringLiteral("orders %1 | enemy %2 | status 100 | cannons %3 | report Sardek, "
-                             "what shall we do?")
-                  .arg(c.orders)
-                  .arg(c.ships)
-                  .arg(c.cannons));
+              "orders " + QString(c.orders) + " | enemy " + QString::number(c.ships) +
+                  " | status 100 | cannons " + QString::number(c.cannons) +
+                  " | report Sardek, what shall we do?");
     EXPECT_EQ(view.trace.size(), 5 + c.ships);
     EXPECT_EQ(view.trace.last(), "ship " + QString::number(c.ships - 1) + " afloat");
     if (c.draws.size() == 1)
@@ -121,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
 // and the next turn follows at once. The booty is one draw per ship sunk in every turn.
 TEST_F(BattleRulesTest, FightThenFightToDeath_ToVictory)
 {
-    Testing::arm(game, 2);
+    arm(game, 2);
     open(3);
     queue({Miss, Hit, Hit, Miss, Miss});
     battle.Fight();
@@ -153,7 +217,7 @@ TEST_F(BattleRulesTest, FightThenFightToDeath_ToVictory)
 // gun, and the short pauses stay with the battle, the run's own pauses keep their length.
 TEST_F(BattleRulesTest, LosingTheLastGunStopsTheFightToDeath_RunKeepsItsPauses)
 {
-    Testing::arm(game, 1, 5);
+    arm(game, 1, 5);
     open(3);
     queue({Miss, Miss, Miss, Miss, CannonHit});
     battle.FightToTheDeath();
@@ -177,7 +241,7 @@ TEST_F(BattleRulesTest, LosingTheLastGunStopsTheFightToDeath_RunKeepsItsPauses)
 // Ships left behind bring no booty: 5 met, 3 left behind, 2 sunk.
 TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
 {
-    Testing::arm(game, 2);
+    arm(game, 2);
     open(5);
     queue({NoLuck, NoLuck, 0.9f, Miss, Miss, Miss, Hit, Hit, 0.99999f});
     battle.Run();
@@ -218,10 +282,10 @@ TEST(HeadlessBattleTest, EveryStrategyEndsItsBattles)
     for (const auto &strategy : {BattleStrategies::Fight(), BattleStrategies::FightToDeath(),
                                  BattleStrategies::Run(), BattleStrategies::DumpAndRun()}) {
         for (int i = 0; i < 500; ++i) {
-            GameState game = Testing::atSea();
+            GameState game = atSea();
             game.HoldCapacity = 60 + 50 * (i % 10);
             game.TributeCounter = i % 14;
-            Testing::arm(game, i % 6, i % 7);
+            arm(game, i % 6, i % 7);
             HeadlessBattle encounter(game, runtime, strategy);
             encounter.MeetPirates(nullptr);
             ASSERT_NE(encounter.lastOutcome(), BattleOutcome::Running);
@@ -251,10 +315,10 @@ class StackDepthView : public SilentBattleView
 
 TEST(HeadlessBattleTest, FightToDeathAgainst48RunsInASmallStack)
 {
-    GameState game = Testing::atSea();
+    GameState game = atSea();
     game.HoldCapacity = 100000; // 48 pirates unless the draw is below 1 in 2,000
     game.ShipStatus = 1000000;
-    Testing::arm(game, 3);
+    arm(game, 3);
     HeadlessRuntime runtime(48);
     StackDepthView view;
     BattleOutcome outcome = BattleOutcome::Running;

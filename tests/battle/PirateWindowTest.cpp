@@ -1,5 +1,5 @@
 // The battle window on the real main window, played through its buttons.
-#include "BattleTrace.h"
+#include "GameStates.h"
 #include "GameWindowTest.h"
 
 #include "battle/PirateFleet.h"
@@ -24,7 +24,8 @@ class PirateWindowTest : public GameWindowTest
   protected:
     PirateWindowTest()
     {
-        main.state() = Testing::atSea();
+        main.state() = Testing::portState();
+        main.state().Cash = 1000;
         main.UpdateMainForm();
         // At every pause: the images afloat are 0 to the count shown, no order can be given,
         // and a hit shows red.
@@ -74,7 +75,8 @@ class PirateWindowTest : public GameWindowTest
 
 TEST_F(PirateWindowTest, FightThenFightToDeath_ToVictory)
 {
-    Testing::arm(main.state(), 2);
+    main.state().Cannons = 2;
+    main.state().HoldUsed = 20;
     meetPirates(0.0f, [&](frmPirate &window) {
         EXPECT_EQ(
             QStringList({window.windowTitle(), window.txtEnemy->text(), window.txtStatus->text(),
@@ -130,7 +132,7 @@ TEST_P(PirateWindowAnswerTest, LordsFleet_CloseBoxAsks_EscDoesNothing_DumpCostsN
     const bool yes = GetParam();
     main.state().HoldCapacity = 10000;
     main.state().TributeCounter = 11;
-    Testing::arm(main.state(), 2);
+    main.state().Cannons = 2;
     main.state().ShipSilk = 40;
     main.state().HoldUsed = 60;
     main.UpdateMainForm();

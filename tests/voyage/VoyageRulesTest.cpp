@@ -257,7 +257,7 @@ TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
     GameState start = portState();
     start.Cash = 1000;
     start.ShipOpium = start.HoldUsed = start.WarehouseOpium = 10;
-    double met = 0, metTwice = 0, steady = 0, landedOnDestination = 0;
+    double met = 0, metTwice = 0, steady = 0;
     std::array<double, std::size(events)> happened{};
     std::array<std::array<double, 21>, 4> prices{};
     for (int i = 0; i < Voyages; ++i) {
@@ -270,7 +270,6 @@ TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
         const QString &log = view.log().text();
         for (std::size_t e = 0; e < std::size(events); ++e)
             happened[e] += log.contains(QLatin1String(events[e].first));
-        landedOnDestination += log.contains(QLatin1String("course to Shanghai"));
         if (log.contains(QLatin1String("The price of")))
             continue; // a jump moved one price off its range
         ++steady;
@@ -284,7 +283,6 @@ TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
     expectChance(metTwice, Voyages, 1 - quiet - 25.0 / 110 * std::pow(109.0 / 110, 24), "two");
     for (std::size_t e = 0; e < std::size(events); ++e)
         expectChance(happened[e], Voyages, events[e].second, events[e].first);
-    EXPECT_EQ(landedOnDestination, 0);
     for (const auto &good : prices)
         for (double count : good)
             expectChance(count, steady, 1.0 / 21, "a price value");
