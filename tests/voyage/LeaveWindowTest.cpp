@@ -8,8 +8,7 @@
 namespace Sardek
 {
 
-using Testing::EncounterDouble;
-using Testing::VoyageScript;
+using namespace Testing;
 
 class LeaveWindow : public MainWindowTest
 {

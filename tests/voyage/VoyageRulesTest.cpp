@@ -86,16 +86,12 @@ TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
 
 TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
 {
-    struct Case {
-        const char *current;
-        float draw;
-        int expected;
-    };
-    for (const Case &c : {Case{"Batavia", 6.5f / 7, 1}, Case{"Hong Kong", 0.0f, 2},
-                          Case{"Saigon", 1.5f / 7, 2}, Case{"Saigon", 3.5f / 7, 5}}) {
-        runtime.queueRnd({c.draw});
-        EXPECT_EQ(preselectedPort(QLatin1String(c.current), runtime), c.expected) << c.current;
-    }
+    runtime.queueRnd({6.5f / 7, 0.0f, 1.5f / 7, 3.5f / 7});
+    // The elements of a braced list are evaluated in order: one draw each.
+    EXPECT_EQ(std::vector<int>(
+                  {preselectedPort("Batavia", runtime), preselectedPort("Hong Kong", runtime),
+                   preselectedPort("Saigon", runtime), preselectedPort("Saigon", runtime)}),
+              std::vector<int>({1, 2, 2, 5}));
 }
 
 // Every event on one arrival, with the draws of each in the table's order: the queue empties
