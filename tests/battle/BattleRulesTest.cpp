@@ -1,16 +1,90 @@
-// The battle's rules on the scripted runtime: what each order shows, draws and pauses for, in
-// order.
-#include "BattleTrace.h"
+// The battle's rules: on the scripted runtime, what each order shows, draws and pauses for, in
+// order; on the program's own generator, its odds and whole battles played headless.
+#include "GameStates.h"
+#include "QtPrinters.h"
+#include "ScriptedRuntime.h"
 
+#include "battle/Battle.h"
+#include "battle/BattleDraws.h"
+#include "battle/BattleView.h"
+#include "battle/HeadlessBattle.h"
+#include "runtime/Formats.h"
+#include "runtime/HeadlessRuntime.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
 #include <vector>
 
 namespace Sardek
 {
 
-using Testing::TraceView;
-
 namespace
 {
+
+/// Writes down what the battle shows, and the runtime's pauses, in one list.
+class TraceView : public BattleView
+{
+  public:
+    explicit TraceView(ScriptedRuntime &runtime)
+    {
+        runtime.onDelay = [this](std::uint32_t ms) { trace << "delay " + QString::number(ms); };
+    }
+
+    void showReport(const QString &text) override { trace << "report " + text; }
+    void showEnemyShips(int count) override { trace << "enemy " + QString::number(count); }
+    void showStatus(Currency status) override { trace << "status " + PlainNumber(status); }
+    void showCannons(Currency cannons) override { trace << "cannons " + PlainNumber(cannons); }
+    void enableOrders(UsableOrders o) override
+    {
+        trace << QStringLiteral("orders ") + (o.fight ? 'F' : '-') + (o.death ? 'D' : '-') +
+                     (o.run ? 'R' : '-') + (o.dump ? 'U' : '-');
+    }
+    void showShip(int i, bool afloat) override
+    {
+        trace << "ship " + QString::number(i) + (afloat ? " afloat" : " gone");
+    }
+    void showSinkingFrame(int i, int) override { trace << "frame " + QString::number(i); }
+    void showHit(bool hit) override { trace << (hit ? "red" : "black"); }
+    void logAppend(const QString &entry) override { trace << "log" + entry; }
+    void updateMainForm() override { trace << "redraw"; }
+
+    /// The trace joined by " | ", each run of three or more repeats of one or two events
+    /// written once, as "frame 2 x48" or "frame 2, delay 5 x48".
+    QString compressed() const
+    {
+        QStringList out;
+        for (qsizetype i = 0; i < trace.size();) {
+            const qsizetype p = trace.value(i + 1) == trace[i] ? 1 : 2;
+            qsizetype k = 1;
+            while (i + (k + 1) * p <= trace.size() && trace.mid(i + k * p, p) == trace.mid(i, p))
+                ++k;
+            out << (k < 3 ? trace[i] : trace.mid(i, p).join(", ") + " x" + QString::number(k));
+            i += k < 3 ? 1 : k * p;
+        }
+        return out.join(" | ");
+    }
+
+    QStringList trace;
+};
+
+/// The sound ship of 60 in Hong Kong on Jan 15, 1860, at sea with $1,000, no cargo, no guns.
+GameState atSea()
+{
+    GameState s = Testing::portState();
+    s.Cash = 1000;
+    return s;
+}
+
+/// Sets the guns, with their 10 hold units each, and opium aboard.
+void arm(GameState &s, int cannons, int opium = 0)
+{
+    s.Cannons = cannons;
+    s.ShipOpium = opium;
+    s.HoldUsed = 10 * cannons + opium;
+}
 
 // Draws: 0 misses every shot and loses no cannon but always gets away; 0.9 hits every shot;
 // 0.99 neither gets away nor brings the pirate lord.
@@ -25,139 +99,54 @@ class BattleRulesTest : public ::testing::Test
             runtime.queueRnd({draw});
     }
 
-    // Meets a fleet of ships (capacity 60: 3 to 6) and forgets what the opening showed.
+    // Meets a fleet of 3 to 6 ships (capacity 60) and forgets what the opening showed.
     void open(int ships)
     {
-        queue({Testing::fleetDraw(ships, 60)});
+        queue({(ships - 2.5f) / 4});
         battle.Open();
         ASSERT_EQ(battle.state().EnemyShips, ships);
         view.trace.clear();
     }
 
     ScriptedRuntime runtime;
-    GameState game = Testing::atSea();
+    GameState game = atSea();
     TraceView view{runtime};
     Battle battle{game, runtime, view};
 };
 
-struct OpeningCase {
+// A fleet met: the guns, cargo and pirate lord decide the orders; the draws are the fleet's,
+// then, if any, those of a run, which ends as its draws say with its own pauses.
+struct FleetCase {
     int capacity, tribute, cannons, opium;
-    float draw;
+    std::vector<float> draws;
     int ships;
     const char *orders;
+    BattleOutcome outcome = BattleOutcome::Running;
+    int shipsLeft = 0;
 };
 
-class BattleOpeningTest : public BattleRulesTest, public ::testing::WithParamInterface<OpeningCase>
+class BattleFleetTest : public BattleRulesTest, public ::testing::WithParamInterface<FleetCase>
 {
 };
 
-TEST_P(BattleOpeningTest, FleetAndOrders)
+TEST_P(BattleFleetTest, OpensWithItsOrders_ThenRuns)
 {
-    const OpeningCase c = GetParam();
+    const FleetCase &c = GetParam();
     game.HoldCapacity = c.capacity;
     game.TributeCounter = c.tribute;
-    Testing::arm(game, c.cannons, c.opium);
-    queue({c.draw});
+    arm(game, c.cannons, c.opium);
+    queue(c.draws);
     battle.Open();
     EXPECT_EQ(battle.state().EnemyShips, c.ships);
     EXPECT_EQ(battle.pirateLord(), c.tribute > 10);
-    const QStringList shown{
-        QStringLiteral("orders ") + c.orders, "enemy " + QString::number(c.ships), "status 100",
-        "cannons " + QString::number(c.cannons), "report Sardek, what shall we do?"};
-    EXPECT_EQ(view.trace.mid(0, 5), shown);
+    EXPECT_EQ(view.trace.mid(0, 5).join(" | "),
+              "orders " + QString(c.orders) + " | enemy " + QString::number(c.ships) +
+                  " | status 100 | cannons " + QString::number(c.cannons) +
+                  " | report Sardek, what shall we do?");
     EXPECT_EQ(view.trace.size(), 5 + c.ships);
     EXPECT_EQ(view.trace.last(), "ship " + QString::number(c.ships - 1) + " afloat");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fleets, BattleOpeningTest,
-    ::testing::Values(OpeningCase{60, 10, 5, 0, 0.0f, 3, "FDR-"},
-                      OpeningCase{60, 10, 0, 0, 0.999f, 6, "--R-"},
-                      OpeningCase{60, 11, 0, 1, 0.0f, 6, "--RU"},
-                      OpeningCase{60, 11, 2, 5, 0.999f, 12, "FDRU"},
-                      OpeningCase{1000, 0, 1, 0, 0.0f, 3, "FDR-"},
-                      OpeningCase{490, 0, 1, 0, 0.999f, 48, "FDR-"},  // 49 before the cap
-                      OpeningCase{10000, 11, 1, 0, 0.5f, 48, "FDR-"}, // doubled, then capped
-                      OpeningCase{-100, 0, 1, 0, 0.5f, 1, "FDR-"}));  // never no fleet at all
-
-TEST_F(BattleRulesTest, Fight_ShootsEachGunThenTakesTheVolley)
-{
-    Testing::arm(game, 2);
-    open(3);
-    queue({Miss, Hit, Hit, Miss, Miss});
-    battle.Fight();
-    EXPECT_EQ(view.compressed(),
-              QStringList({"orders ----", "report We're firing on 'em, Sardek!", "delay 2000",
-                           "delay 200", "delay 200", "frame 2, delay 5 x48", "ship 2 gone",
-                           "enemy 2", "report Sunk 1 of those buggers, Sardek!", "delay 2000",
-                           "report They're firing on us, Sardek!", "delay 2000", "red", "delay 10",
-                           "black", "delay 200", "status 99", "report Sardek, what shall we do?",
-                           "orders FDR-"}));
-    EXPECT_EQ(battle.state().ShipsSunk, 1);
-    EXPECT_EQ(game.ShipStatus, 99);
-    EXPECT_EQ(runtime.rndLeft(), 0u);
-}
-
-TEST_F(BattleRulesTest, FightToDeath_ShortPausesNoFramePausesNextTurnAtOnce)
-{
-    Testing::arm(game, 2);
-    open(3);
-    queue({Miss, Hit, Hit, Miss, Miss, /* next turn */ Hit, Hit, /* booty */ 0.0f});
-    battle.FightToTheDeath();
-    EXPECT_EQ(view.compressed().join(" | "),
-              "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
-              "delay 50 | frame 2 x48 | ship 2 gone | enemy 2 | report Sunk 1 of those buggers, "
-              "Sardek! | delay 500 | report They're firing on us, Sardek! | delay 500 | red | "
-              "delay 10 | black | delay 50 | status 99 | report Sardek, what shall we do? | "
-              "orders FDR- | orders ---- | report We're firing on 'em, Sardek! | delay 500 | "
-              "delay 50 | frame 1 x48 | ship 1 gone | enemy 1 | delay 50 | frame 0 x48 | "
-              "ship 0 gone | enemy 0 | log - You got some booty worth $900");
-    EXPECT_EQ(battle.outcome(), BattleOutcome::Victory);
-    Testing::expectBoxes(
-        runtime, {{"You got some booty worth $900     ", MsgBoxStyle::InformationOk, "Sardek"}});
-    EXPECT_EQ(game.Cash, 1900);
-}
-
-TEST_F(BattleRulesTest, LosingTheLastGunStopsTheFightToDeath_RunKeepsItsPauses)
-{
-    Testing::arm(game, 1, 5);
-    open(3);
-    queue({Miss, Miss, Miss, Miss, CannonHit});
-    battle.FightToTheDeath();
-    EXPECT_EQ(view.trace.mid(view.trace.size() - 7),
-              QStringList({"report The buggers hit a Cannon, Sardek!", "cannons 0",
-                           "log - The buggers hit a Cannon, Sardek", "redraw", "delay 500",
-                           "report Sardek, what shall we do?", "orders --RU"}));
-    EXPECT_EQ(game.HoldUsed, 5);
-    view.trace.clear();
-    queue({NoLuck, NoLuck, 0.0f, Miss, Miss, Miss});
-    battle.Run();
-    EXPECT_EQ(view.compressed(),
-              QStringList({"orders ----", "report Aye, we'll run, Sardek!", "delay 2500",
-                           "report Can't lose 'em, but we escaped from 1", "ship 2 gone", "enemy 2",
-                           "delay 2000", "report They're firing on us, Sardek!", "delay 500",
-                           "report Sardek, what shall we do?", "orders --RU"}));
-    EXPECT_EQ(battle.state().ShipsSunk, 0);
-}
-
-struct RunCase {
-    int capacity, tribute;
-    std::vector<float> draws;
-    BattleOutcome outcome;
-    int shipsLeft;
-};
-
-class BattleRunTest : public BattleRulesTest, public ::testing::WithParamInterface<RunCase>
-{
-};
-
-TEST_P(BattleRunTest, Outcome)
-{
-    const RunCase &c = GetParam();
-    game.HoldCapacity = c.capacity;
-    game.TributeCounter = c.tribute;
-    queue(c.draws);
-    battle.Open();
+    if (c.draws.size() == 1)
+        return;
     battle.Run();
     EXPECT_EQ(battle.outcome(), c.outcome);
     EXPECT_EQ(battle.state().EnemyShips, c.shipsLeft);
@@ -168,76 +157,181 @@ TEST_P(BattleRunTest, Outcome)
 
 using enum BattleOutcome;
 INSTANTIATE_TEST_SUITE_P(
-    Escapes, BattleRunTest,
-    ::testing::Values(RunCase{60, 0, {0.0f, 0.0f}, GotAway, 3},
-                      RunCase{0, 0, {0.999f, NoLuck}, GotAway, 1}, // a lone pirate
-                      RunCase{60, 10, {0.0f, NoLuck, 0.0f}, DrivenOff, 3},
+    Fleets, BattleFleetTest,
+    ::testing::Values(FleetCase{60, 10, 5, 0, {0.0f}, 3, "FDR-"},
+                      FleetCase{60, 10, 0, 0, {0.999f}, 6, "--R-"},
+                      FleetCase{60, 11, 0, 1, {0.0f}, 6, "--RU"},
+                      FleetCase{60, 11, 2, 5, {0.999f}, 12, "FDRU"},
+                      FleetCase{1000, 0, 1, 0, {0.0f}, 3, "FDR-"},
+                      FleetCase{490, 0, 1, 0, {0.999f}, 48, "FDR-"},  // 49 before the cap
+                      FleetCase{10000, 11, 1, 0, {0.5f}, 48, "FDR-"}, // doubled, then capped
+                      FleetCase{-100, 0, 1, 0, {0.5f}, 1, "FDR-"},    // never no fleet at all
+                      FleetCase{60, 0, 0, 0, {0.0f, 0.0f}, 3, "--R-", GotAway, 3},
+                      FleetCase{0, 0, 0, 0, {0.999f, NoLuck}, 1, "--R-", GotAway, 1}, // alone
+                      FleetCase{60, 10, 0, 0, {0.0f, NoLuck, 0.0f}, 3, "--R-", DrivenOff, 3},
                       // 6 of the pirate lord's met, 3 left behind, 3 firing
-                      RunCase{
-                          60, 11, {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss}, Running, 3}));
+                      FleetCase{60,
+                                11,
+                                0,
+                                0,
+                                {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss},
+                                6,
+                                "--R-",
+                                Running,
+                                3}));
 
-class BattleSinkingTest : public BattleRulesTest, public ::testing::WithParamInterface<bool>
+// A turn shoots each gun, then takes the volley, with the long pauses and one between the
+// frames of a sinking pirate; fighting to the death, the pauses are short, the frames have none
+// and the next turn follows at once. The booty is one draw per ship sunk in every turn.
+TEST_F(BattleRulesTest, FightThenFightToDeath_ToVictory)
 {
-};
-
-TEST_P(BattleSinkingTest, ShipAtThreePercentSinksOnTheThirdHit)
-{
-    const bool playAgain = GetParam();
-    game.ShipStatus = 3;
-    game.HoldCapacity = 100;
-    Testing::arm(game, 1);
-    queue({Testing::fleetDraw(10, 100), Miss, Hit, Miss, Hit, Hit});
-    battle.Open();
-    runtime.queueMsgBoxResults({playAgain ? MsgBoxResult::Yes : MsgBoxResult::No});
+    arm(game, 2);
+    open(3);
+    queue({Miss, Hit, Hit, Miss, Miss});
     battle.Fight();
+    EXPECT_EQ(view.compressed(),
+              "orders ---- | report We're firing on 'em, Sardek! | delay 2000 | delay 200 | "
+              "delay 200 | frame 2, delay 5 x48 | ship 2 gone | enemy 2 | report Sunk 1 of those "
+              "buggers, Sardek! | delay 2000 | report They're firing on us, Sardek! | delay 2000 | "
+              "red | delay 10 | black | delay 200 | status 99 | report Sardek, what shall we do? | "
+              "orders FDR-");
+    view.trace.clear();
+    queue({Miss, Hit, Hit, Miss, /* next turn */ Hit, /* booty */ 0.0f});
+    battle.FightToTheDeath();
+    EXPECT_EQ(
+        view.compressed(),
+        "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
+        "delay 50 | frame 1 x48 | ship 1 gone | enemy 1 | report Sunk 1 of those buggers, "
+        "Sardek! | delay 500 | report They're firing on us, Sardek! | delay 500 | red | "
+        "delay 10 | black | delay 50 | status 98 | report Sardek, what shall we do? | "
+        "orders FDR- | orders ---- | report We're firing on 'em, Sardek! | delay 500 | "
+        "delay 50 | frame 0 x48 | ship 0 gone | enemy 0 | log - You got some booty worth $900");
+    EXPECT_EQ(battle.outcome(), BattleOutcome::Victory);
+    Testing::expectBoxes(
+        runtime, {{"You got some booty worth $900     ", MsgBoxStyle::InformationOk, "Sardek"}});
+    EXPECT_EQ(game.Cash, 1900);
     EXPECT_EQ(runtime.rndLeft(), 0u);
-    EXPECT_EQ(game.ShipStatus, 0);
-    Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
-                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
-    EXPECT_EQ(battle.outcome(), playAgain ? BattleOutcome::Sunk : BattleOutcome::ProgramEnded);
-    EXPECT_EQ(game.GameOver, playAgain);
-    EXPECT_EQ(game.GameInProgress, !playAgain);
-    EXPECT_EQ(runtime.programEnds(), playAgain ? 0 : 1);
-    EXPECT_EQ(view.trace.last(), "status 0");
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, BattleSinkingTest, ::testing::Bool());
+// A cannon hit takes the gun and its hold space; the fight to the death stops with the last
+// gun, and the short pauses stay with the battle, the run's own pauses keep their length.
+TEST_F(BattleRulesTest, LosingTheLastGunStopsTheFightToDeath_RunKeepsItsPauses)
+{
+    arm(game, 1, 5);
+    open(3);
+    queue({Miss, Miss, Miss, Miss, CannonHit});
+    battle.FightToTheDeath();
+    EXPECT_EQ(view.compressed(),
+              "orders ---- | report We're firing on 'em, Sardek! | delay 500 | delay 50 | "
+              "report Sunk 0 of those buggers, Sardek! | delay 500 | report They're firing on "
+              "us, Sardek! | delay 500 | report The buggers hit a Cannon, Sardek! | cannons 0 | "
+              "log - The buggers hit a Cannon, Sardek | redraw | delay 500 | report Sardek, what "
+              "shall we do? | orders --RU");
+    EXPECT_EQ(game.HoldUsed, 5);
+    view.trace.clear();
+    queue({NoLuck, NoLuck, 0.0f, Miss, Miss, Miss});
+    battle.Run();
+    EXPECT_EQ(view.compressed(),
+              "orders ---- | report Aye, we'll run, Sardek! | delay 2500 | report Can't lose 'em, "
+              "but we escaped from 1 | ship 2 gone | enemy 2 | delay 2000 | report They're firing "
+              "on us, Sardek! | delay 500 | report Sardek, what shall we do? | orders --RU");
+    EXPECT_EQ(battle.state().ShipsSunk, 0);
+}
 
+// Ships left behind bring no booty: 5 met, 3 left behind, 2 sunk.
 TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
 {
-    Testing::arm(game, 2);
+    arm(game, 2);
     open(5);
     queue({NoLuck, NoLuck, 0.9f, Miss, Miss, Miss, Hit, Hit, 0.99999f});
     battle.Run();
     EXPECT_EQ(battle.state().EnemyShips, 2);
     battle.Fight();
-    EXPECT_EQ(battle.state().ShipsSunk, 2);
     EXPECT_EQ(runtime.messageBoxes().at(0).prompt, "You got some booty worth $2,700     ");
     EXPECT_EQ(game.Cash, 3700);
     EXPECT_EQ(view.trace.last(), "log - You got some booty worth $2,700");
 }
 
-class BattleDumpTest : public BattleRulesTest, public ::testing::WithParamInterface<bool>
+// 200,000 draws put each share within five standard errors of its chance; a formula off by
+// one value of its range misses by far more.
+TEST(BattleOdds, SharesMatchTheChances)
 {
-};
-
-TEST_P(BattleDumpTest, DumpAsksAndCostsNoTurn)
-{
-    const bool yes = GetParam();
-    Testing::arm(game, 3, 20);
-    game.ShipSilk = game.ShipArms = game.ShipGeneral = 4;
-    open(3);
-    runtime.queueMsgBoxResults({yes ? MsgBoxResult::Yes : MsgBoxResult::No});
-    battle.DumpCargo();
-    Testing::expectBoxes(runtime, {{"Are you sure you want to dump all of your cargo.     ",
-                                    MsgBoxStyle::QuestionYesNo, "Dump Cargo"}});
-    EXPECT_EQ(view.trace, yes ? QStringList({"orders FDR-", "redraw"}) : QStringList());
-    EXPECT_EQ(game.HoldUsed, yes ? 30 : 50);
-    EXPECT_EQ(game.ShipOpium + game.ShipSilk + game.ShipArms + game.ShipGeneral, yes ? 0 : 32);
-    EXPECT_EQ(battle.outcome(), BattleOutcome::Running);
+    const std::pair<std::function<bool(float)>, double> odds[] = {
+        {BattleDraws::PlayerShotHits, 0.4},
+        {BattleDraws::PirateShotHits, 0.7},
+        {BattleDraws::CannonLost, 1.0 / 25},
+        {BattleDraws::LordsFleetNear, 1.0 / 8},
+        {[](float r) { return BattleDraws::RunGetsAway(r, 0, 60, 3); }, 1.0 / 4},
+        {[](float r) { return BattleDraws::RunGetsAway(r, 60, 60, 3); }, 1.0 / 8}};
+    constexpr int Draws = 200000;
+    HeadlessRuntime runtime(20261207);
+    for (std::size_t i = 0; i < std::size(odds); ++i) {
+        const auto &[happens, chance] = odds[i];
+        int count = 0;
+        for (int n = 0; n < Draws; ++n)
+            count += happens(runtime.Rnd()) ? 1 : 0;
+        EXPECT_NEAR(double(count) / Draws, chance, 5 * std::sqrt(chance * (1 - chance) / Draws))
+            << "case " << i;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, BattleDumpTest, ::testing::Bool());
+// Every strategy ends every battle, keeping the hold's sum and the fleet's bounds.
+TEST(HeadlessBattleTest, EveryStrategyEndsItsBattles)
+{
+    HeadlessRuntime runtime(7);
+    for (const auto &strategy : {BattleStrategies::Fight(), BattleStrategies::FightToDeath(),
+                                 BattleStrategies::Run(), BattleStrategies::DumpAndRun()}) {
+        for (int i = 0; i < 500; ++i) {
+            GameState game = atSea();
+            game.HoldCapacity = 60 + 50 * (i % 10);
+            game.TributeCounter = i % 14;
+            arm(game, i % 6, i % 7);
+            HeadlessBattle encounter(game, runtime, strategy);
+            encounter.MeetPirates(nullptr);
+            ASSERT_NE(encounter.lastOutcome(), BattleOutcome::Running);
+            ASSERT_EQ(game.HoldUsed, game.ShipOpium + 10 * game.Cannons);
+            ASSERT_EQ(game.GameOver, encounter.lastOutcome() == BattleOutcome::Sunk);
+        }
+    }
+    EXPECT_FALSE(runtime.programEnded());
+}
+
+// Notes how deep the stack is at the start of each turn of a fight to the death.
+class StackDepthView : public SilentBattleView
+{
+  public:
+    void showReport(const QString &text) override
+    {
+        if (!text.startsWith(QStringLiteral("We're firing")))
+            return;
+        const char here = 0;
+        const auto address = reinterpret_cast<std::uintptr_t>(&here);
+        deepest = turns++ ? std::min(deepest, address) : address;
+        shallowest = std::max(shallowest, address);
+    }
+    int turns = 0;
+    std::uintptr_t deepest = 0, shallowest = 0;
+};
+
+TEST(HeadlessBattleTest, FightToDeathAgainst48RunsInASmallStack)
+{
+    GameState game = atSea();
+    game.HoldCapacity = 100000; // 48 pirates unless the draw is below 1 in 2,000
+    game.ShipStatus = 1000000;
+    arm(game, 3);
+    HeadlessRuntime runtime(48);
+    StackDepthView view;
+    BattleOutcome outcome = BattleOutcome::Running;
+    std::unique_ptr<QThread> fight(QThread::create(
+        [&] { outcome = PlayBattle(game, runtime, view, BattleStrategies::FightToDeath()); }));
+    fight->setStackSize(256 * 1024);
+    fight->start();
+    ASSERT_TRUE(fight->wait(60000));
+    EXPECT_NE(outcome, BattleOutcome::Running);
+    EXPECT_GT(view.turns, 10);
+    // Every turn starts at the same depth: nothing piles up from one turn to the next.
+    EXPECT_LT(view.shallowest - view.deepest, 512u);
+}
 
 } // namespace
 

@@ -1,19 +1,17 @@
 // The battle window on the real main window, played through its buttons.
-#include "BattleTrace.h"
-#include "ModalDialogs.h"
+#include "GameStates.h"
+#include "GameWindowTest.h"
 
 #include "battle/PirateFleet.h"
 #include "battle/PirateWindowEncounter.h"
 #include "battle/frmPirate.h"
 #include "core/CaptionFrame.h"
-#include "core/frmMain.h"
 
 #include <Velgauge/ProgressBar.h>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 namespace Sardek
 {
@@ -21,12 +19,13 @@ namespace Sardek
 namespace
 {
 
-class PirateWindowTest : public ::testing::Test
+class PirateWindowTest : public GameWindowTest
 {
   protected:
     PirateWindowTest()
     {
-        main.state() = Testing::atSea();
+        main.state() = Testing::portState();
+        main.state().Cash = 1000;
         main.UpdateMainForm();
         // At every pause: the images afloat are 0 to the count shown, no order can be given,
         // and a hit shows red.
@@ -70,15 +69,14 @@ class PirateWindowTest : public ::testing::Test
         PirateWindowEncounter(main).MeetPirates(nullptr);
     }
 
-    ScriptedRuntime runtime;
-    frmMain main{runtime};
     int pauses = 0;
     bool closedByBattle = false;
 };
 
 TEST_F(PirateWindowTest, FightThenFightToDeath_ToVictory)
 {
-    Testing::arm(main.state(), 2);
+    main.state().Cannons = 2;
+    main.state().HoldUsed = 20;
     meetPirates(0.0f, [&](frmPirate &window) {
         EXPECT_EQ(
             QStringList({window.windowTitle(), window.txtEnemy->text(), window.txtStatus->text(),
@@ -101,23 +99,7 @@ TEST_F(PirateWindowTest, FightThenFightToDeath_ToVictory)
     EXPECT_EQ(pauses, 60);
     EXPECT_EQ(main.state().Cash, 1900);
     EXPECT_EQ(main.txtCash->text(), "$1,900");
-    EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - You got some booty worth $900"));
-}
-
-TEST_F(PirateWindowTest, PirateLordsFullFleet_Escaped)
-{
-    main.state().HoldCapacity = 10000;
-    main.state().TributeCounter = 11;
-    meetPirates(0.5f, [&](frmPirate &window) {
-        EXPECT_EQ(window.windowTitle(), "Mok Sai's Pirates");
-        EXPECT_EQ(window.txtEnemy->text(), "48");
-        expectFleetAsCounted(window);
-        EXPECT_FALSE(window.cmdFight->isEnabled() || window.cmdDeath->isEnabled());
-        runtime.queueRnd({0.0f});
-        click(window.cmdRun);
-    });
-    EXPECT_TRUE(closedByBattle);
-    EXPECT_EQ(runtime.messageBoxes().size(), 0u);
+    EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - You got some booty worth $900"));
 }
 
 class PirateWindowAnswerTest : public PirateWindowTest, public ::testing::WithParamInterface<bool>
@@ -129,34 +111,51 @@ TEST_P(PirateWindowAnswerTest, SinkingQuestionEndsTheBattleOrTheProgram)
     const bool playAgain = GetParam();
     main.state().ShipStatus = 1;
     meetPirates(0.0f, [&](frmPirate &window) {
-        runtime.queueRnd({0.99f, 0.99f, 0.0f, 0.5f});
+        runtime.queueRnd({0.99f, 0.99f, 0.0f, 0.5f}); // no escape, one left behind, a hit
         runtime.queueMsgBoxResults({playAgain ? MsgBoxResult::Yes : MsgBoxResult::No});
         click(window.cmdRun);
+        EXPECT_EQ(window.txtStatus->text(), "0%");
     });
     EXPECT_TRUE(closedByBattle);
-    EXPECT_EQ(runtime.messageBoxes().at(0).title, "Game Over");
+    Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
+                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
     EXPECT_EQ(main.state().GameOver, playAgain);
     EXPECT_EQ(main.state().GameInProgress, !playAgain);
     EXPECT_EQ(runtime.programEnds(), playAgain ? 0 : 1);
 }
 
-TEST_P(PirateWindowAnswerTest, CloseBoxAsks_EscDoesNothing_DumpCostsNoTurn)
+// The pirate lord's full fleet met with cargo and two guns: Esc does nothing, the close box asks
+// to quit the game and closes nothing, dumping the cargo asks and keeps the guns, costing no
+// turn; then a run gets away and the window closes.
+TEST_P(PirateWindowAnswerTest, LordsFleet_CloseBoxAsks_EscDoesNothing_DumpCostsNoTurn)
 {
-    const bool quit = GetParam();
+    const bool yes = GetParam();
+    main.state().HoldCapacity = 10000;
+    main.state().TributeCounter = 11;
+    main.state().Cannons = 2;
     main.state().ShipSilk = 40;
-    main.state().HoldUsed = 40;
-    meetPirates(0.0f, [&](frmPirate &window) {
+    main.state().HoldUsed = 60;
+    main.UpdateMainForm();
+    meetPirates(0.5f, [&](frmPirate &window) {
+        EXPECT_EQ(window.windowTitle(), "Mok Sai's Pirates");
+        EXPECT_EQ(window.txtEnemy->text(), "48");
+        expectFleetAsCounted(window);
         QTest::keyClick(&window, Qt::Key_Escape);
-        runtime.queueMsgBoxResults({quit ? MsgBoxResult::Yes : MsgBoxResult::No});
+        runtime.queueMsgBoxResults({yes ? MsgBoxResult::Yes : MsgBoxResult::No});
         window.close();
         EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(runtime.programEnds(), quit ? 1 : 0);
-        runtime.queueMsgBoxResults({MsgBoxResult::Yes});
+        EXPECT_EQ(runtime.programEnds(), yes ? 1 : 0);
+        runtime.queueMsgBoxResults({yes ? MsgBoxResult::Yes : MsgBoxResult::No});
         click(window.cmdDump);
-        EXPECT_FALSE(window.cmdDump->isEnabled());
-        EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 0 of 60 ");
+        EXPECT_EQ(window.cmdDump->isEnabled(), !yes);
+        EXPECT_TRUE(window.cmdFight->isEnabled());
+        EXPECT_EQ(main.fraHold->title(),
+                  yes ? "Ship's Hold - 20 of 10000 " : "Ship's Hold - 60 of 10000 ");
         EXPECT_EQ(pauses, 0);
+        runtime.queueRnd({0.0f});
+        click(window.cmdRun);
     });
+    EXPECT_TRUE(closedByBattle);
     Testing::expectBoxes(
         runtime, {{"Do you want to quit this game?     ", MsgBoxStyle::QuestionYesNo, "Sardek"},
                   {"Are you sure you want to dump all of your cargo.     ",

@@ -8,23 +8,16 @@
 namespace Sardek
 {
 
-using Testing::EncounterDouble;
-using Testing::VoyageScript;
+using namespace Testing;
 
 class LeaveWindow : public MainWindowTest
 {
   protected:
-    LeaveWindow()
-    {
-        auto owned = std::make_unique<EncounterDouble>();
-        encounter = owned.get();
-        main.setPirateEncounter(std::move(owned));
-        startGame(true);
-    }
+    LeaveWindow() { startGame(false); } // five cannons, no cash
 
     // Leave Port with a preselection draw of Saigon, the port chosen by a click, atDepart
-    // run, then Depart on exactly draws.
-    void sail(const char *port, const std::vector<float> &draws = VoyageScript().draws(),
+    // run first, then Depart on exactly draws.
+    void sail(const char *port, const std::vector<float> &draws,
               std::function<void(QDialog &)> atDepart = {})
     {
         runtime.queueRnd({0.5f});
@@ -48,14 +41,15 @@ class LeaveWindow : public MainWindowTest
                    return a->isEnabled() && !a->menu() && !a->isSeparator();
                });
     }
-
-    EncounterDouble *encounter = nullptr;
 };
 
 // Nothing can be used at sea, also after a battle's redraw, and a close request asks first;
 // the port's orders and any offer come back on arrival, and the offer can be taken.
 TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
 {
+    auto owned = std::make_unique<EncounterDouble>();
+    EncounterDouble *encounter = owned.get();
+    main.setPirateEncounter(std::move(owned));
     auto opening = [this](QDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Leave Port");
         EXPECT_EQ(control<QGroupBox>(dialog, "fraDestination")->title(), "Choose Destination ");
@@ -84,7 +78,6 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     script.steps[4] = 4.5f / 110;
     sail("optShanghai", script.draws(), opening);
     EXPECT_EQ(seen, std::vector<bool>(26, false));
-    EXPECT_EQ(encounter->lastOwner, "frmLeave");
     ASSERT_EQ(runtime.messageBoxes().size(), 2u);
     EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Do you want to quit this game?     ");
     EXPECT_EQ(runtime.messageBoxes()[1].style, MsgBoxStyle::QuestionYesNo);
@@ -100,7 +93,7 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     script.cannon = {0.0f, 0.5f}; // $1,700
     sail("optHongKong", script.draws());
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 1, 0}));
-    QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // $400 in cash
+    QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // no cash
     ASSERT_EQ(runtime.messageBoxes().size(), 3u);
     EXPECT_EQ(runtime.messageBoxes()[2].prompt + runtime.messageBoxes()[2].title,
               "Insufficient Funds     Sorry");
@@ -108,28 +101,33 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     QTest::mouseClick(main.cmdCannon, Qt::LeftButton);
     EXPECT_TRUE(main.log().text().endsWith("Mar 15, 1860 - Bought a New Cannon for $1,700"));
     EXPECT_FALSE(main.cmdCannon->isEnabled());
-    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 10 of 60 ");
+    EXPECT_EQ(main.fraHold->title(), "Ship's Hold - 60 of 60 ");
 }
 
-TEST_F(LeaveWindow, ShipSunk_NoArrivalThenANewGameThatCannotBeCancelled)
+// Sunk over the Leave Port window, and the player plays again: the voyage ends at once, and a
+// New Game begins that cannot be cancelled.
+TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGame)
 {
-    encounter->action = [this] {
-        main.state().GameInProgress = false;
-        main.state().GameOver = true;
-    };
-    bool cancellable = true;
+    main.state().ShipStatus = 1;
+    runtime.queueMsgBoxResults({MsgBoxResult::Yes});
     QString logAtNewGame;
-    const std::vector<float> draws{4.5f / 110, 0.5f, 0.5f, 0.5f, 0.5f}; // then new prices
+    // Three pirates; a failed run leaves one behind; the first of two shots hits; new prices.
+    const std::vector<float> draws{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f,
+                                   0.9f,       0.5f, 0.5f, 0.5f, 0.5f};
     sail("optShanghai", draws, [&](QDialog &) {
-        whenDialogOpens([&](QDialog &newGame) {
-            cancellable = control<QPushButton>(newGame, "cmdCancel")->isEnabled();
-            logAtNewGame = main.log().text();
-            QTest::mouseClick(control<QPushButton>(newGame, "cmdStart"), Qt::LeftButton);
+        whenDialogOpens([&](QDialog &battle) {
+            EXPECT_EQ(battle.parentWidget()->objectName(), "frmLeave");
+            whenDialogOpens([&](QDialog &newGame) {
+                EXPECT_FALSE(control<QPushButton>(newGame, "cmdCancel")->isEnabled());
+                logAtNewGame = main.log().text();
+                QTest::mouseClick(control<QPushButton>(newGame, "cmdStart"), Qt::LeftButton);
+            });
+            QTest::mouseClick(control<QPushButton>(battle, "cmdRun"), Qt::LeftButton);
         });
     });
-    EXPECT_FALSE(cancellable);
+    Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
+                                    MsgBoxStyle::ExclamationYesNo, "Game Over"}});
     EXPECT_TRUE(logAtNewGame.endsWith("Departing Hong Kong."));
-    EXPECT_TRUE(main.state().GameInProgress);
     EXPECT_TRUE(main.log().text().endsWith("Welcome Captain"));
 }
 

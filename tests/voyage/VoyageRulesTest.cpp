@@ -1,16 +1,21 @@
+// The voyage's rules: on scripted draws, every step, event and edge in order; on the
+// program's own generator, the chances of each.
 #include "VoyageTestSupport.h"
 
 #include "QtPrinters.h"
 #include "ScriptedRuntime.h"
 
+#include "runtime/HeadlessRuntime.h"
 #include "voyage/Ports.h"
+#include "voyage/SilentVoyageView.h"
 #include "voyage/Voyage.h"
 
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QRegularExpression>
 
-#include <functional>
+#include <cmath>
 
 namespace Sardek
 {
@@ -19,13 +24,23 @@ using namespace Testing;
 
 const QString Dots = QString(25, QLatin1Char('.'));
 
+// The silent view, noting each change of the log's colour with the number of entries before.
+struct RecordingView : SilentVoyageView {
+    using SilentVoyageView::SilentVoyageView;
+    void setLogBackground(const QColor &colour) override
+    {
+        flashes << colour.name() + "@" + QString::number(log().text().count(QLatin1String(" - ")));
+    }
+    QStringList flashes;
+};
+
 class VoyageRules : public ::testing::Test
 {
   protected:
-    // Runs one Depart on exactly script's draws.
-    void depart(const VoyageScript &script, int destination = 2)
+    // Runs one Depart on exactly draws.
+    void depart(const std::vector<float> &draws = VoyageScript().draws(), int destination = 2)
     {
-        for (float r : script.draws())
+        for (float r : draws)
             runtime.queueRnd({r});
         Depart({state, runtime, view}, encounter, destination);
         EXPECT_EQ(runtime.rndLeft(), 0u) << "draws left over";
@@ -54,7 +69,7 @@ TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
     state.GameDate = GameDate::fromYmd(1861, 1, 31).value();
     for (Order order : AllOrders)
         view.setOrderEnabled(order, true);
-    depart({});
+    depart();
     EXPECT_EQ(view.log().text(), "\r\nJan 31, 1861 - Departing Hong Kong" + Dots +
                                      "\r\nFeb 28, 1861 - Arriving at Shanghai");
     EXPECT_EQ(runtime.delays(), std::vector<std::uint32_t>(25, 90));
@@ -71,40 +86,12 @@ TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
 
 TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
 {
-    struct Case {
-        const char *current;
-        float draw;
-        int expected;
-    };
-    for (const Case &c : {Case{"Batavia", 6.5f / 7, 1}, Case{"Hong Kong", 0.0f, 2},
-                          Case{"Saigon", 1.5f / 7, 2}, Case{"Saigon", 3.5f / 7, 5}}) {
-        runtime.queueRnd({c.draw});
-        EXPECT_EQ(preselectedPort(QLatin1String(c.current), runtime), c.expected) << c.current;
-    }
-}
-
-TEST_F(VoyageRules, EveryStepMeetingPirates_BringsTwoBattlesAndStillAllDraws)
-{
-    VoyageScript script;
-    script.steps.assign(25, 4.5f / 110);
-    depart(script);
-    EXPECT_EQ(encounter.calls, 2);
-}
-
-TEST_F(VoyageRules, ShipSunkOnTheThirdStep_NothingOfTheArrivalHappens)
-{
-    state.Bank = 1000;
-    state.Debt = 5000;
-    encounter.action = [this] { state.GameInProgress = !(state.GameOver = true); };
-    GameState expected = state;
-    expected.GameInProgress = !(expected.GameOver = true);
-    VoyageScript script;
-    script.steps = {0.0f, 0.0f, 4.5f / 110};
-    script.prices = script.blown = script.storm = script.tribute = script.cannon = {};
-    script.ship = script.seizure = script.robbery = script.theft = script.jump = {};
-    depart(script, 3);
-    EXPECT_EQ(state, expected);
-    EXPECT_EQ(view.log().text(), "\r\nJan 15, 1860 - Departing Hong Kong...");
+    runtime.queueRnd({6.5f / 7, 0.0f, 1.5f / 7, 3.5f / 7});
+    // The elements of a braced list are evaluated in order: one draw each.
+    EXPECT_EQ(std::vector<int>(
+                  {preselectedPort("Batavia", runtime), preselectedPort("Hong Kong", runtime),
+                   preselectedPort("Saigon", runtime), preselectedPort("Saigon", runtime)}),
+              std::vector<int>({1, 2, 2, 5}));
 }
 
 // Every event on one arrival, with the draws of each in the table's order: the queue empties
@@ -129,25 +116,21 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
     script.jump = {0.0f, 2.5f / 8};
     script.portBusiness = {0.2f, 0.5f};
     runtime.queueMsgBoxResults({MsgBoxResult::Yes});
-    depart(script, 3);
+    depart(script.draws(), 3);
 
-    EXPECT_EQ(entries(),
-              QStringList({" - Departing Hong Kong" + Dots,
-                           " - Sardek, we have been blown off course to Hong Kong",
-                           " - Sardek!, we have received 25% Damage from a storm",
-                           " - Arriving at Hong Kong",
-                           " - Sardek, a ship's cannon is available for $1,700",
-                           " - Sardek, you can trade in your ship for one with 50 more capacity/"
-                           "by paying an additional $14,500",
-                           " - Bad Joss!  The local authorities have seized your opium/and fined "
-                           "you $251",
-                           " - Bad Joss!  You have been beaten up and robbed of $188",
-                           " - Bad Joss!  Messanger reports large theft from warehouse, Sardek!",
-                           " - The price of Silk has risen to $9,000",
-                           " - Sardek, Dunmore from the Hong Kong Shipyards has arrived!  He "
-                           "says,/'I see ye've a wee bit of damage to yer ship.  I can repair "
-                           "your ship'",
-                           " - Payed $72 in donation to the temple of Tin Hau"}));
+    EXPECT_EQ(
+        entries().join('|'),
+        " - Departing Hong Kong" + Dots +
+            "| - Sardek, we have been blown off course to Hong Kong"
+            "| - Sardek!, we have received 25% Damage from a storm| - Arriving at Hong Kong"
+            "| - Sardek, a ship's cannon is available for $1,700"
+            "| - Sardek, you can trade in your ship for one with 50 more capacity/by paying "
+            "an additional $14,500| - Bad Joss!  The local authorities have seized your "
+            "opium/and fined you $251| - Bad Joss!  You have been beaten up and robbed of "
+            "$188| - Bad Joss!  Messanger reports large theft from warehouse, Sardek!"
+            "| - The price of Silk has risen to $9,000| - Sardek, Dunmore from the Hong "
+            "Kong Shipyards has arrived!  He says,/'I see ye've a wee bit of damage to yer "
+            "ship.  I can repair your ship'| - Payed $72 in donation to the temple of Tin Hau");
     EXPECT_TRUE(view.log().text().contains(
         "capacity\r\n                        by paying")); // 23 blanks, then the text's own
     EXPECT_EQ(view.flashes.join(' '), "#ff0000@2 #000000@2 #ff0000@3 #000000@3 #00ffff@6 "
@@ -176,6 +159,7 @@ struct EventCase {
     std::vector<std::pair<Draws, std::vector<float>>> draws;
     const char *events; // the entries but departure and arrival, joined by "|"
     std::vector<std::pair<Field, Currency>> after;
+    int battles = 0;
     MsgBoxResult answer = MsgBoxResult::Cancel;
     const char *lastBox = "";
 };
@@ -197,11 +181,12 @@ TEST_P(VoyageEvent, HappensOnlyAsItsConditionsAndDrawsSay)
         state.CurrentPort = QStringLiteral("Shanghai");
         runtime.queueMsgBoxResults({c.answer});
     }
-    depart(script, home ? 1 : 2);
+    depart(script.draws(), home ? 1 : 2);
     const QStringList events = entries().mid(1).filter(QRegularExpression("^ - (?!Arriving)"));
     EXPECT_EQ(events.join('|'), QLatin1String(c.events));
     for (const auto &[field, value] : c.after)
         EXPECT_EQ(state.*field, value);
+    EXPECT_EQ(encounter.calls, c.battles);
     const auto &boxes = runtime.messageBoxes();
     EXPECT_EQ(boxes.empty() ? "" : boxes.back().prompt + "|" + boxes.back().title,
               QLatin1String(c.lastBox));
@@ -220,35 +205,88 @@ const EventCase EventCases[] = {
     {"StormAtTenPercent_DoesFive", {{&GS::ShipStatus, 10}}, {{&VS::storm, {0.09f, 0.99f}}},
      " - Sardek!, we have received 5% Damage from a storm", {{&GS::ShipStatus, 5}}},
     {"NoStormAtNinePercent", {{&GS::ShipStatus, 9}}, {{&VS::storm, {0.09f}}}, Quiet, {{&GS::ShipStatus, 9}}},
+    {"NoSeizureWithoutOpium", {}, {{&VS::seizure, {0.1f}}}, Quiet, {}},
     {"SeizureWithoutCash_FinesNothing", {{&GS::ShipOpium, 5}, {&GS::HoldUsed, 5}}, {{&VS::seizure, {0.1f}}},
      " - Bad Joss!  The local authorities have seized your opium/and fined you $0",
      {{&GS::ShipOpium, 0}, {&GS::HoldUsed, 0}, {&GS::Cash, 0}}},
     {"RobberyAtTen_TakesFiveAtMost", {{&GS::Cash, 10}}, {{&VS::robbery, {0.14f, 0.99999f}}},
      " - Bad Joss!  You have been beaten up and robbed of $5", {{&GS::Cash, 5}}},
     {"NoRobberyAtNine", {{&GS::Cash, 9}}, {{&VS::robbery, {0.14f}}}, Quiet, {{&GS::Cash, 9}}},
-    {"TheftTouchesOnlyStocksAboveOne",
-     {{&GS::WarehouseOpium, 1}, {&GS::WarehouseSilk, 40}, {&GS::WarehouseGeneral, 1}}, {{&VS::theft, {0.18f, 0.0f}}},
-     " - Bad Joss!  Messanger reports large theft from warehouse, Sardek!",
-     {{&GS::WarehouseOpium, 1}, {&GS::WarehouseSilk, 39}, {&GS::WarehouseGeneral, 1}}},
     {"NoTheftOfSingleUnits", {{&GS::WarehouseOpium, 1}, {&GS::WarehouseArms, 1}}, {{&VS::theft, {0.18f}}}, Quiet, {}},
     {"GeneralAtFiveDrops_ToOne", {}, {{&VS::prices, {0.0f, 0.0f, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 7.5f / 8}}},
      " - The price of General has dropped to $1", {{&GS::PriceGeneral, 1}}},
-    {"SilkAt2500Rises_To15000", {}, {{&VS::prices, {0.0f, 20.5f / 21, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 2.5f / 8}}},
-     " - The price of Silk has risen to $15,000", {{&GS::PriceSilk, 15000}}},
     {"TributeCounterTen_NoLieutenant", {{&GS::TributeCounter, 9}}, {}, Quiet, {{&GS::TributeCounter, 10}}},
     {"TributeCounterEleven_Lieutenant", {{&GS::TributeCounter, 10}}, {},
      " - Mok Sai has sent a lieutenant, Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!", {}},
+    {"EveryStepMeetingPirates_OnlyTwoBattles", {}, {{&VS::steps, std::vector<float>(25, 4.5f / 110)}}, Quiet, {}, 2},
     {"TributeOf500With200Cash_AddsTheRestToDebt",
      {{&GS::TributeCounter, 10}, {&GS::NetWorth, 10000}, {&GS::Cash, 200}}, {{&VS::portBusiness, {0.9985f}}},
      " - Payed $500 in donation to the temple of Tin Hau",
-     {{&GS::Cash, 0}, {&GS::Debt, 300}, {&GS::TributeCounter, 0}}, MsgBoxResult::Yes, "Adding Difference to Debt   |Not Enough Cash"},
-    {"SmallTributeRefused_ChangesNothing", {{&GS::TributeCounter, 10}, {&GS::Cash, 200}},
-     {{&VS::portBusiness, {0.0f, 0.0f}}}, Quiet, {{&GS::Cash, 200}, {&GS::TributeCounter, 11}},
-     MsgBoxResult::No, "Mok Sai asks for $22 in donation to the temple of Tin Hau, the Sea Goddess.   |Will You Pay?"},
+     {{&GS::Cash, 0}, {&GS::Debt, 300}, {&GS::TributeCounter, 0}}, 0, MsgBoxResult::Yes, "Adding Difference to Debt   |Not Enough Cash"},
+    // A negative worth: -25 + 1 + 21 = -3, asked as its absolute value.
+    {"TributeOnANegativeWorthRefused_ChangesNothing", {{&GS::TributeCounter, 10}, {&GS::NetWorth, -1000}, {&GS::Cash, 200}},
+     {{&VS::portBusiness, {0.5f, 0.0f}}}, Quiet, {{&GS::Cash, 200}, {&GS::TributeCounter, 11}}, 0,
+     MsgBoxResult::No, "Mok Sai asks for $3 in donation to the temple of Tin Hau, the Sea Goddess.   |Will You Pay?"},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Edges, VoyageEvent, ::testing::ValuesIn(EventCases),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// A count of n trials with chance p lies within five standard deviations of n p; a wrong
+// formula shifts most counts by far more at these sizes.
+void expectChance(double count, double n, double p, const char *what)
+{
+    EXPECT_NEAR(count, n * p, 5 * std::sqrt(n * p * (1 - p))) << what;
+}
+
+// 100,000 voyages on the program's generator, every event's condition holding throughout.
+TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
+{
+    const std::pair<const char *, double> events[] = {
+        {"blown off course", 1.0 / 25},     {"from a storm", 1.0 / 50},
+        {"cannon is available", 1.0 / 5},   {"trade in your ship", 1.0 / 12},
+        {"seized your opium", 1.0 / 25},    {"robbed of", 1.0 / 25},
+        {"theft from warehouse", 1.0 / 25}, {"The price of", 1.0 / 25}};
+    constexpr Currency::Raw units[] = {1000, 100, 10, 1};
+    constexpr int Voyages = 100000;
+    HeadlessRuntime runtime(1860);
+    EncounterDouble encounter;
+    GameState start = portState();
+    start.Cash = 1000;
+    start.ShipOpium = start.HoldUsed = start.WarehouseOpium = 10;
+    double met = 0, metTwice = 0, steady = 0;
+    std::array<double, std::size(events)> happened{};
+    std::array<std::array<double, 21>, 4> prices{};
+    GameState state;
+    SilentVoyageView view(state); // one log, trimmed after each voyage as a headless game does
+    for (int i = 0; i < Voyages; ++i) {
+        state = start;
+        encounter.calls = 0;
+        const qsizetype before = view.log().text().size();
+        Depart({state, runtime, view}, encounter, 2);
+        met += encounter.calls > 0;
+        metTwice += encounter.calls == 2;
+        const QString log = view.log().text().mid(before);
+        view.log().trim();
+        for (std::size_t e = 0; e < std::size(events); ++e)
+            happened[e] += log.contains(QLatin1String(events[e].first));
+        if (log.contains(QLatin1String("The price of")))
+            continue; // a jump moved one price off its range
+        ++steady;
+        const Currency drawn[] = {state.PriceOpium, state.PriceSilk, state.PriceArms,
+                                  state.PriceGeneral};
+        for (std::size_t g = 0; g < 4; ++g)
+            ++prices[g][std::size_t(drawn[g].raw() / Currency::Scale / units[g] - 5) % 21];
+    }
+    const double quiet = std::pow(109.0 / 110, 25);
+    expectChance(met, Voyages, 1 - quiet, "at least one battle");
+    expectChance(metTwice, Voyages, 1 - quiet - 25.0 / 110 * std::pow(109.0 / 110, 24), "two");
+    for (std::size_t e = 0; e < std::size(events); ++e)
+        expectChance(happened[e], Voyages, events[e].second, events[e].first);
+    for (const auto &good : prices)
+        for (double count : good)
+            expectChance(count, steady, 1.0 / 21, "a price value");
+}
 
 } // namespace Sardek

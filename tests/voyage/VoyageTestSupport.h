@@ -4,10 +4,6 @@
 
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
-#include "voyage/SilentVoyageView.h"
-
-#include <QColor>
-#include <QWidget>
 
 #include <functional>
 #include <vector>
@@ -15,29 +11,16 @@
 namespace Sardek::Testing
 {
 
-// Counts the battles a voyage starts and names the window each sat over (the window itself is
-// gone by the time a test looks); action plays the battle's part (a sinking, a redraw).
+// Counts the battles a voyage starts; action plays the battle's part.
 struct EncounterDouble : PirateEncounter {
-    void MeetPirates(QWidget *owner) override
+    void MeetPirates(QWidget *) override
     {
         ++calls;
-        lastOwner = owner ? owner->objectName() : QString();
         if (action)
             action();
     }
     int calls = 0;
-    QString lastOwner;
     std::function<void()> action;
-};
-
-// The silent view, noting each change of the log's colour with the number of entries before.
-struct RecordingView : SilentVoyageView {
-    using SilentVoyageView::SilentVoyageView;
-    void setLogBackground(const QColor &colour) override
-    {
-        flashes << colour.name() + "@" + QString::number(log().text().count(QLatin1String(" - ")));
-    }
-    QStringList flashes;
 };
 
 // The draws of one Depart, by step; each event's list is its roll and the draws it makes when
