@@ -13,14 +13,15 @@
 namespace Sardek::Testing
 {
 
-/// A record with every field set, none to a value a new or loaded game would give it.
-inline GameState clutteredState()
+/// A record with every field set, none to a value a new or loaded game would give it, each
+/// number distinct, with fractions and both ends of the range.
+inline GameState clutteredState(const QString &firm = QStringLiteral("Old Firm"))
 {
     GameState s; // neither in progress nor saved
     s.GameOver = true;
-    s.GameDate = GameDate::fromYmd(1871, 7, 9).value();
-    s.FirmName = QStringLiteral("Old Firm");
-    s.CurrentPort = QStringLiteral("Manila");
+    s.GameDate = GameDate::fromYmd(1861, 2, 28).value();
+    s.FirmName = firm;
+    s.CurrentPort = QStringLiteral("Batavia");
     Currency n = 1;
     for (Currency *field :
          {&s.Cannons,        &s.ShipStatus,    &s.HoldUsed,       &s.HoldCapacity,
@@ -30,6 +31,10 @@ inline GameState clutteredState()
           &s.Bank,           &s.Debt,          &s.Cash,           &s.CannonPrice,
           &s.ShipPrice,      &s.NetWorth,      &s.TributeCounter, &s.Score})
         *field = (n += 7) + Currency::fromRaw(3);
+    s.ShipSilk = Currency::fromRaw(-1);
+    s.PriceArms = Currency::max();
+    s.Debt = Currency::min();
+    s.TributeCounter = -3;
     s.Rank = QStringLiteral("Compradore");
     s.MillionaireShown = true;
     return s;
@@ -45,10 +50,7 @@ inline const QList<QByteArray> LeeLines =
 /// lines, each ended by lineEnd.
 inline QByteArray joined(const QList<QByteArray> &lines, const QByteArray &lineEnd = "\r\n")
 {
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + lineEnd;
-    return bytes;
+    return lines.join(lineEnd) + lineEnd;
 }
 
 /// The Lee game's file with some of its lines (numbered from 1) replaced.

@@ -4,6 +4,7 @@
 #include "runtime/Formats.h"
 
 #include "CoreTestSupport.h"
+#include "GameStates.h"
 #include "QtPrinters.h"
 
 #include <QDir>
@@ -20,43 +21,15 @@ using namespace Sardek::Testing;
 namespace
 {
 
-// Every saved value distinct from the others, with fractions and both ends of the range.
-GameState oddState(const QString &firm)
+// The cash scenario's opening values with the prices 12,000 / 1,500 / 120 / 9.
+SavedValues leeValues()
 {
-    GameState s = clutteredState();
-    s.GameDate = GameDate::fromYmd(1861, 2, 28).value();
-    s.FirmName = firm;
-    s.CurrentPort = QStringLiteral("Batavia");
-    s.ShipStatus = Currency::fromRaw(125000);
-    s.ShipSilk = Currency::fromRaw(-1);
-    s.PriceArms = Currency::max();
-    s.Debt = Currency::min();
-    s.Cash = Currency::fromRaw(12345678901);
-    s.TributeCounter = -3;
-    return s;
-}
-
-SavedValues exampleValues()
-{
-    SavedValues v;
-    v.GameDate = GameDate::fromYmd(1860, 1, 15).value();
-    v.FirmName = QStringLiteral("Lee");
-    v.CurrentPort = QStringLiteral("Hong Kong");
-    v.ShipStatus = 100;
-    v.HoldCapacity = 60;
-    std::tie(v.PriceOpium, v.PriceSilk, v.PriceArms, v.PriceGeneral) =
+    GameState lee = portState();
+    std::tie(lee.PriceOpium, lee.PriceSilk, lee.PriceArms, lee.PriceGeneral) =
         std::tuple(Currency(12000), Currency(1500), Currency(120), Currency(9));
-    v.Debt = 5000;
-    v.Cash = 400;
-    return v;
-}
-
-LoadResult loadBytes(const QByteArray &bytes)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("game.srd"));
-    writeBytes(path, bytes);
-    return loadGame(path);
+    lee.Debt = 5000;
+    lee.Cash = 400;
+    return savedValuesOf(lee);
 }
 
 struct FileCase {
@@ -80,7 +53,7 @@ class SavedGameRoundTrip : public testing::TestWithParam<const char16_t *>
 TEST_P(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
 {
     QTemporaryDir dir;
-    const GameState saved = oddState(QString::fromUtf16(GetParam()));
+    const GameState saved = clutteredState(QString::fromUtf16(GetParam()));
     const QString path = dir.filePath(QStringLiteral("game.srd"));
     ASSERT_TRUE(saveGame(saved, path).ok);
     const LoadResult loaded = loadGame(path);
@@ -112,8 +85,8 @@ TEST(SavedGameFile, SavingOverAnOldFile_ReplacesItWhole_WritingQuotesAndLineEnds
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("game.srd"));
     writeBytes(path, QByteArray(4000, 'x'));
-    ASSERT_TRUE(saveGame(oddState(QStringLiteral("Lee\"s\r\nFirm")), path).ok);
-    EXPECT_EQ(loadGame(path).values, savedValuesOf(oddState(QStringLiteral("Lee's  Firm"))));
+    ASSERT_TRUE(saveGame(clutteredState(QStringLiteral("Lee\"s\r\nFirm")), path).ok);
+    EXPECT_EQ(loadGame(path).values, savedValuesOf(clutteredState(QStringLiteral("Lee's  Firm"))));
     const QByteArray bytes = readBytes(path);
     EXPECT_EQ(bytes.count("\r\n"), 26);
     EXPECT_FALSE(bytes.contains('x'));
@@ -129,13 +102,15 @@ class SavedGameFileRead : public testing::TestWithParam<FileCase>
 TEST_P(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
 {
     const FileCase &c = GetParam();
-    const LoadResult loaded = loadBytes(c.bytes);
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("game.srd")), c.bytes);
+    const LoadResult loaded = loadGame(dir.filePath(QStringLiteral("game.srd")));
     if (c.error) {
         EXPECT_FALSE(loaded.values);
         EXPECT_TRUE(loaded.error.contains(QLatin1String(c.error))) << loaded.error.toStdString();
     } else {
         ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-        SavedValues expected = exampleValues();
+        SavedValues expected = leeValues();
         expected.FirmName = QString::fromUtf8(c.firm);
         EXPECT_EQ(*loaded.values, expected);
     }
@@ -211,32 +186,21 @@ TEST(SavedNumber, IsWrittenPlainly_ReadsBackAndInLooseForms_RefusingTheRest)
     constexpr auto Ok = NumberReading::Ok;
     constexpr auto Bad = NumberReading::NotANumber;
     constexpr auto Big = NumberReading::OutOfRange;
+    // clang-format off
     const std::tuple<const char *, NumberReading, Currency::Raw, bool> cases[] = {
-        {"0", Ok, 0, true},
-        {"-4600", Ok, -46000000, true},
-        {"12.5", Ok, 125000, true},
-        {"-0.0001", Ok, -1, true},
-        {"1.0001", Ok, 10001, true},
+        {"0", Ok, 0, true}, {"-4600", Ok, -46000000, true}, {"12.5", Ok, 125000, true},
+        {"-0.0001", Ok, -1, true}, {"1.0001", Ok, 10001, true},
         {"922337203685477.5807", Ok, INT64_MAX, true},
         {"-922337203685477.5808", Ok, INT64_MIN, true},
-        {"+5", Ok, 50000, false},
-        {"-.5", Ok, -5000, false},
-        {"7.", Ok, 70000, false},
-        {"1.00005", Ok, 10000, false},
-        {"1.00015", Ok, 10002, false},
-        {"1.000050001", Ok, 10001, false},
-        {"-922337203685477.58084", Ok, INT64_MIN, false},
-        {"922337203685477.58075", Big, 42, false},
-        {"-922337203685477.5809", Big, 42, false},
+        {"+5", Ok, 50000, false}, {"-.5", Ok, -5000, false}, {"7.", Ok, 70000, false},
+        {"1.00005", Ok, 10000, false}, {"1.00015", Ok, 10002, false},
+        {"1.000050001", Ok, 10001, false}, {"-922337203685477.58084", Ok, INT64_MIN, false},
+        {"922337203685477.58075", Big, 42, false}, {"-922337203685477.5809", Big, 42, false},
         {"000000000000000000000000000001", Ok, 10000, false},
-        {"", Bad, 42, false},
-        {"-", Bad, 42, false},
-        {".", Bad, 42, false},
-        {"1.2.3", Bad, 42, false},
-        {"1e5", Bad, 42, false},
-        {"1,000", Bad, 42, false},
-        {"--1", Bad, 42, false},
-        {"\u0663", Bad, 42, false}};
+        {"", Bad, 42, false}, {"-", Bad, 42, false}, {".", Bad, 42, false},
+        {"1.2.3", Bad, 42, false}, {"1e5", Bad, 42, false}, {"1,000", Bad, 42, false},
+        {"--1", Bad, 42, false}, {"\u0663", Bad, 42, false}};
+    // clang-format on
     for (const auto &[text, reading, raw, written] : cases) {
         Currency read = Currency::fromRaw(42);
         EXPECT_EQ(readSavedNumber(QString::fromUtf8(text), read), reading) << text;
