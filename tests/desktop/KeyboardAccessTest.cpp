@@ -201,10 +201,12 @@ TEST_F(KeyboardAccess, EscapeSliderAndEveryControlNamed)
     Velgauge::ProgressBar gauge;
     gauge.setCaption(QStringLiteral("Loading"));
     EXPECT_EQ(spokenName(&gauge), "Loading");
-    // Each window as the game opens it, looked at and closed.
-    const auto inspect = [](std::function<void()> open) {
-        whenDialogOpens([](QDialog &dialog) {
+    // Each window as the game opens it, looked at and closed: each order opens its own.
+    QStringList opened;
+    const auto inspect = [&opened](std::function<void()> open) {
+        whenDialogOpens([&opened](QDialog &dialog) {
             expectNamed(dialog);
+            opened << dialog.objectName();
             dialog.done(QDialog::Rejected);
         });
         open();
@@ -218,6 +220,9 @@ TEST_F(KeyboardAccess, EscapeSliderAndEveryControlNamed)
         inspect([item] { item->trigger(); });
     runtime.queueRnd({0.0f}); // a fleet of pirates
     inspect([this] { PirateWindowEncounter(main).MeetPirates(nullptr); });
+    EXPECT_EQ(opened,
+              (QStringList{"frmBuy", "frmSell", "frmLeave", "frmVisit", "frmMoney", "frmTransfer",
+                           "frmRepair", "frmNew", "frmStats", "frmHelp", "frmAbout", "frmPirate"}));
 }
 
 } // namespace Sardek
