@@ -13,7 +13,7 @@
 namespace Sardek
 {
 
-TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled_MenusWork)
+TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTexts_ThenTheFirstScreen_OrdersFollowThePort)
 {
     EXPECT_EQ(QStringList({main.windowTitle(), main.objectName(), main.fraHouse->title(),
                            main.fraStatus->title(), main.fraHold->title(), main.txtDate->text()}),
@@ -36,10 +36,8 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled_Menu
     main.mnuItemUpdates->trigger(); // opens the home page
     ASSERT_EQ(runtime.openedLinks().size(), 1u);
     EXPECT_EQ(runtime.openedLinks()[0].scheme(), "https");
-}
 
-TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTurn)
-{
+    // The cash scenario's first screen; then the orders follow the port, the ship and the turn.
     startGame(true, QStringLiteral("  lee & sons "));
     EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCash->text(),
                            main.txtBank->text(), main.txtDebt->text(), main.txtCannons->text(),

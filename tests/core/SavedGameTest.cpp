@@ -13,6 +13,7 @@
 
 #include <sys/stat.h>
 
+#include <span>
 #include <tuple>
 
 using namespace Sardek;
@@ -39,27 +40,23 @@ struct FileCase {
     const char *firm = "Lee";
 };
 
-void PrintTo(const FileCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 } // namespace
 
-class SavedGameRoundTrip : public testing::TestWithParam<const char16_t *>
-{
-};
-
-TEST_P(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
+// Every saved value comes back whatever the firm's name; applying them touches nothing else.
+TEST(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
 {
     QTemporaryDir dir;
-    const GameState saved = clutteredState(QString::fromUtf16(GetParam()));
     const QString path = dir.filePath(QStringLiteral("game.srd"));
-    ASSERT_TRUE(saveGame(saved, path).ok);
-    const LoadResult loaded = loadGame(path);
-    ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-    EXPECT_EQ(*loaded.values, savedValuesOf(saved));
+    for (const char16_t *firm : {u"Lee, Sons, & Co.", u"  leading and trailing  ", u"", u"#1#, 2",
+                                 u"Ünïcödé 香港 \U00010400", u"Tab\there"}) {
+        const GameState saved = clutteredState(QString::fromUtf16(firm));
+        ASSERT_TRUE(saveGame(saved, path).ok);
+        const LoadResult loaded = loadGame(path);
+        ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
+        EXPECT_EQ(*loaded.values, savedValuesOf(saved)) << saved.FirmName.toStdString();
+    }
 
+    const GameState saved = clutteredState();
     GameState target;
     target.GameInProgress = target.GameOver = true;
     target.NetWorth = 77;
@@ -70,13 +67,9 @@ TEST_P(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
              expected.Score, expected.Rank) =
         std::tie(target.GameInProgress, target.GameSaved, target.GameOver, target.NetWorth,
                  target.Score, target.Rank);
-    applySavedValues(*loaded.values, target);
+    applySavedValues(savedValuesOf(saved), target);
     EXPECT_EQ(target, expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(FirmNames, SavedGameRoundTrip,
-                         testing::Values(u"Lee, Sons, & Co.", u"  leading and trailing  ", u"",
-                                         u"#1#, 2", u"Ünïcödé 香港 \U00010400", u"Tab\there"));
 
 // A quotation mark or line end in a name is written as an apostrophe or a blank, so the file
 // still reads; the new file replaces the old one whole and leaves nothing beside it.
@@ -92,28 +85,6 @@ TEST(SavedGameFile, SavingOverAnOldFile_ReplacesItWhole_WritingQuotesAndLineEnds
     EXPECT_FALSE(bytes.contains('x'));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("game.srd")});
-}
-
-class SavedGameFileRead : public testing::TestWithParam<FileCase>
-{
-};
-
-// A lenient layout reads the Lee game's values; a fault refuses the whole file, saying why.
-TEST_P(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
-{
-    const FileCase &c = GetParam();
-    QTemporaryDir dir;
-    writeBytes(dir.filePath(QStringLiteral("game.srd")), c.bytes);
-    const LoadResult loaded = loadGame(dir.filePath(QStringLiteral("game.srd")));
-    if (c.error) {
-        EXPECT_FALSE(loaded.values);
-        EXPECT_TRUE(loaded.error.contains(QLatin1String(c.error))) << loaded.error.toStdString();
-    } else {
-        ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-        SavedValues expected = leeValues();
-        expected.FirmName = QString::fromUtf8(c.firm);
-        EXPECT_EQ(*loaded.values, expected);
-    }
 }
 
 // clang-format off
@@ -133,7 +104,6 @@ const FileCase Layouts[] = {
     {"huge, read in part", joined(LeeLines) +
         (QByteArray(1000, 'x') + "\r\n").repeated(2 * MaxReadBytes / 1000), nullptr}};
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Layouts, SavedGameFileRead, testing::ValuesIn(Layouts));
 
 // clang-format off
 const FileCase Faults[] = {
@@ -158,7 +128,30 @@ const FileCase Faults[] = {
     {"quotation mark in the name", leeWith({{2, "Lee \"Sons\""}}),
      "Line 2: a firm name cannot hold a double quotation mark"}};
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Faults, SavedGameFileRead, testing::ValuesIn(Faults));
+
+// A lenient layout reads the Lee game's values; a fault refuses the whole file, saying why.
+TEST(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("game.srd"));
+    const std::span<const FileCase> tables[] = {Layouts, Faults};
+    for (const std::span<const FileCase> cases : tables)
+        for (const FileCase &c : cases) {
+            SCOPED_TRACE(c.name);
+            writeBytes(path, c.bytes);
+            const LoadResult loaded = loadGame(path);
+            if (c.error) {
+                EXPECT_FALSE(loaded.values);
+                EXPECT_TRUE(loaded.error.contains(QLatin1String(c.error)))
+                    << loaded.error.toStdString();
+            } else {
+                ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
+                SavedValues expected = leeValues();
+                expected.FirmName = QString::fromUtf8(c.firm);
+                EXPECT_EQ(*loaded.values, expected);
+            }
+        }
+}
 
 // A named pipe or a device would block the window for ever once opened.
 TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
