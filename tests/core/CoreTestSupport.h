@@ -47,19 +47,13 @@ inline const QList<QByteArray> LeeLines =
                "12000|1500|120|9|0|5000|400|0|0|0|#FALSE#")
         .split('|');
 
-/// lines, each ended by lineEnd.
-inline QByteArray joined(const QList<QByteArray> &lines, const QByteArray &lineEnd = "\r\n")
-{
-    return lines.join(lineEnd) + lineEnd;
-}
-
 /// The Lee game's file with some of its lines (numbered from 1) replaced.
 inline QByteArray leeWith(std::initializer_list<std::pair<int, QByteArray>> replaced = {})
 {
     QList<QByteArray> lines = LeeLines;
     for (const auto &[line, text] : replaced)
         lines[line - 1] = text;
-    return joined(lines);
+    return lines.join("\r\n") + "\r\n";
 }
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)

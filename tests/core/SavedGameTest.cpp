@@ -89,26 +89,23 @@ TEST(SavedGameFile, SavingOverAnOldFile_ReplacesItWhole_WritingQuotesAndLineEnds
 
 // clang-format off
 const FileCase Layouts[] = {
-    {"canonical", joined(LeeLines), nullptr},
+    {"canonical", leeWith(), nullptr},
     {"commas", "#1860-01-15#,\"Lee\" , \"Hong Kong\"\r\n0,100,0,60,0,0,0,0,0,0,0,0\r\n"
                "12000,1500,120,9\r\n0,5000,400,0,0,0,#FALSE#\r\n", nullptr},
     {"leading blanks", leeWith({{4, "  \t 0"}}), nullptr},
-    {"LF only", joined(LeeLines, "\n"), nullptr},
-    {"CR only", joined(LeeLines, "\r"), nullptr},
+    {"LF only", LeeLines.join("\n") + "\n", nullptr},
+    {"CR only", LeeLines.join("\r") + "\r", nullptr},
     {"blank lines", leeWith({{5, "\r\n  \r\n100"}}), nullptr},
-    {"no final line end", joined(LeeLines).chopped(2), nullptr},
-    {"extra lines", joined(LeeLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
+    {"no final line end", LeeLines.join("\r\n"), nullptr},
+    {"extra lines", leeWith() + "garbage, \"unclosed\r\n#x\r\n", nullptr},
     {"bare strings and lower case", leeWith({{26, "#false#"}}).replace("\"", ""), nullptr},
-    {"byte order mark", "\xEF\xBB\xBF" + joined(LeeLines), nullptr},
+    {"byte order mark", "\xEF\xBB\xBF" + leeWith(), nullptr},
     {"text not UTF-8, read as Latin-1", leeWith({{2, "\"M\xFCller\""}}), nullptr, "Müller"},
-    {"huge, read in part", joined(LeeLines) +
+    {"huge, read in part", leeWith() +
         (QByteArray(1000, 'x') + "\r\n").repeated(2 * MaxReadBytes / 1000), nullptr}};
-// clang-format on
-
-// clang-format off
 const FileCase Faults[] = {
     {"empty", "", "ends after 0 of 26 values"},
-    {"25 values", joined(LeeLines.mid(0, 25)), "ends after 25 of 26 values"},
+    {"25 values", LeeLines.mid(0, 25).join("\r\n") + "\r\n", "ends after 25 of 26 values"},
     {"letters for a number", leeWith({{4, "abc"}}), "Line 4: \"abc\" is not a number"},
     {"empty field", leeWith({{8, ","}}), "Line 8: \"\" is not a number"},
     {"quoted number", leeWith({{9, "\"0\""}}), "Line 9: a number was expected"},
