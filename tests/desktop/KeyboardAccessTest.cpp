@@ -56,13 +56,16 @@ QStringList tabTo(const char *name)
     return passed;
 }
 
-// Acts on the next dialog once it has the keyboard.
-void whenDialogActive(std::function<void(QDialog &)> action)
+// Presses key, by default on the focused order, and acts on the dialog it opens once that has
+// the keyboard.
+void openByKey(std::function<void(QDialog &)> action, Qt::Key key = Qt::Key_Space,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     whenDialogOpens([action](QDialog &dialog) {
         settleActive(dialog);
         action(dialog);
     });
+    press(key, modifiers);
 }
 
 // Every control a player could focus has a spoken name and a description.
@@ -100,36 +103,35 @@ class KeyboardAccess : public MainWindowTest
 TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
 {
     runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
-    whenDialogActive([](QDialog &) {
-        QTest::keyClicks(focused(), "Lee");
-        press(Qt::Key_Tab, Qt::ShiftModifier); // back to the scenarios, then up to cash
-        press(Qt::Key_Up);
-        press(Qt::Key_Return);
-    });
-    press(Qt::Key_N, Qt::ControlModifier);
+    openByKey(
+        [](QDialog &) {
+            QTest::keyClicks(focused(), "Lee");
+            press(Qt::Key_Tab, Qt::ShiftModifier); // back to the scenarios, then up to cash
+            press(Qt::Key_Up);
+            press(Qt::Key_Return);
+        },
+        Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(main.state().FirmName, "Lee");
     EXPECT_GT(main.state().Debt, 0);
 
     const Currency cash = main.state().Cash;
     tabTo("cmdBuy");
-    whenDialogActive([](QDialog &) {
+    openByKey([](QDialog &) {
         EXPECT_EQ(tabTo("cboGeneral"), QStringList({"cmdMaxOpium", "cboSilk", "cmdMaxSilk",
                                                     "cboArms", "cmdMaxArms", "cboGeneral"}));
         press(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(focused(), "10");
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().ShipGeneral, 10);
     EXPECT_EQ(main.state().Cash, cash - 90);
 
     tabTo("cmdVisit");
-    whenDialogActive([](QDialog &) {
+    openByKey([](QDialog &) {
         EXPECT_EQ(spokenName(focused()), "Deposit"); // its label, without the colon
         QTest::keyClicks(focused(), "100");
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().Bank, 100);
 
     runtime.queueRnd({0.5f}); // Saigon offered first; then no pirates, fair prices, no events
@@ -138,12 +140,11 @@ TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
     runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
     runtime.queueRnd({0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
     tabTo("cmdLeave");
-    whenDialogActive([](QDialog &) {
+    openByKey([](QDialog &) {
         EXPECT_EQ(focused()->objectName(), "optSaigon");
         press(Qt::Key_Down);
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().CurrentPort, "Manila");
     EXPECT_EQ(runtime.rndLeft(), 0u);
 
@@ -164,24 +165,22 @@ TEST_F(KeyboardAccess, EscapeSliderAndEveryControlNamed)
     main.state().Cash = 1000000;
     main.UpdateMainForm();
     tabTo("cmdRepair");
-    whenDialogActive([](QDialog &dialog) {
+    openByKey([](QDialog &dialog) {
         EXPECT_EQ(focused()->objectName(), "sldRepair");
         press(Qt::Key_Right);
         press(Qt::Key_PageUp);
         EXPECT_EQ(control<QSlider>(dialog, "sldRepair")->value(), 56);
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().ShipStatus, 56);
     runtime.queueRnd({0.5f});
     for (const char *order : {"cmdVisit", "cmdLeave"}) {
         tabTo(order);
         bool open = true;
-        whenDialogActive([&](QDialog &dialog) {
+        openByKey([&](QDialog &dialog) {
             press(Qt::Key_Escape);
             open = dialog.isVisible();
         });
-        press(Qt::Key_Space);
         EXPECT_FALSE(open) << order;
     }
 
