@@ -24,7 +24,7 @@ struct Start {
     Scenario scenario;
     std::vector<float> draws;
     const char16_t *typed;
-    std::array<int, 4> prices;
+    std::array<Currency, 4> prices;
     const char16_t *firm;
 };
 
@@ -36,14 +36,10 @@ GameState expectedStart(const GameState &before, const Start &start)
     std::tie(s.CannonPrice, s.ShipPrice, s.Score, s.Rank) =
         std::tie(before.CannonPrice, before.ShipPrice, before.Score, before.Rank);
     s.FirmName = QString::fromUtf16(start.firm);
-    const auto [opium, silk, arms, general] = start.prices;
-    std::tie(s.PriceOpium, s.PriceSilk, s.PriceArms, s.PriceGeneral) =
-        std::tuple(Currency(opium), Currency(silk), Currency(arms), Currency(general));
-    const bool cash = start.scenario == Scenario::CashAndDebt;
-    s.Cash = cash ? 400 : 0;
-    s.Debt = cash ? 5000 : 0;
-    s.Cannons = cash ? 0 : 5;
-    s.HoldUsed = cash ? 0 : 50;
+    std::tie(s.PriceOpium, s.PriceSilk, s.PriceArms, s.PriceGeneral) = std::tuple_cat(start.prices);
+    std::tie(s.Cash, s.Debt, s.Cannons, s.HoldUsed) = start.scenario == Scenario::CashAndDebt
+                                                          ? std::tuple(400, 5000, 0, 0)
+                                                          : std::tuple(0, 0, 5, 50);
     return s;
 }
 

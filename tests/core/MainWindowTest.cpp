@@ -112,9 +112,9 @@ TEST_F(MainWindowTest, NewGameDialog_OpensOnCannons_NameBoxRefusesQuotes_EscapeC
                      dialog.fraFirm->title(), dialog.optCash->text(), dialog.txtFirm->text()}),
         QStringList({"New Game", "Select Scenario ", "Type Name of Firm ",
                      "Begin with cash and debt (No Cannons)", ""}));
-    EXPECT_TRUE(dialog.optDebt->isChecked());
-    EXPECT_TRUE(dialog.cmdStart->isDefault());
-    EXPECT_TRUE(dialog.cmdCancel->isEnabled());
+    EXPECT_EQ(std::tuple(dialog.optDebt->isChecked(), dialog.cmdStart->isDefault(),
+                         dialog.cmdCancel->isEnabled()),
+              std::tuple(true, true, true));
     QTest::keyClicks(dialog.txtFirm, QStringLiteral("Golden \"Lotus\" Harbour Trading Company"));
     EXPECT_EQ(dialog.txtFirm->text(), "Golden Lotus Harbour Tra");
     dialog.txtFirm->clear();

@@ -59,9 +59,8 @@ TEST(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
     const GameState saved = clutteredState();
     GameState target;
     target.GameInProgress = target.GameOver = true;
-    target.NetWorth = 77;
-    target.Score = 88;
-    target.Rank = QStringLiteral("Sardek");
+    std::tie(target.NetWorth, target.Score, target.Rank) =
+        std::tuple(Currency(77), Currency(88), QStringLiteral("Sardek"));
     GameState expected = saved;
     std::tie(expected.GameInProgress, expected.GameSaved, expected.GameOver, expected.NetWorth,
              expected.Score, expected.Rank) =
