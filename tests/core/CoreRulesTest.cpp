@@ -18,8 +18,7 @@ using namespace Sardek;
 namespace
 {
 
-// A start from the cluttered record: the scenario, the draws queued, the name typed, and the
-// prices (Opium, Silk, Arms, General) and firm name the game must begin with.
+// A start: the scenario, the draws, the name typed, and the prices and firm the game begins with.
 struct Start {
     Scenario scenario;
     std::vector<float> draws;
@@ -28,10 +27,11 @@ struct Start {
     const char16_t *firm;
 };
 
-// The record Start Game must leave behind from a cluttered one: a new ship in port, with only
-// the last offers, score and rank carried over.
-GameState expectedStart(const GameState &before, const Start &start)
+// The record a start leaves from a cluttered one: a new ship in port, with only the last
+// offers, score and rank carried over.
+GameState expectedStart(const Start &start)
 {
+    const GameState before = Testing::clutteredState();
     GameState s = Testing::portState();
     std::tie(s.CannonPrice, s.ShipPrice, s.Score, s.Rank) =
         std::tie(before.CannonPrice, before.ShipPrice, before.Score, before.Rank);
@@ -46,8 +46,7 @@ GameState expectedStart(const GameState &before, const Start &start)
 } // namespace
 
 // Exactly four draws go to Opium, Silk, Arms and General, covering each range; the name is
-// trimmed, defaulted and capitalised once; CannonPrice, ShipPrice, Score and Rank come through
-// from the cluttered record untouched.
+// trimmed, defaulted and capitalised once.
 TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
 {
     const float top = 0.99999994f; // the largest float below 1
@@ -63,15 +62,13 @@ TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
         // A letter outside the basic plane, written as a surrogate pair.
         {Cash, {0, 0, 0, 0}, u"\U00010428ee", {5000, 500, 50, 5}, u"\U00010400ee"}};
     for (const Start &start : starts) {
-        const GameState before = Testing::clutteredState();
-        GameState state = before;
+        GameState state = Testing::clutteredState();
         ScriptedRuntime runtime;
         for (const float draw : start.draws)
             runtime.queueRnd({draw});
         startGame(state, runtime, start.scenario, QString::fromUtf16(start.typed));
         EXPECT_EQ(runtime.rndLeft(), start.draws.size() - 4) << "exactly four draws";
-        EXPECT_EQ(state, expectedStart(before, start))
-            << QString::fromUtf16(start.typed).toStdString();
+        EXPECT_EQ(state, expectedStart(start)) << QString::fromUtf16(start.typed).toStdString();
     }
 }
 

@@ -69,9 +69,8 @@ inline QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-/// Until the guard returned ends, files of this process cannot grow past bytes: a write beyond
-/// fails with "File too large", part way as on a full disk, whatever the user's rights. The
-/// signal such a write raises is ignored meanwhile.
+/// Until the guard returned ends, a write past bytes fails part way with "File too large", as on
+/// a full disk, whatever the user's rights; the signal it raises is ignored meanwhile.
 [[nodiscard]] inline auto limitFileSize(rlim_t bytes)
 {
     rlimit saved{};

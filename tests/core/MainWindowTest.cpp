@@ -13,7 +13,7 @@
 namespace Sardek
 {
 
-TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTexts_ThenTheFirstScreen_OrdersFollowThePort)
+TEST_F(MainWindowTest, BeforeAndAfterAStart_ShowsItsTexts_OrdersFollowThePort_LogKeepsALimit)
 {
     EXPECT_EQ(QStringList({main.windowTitle(), main.objectName(), main.fraHouse->title(),
                            main.fraStatus->title(), main.fraHold->title(), main.txtDate->text()}),
@@ -50,8 +50,7 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTexts_ThenTheFirstScreen_OrdersF
                            "Jan 15, 1860 - Welcome Captain"}));
     // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 0, 0}));
-    EXPECT_TRUE(main.mnuSaveItem->isEnabled());
-    EXPECT_TRUE(main.mnuStatsItem->isEnabled());
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuStatsItem->isEnabled());
     EXPECT_TRUE(main.state().GameSaved);
     EXPECT_TRUE(runtime.messageBoxes().empty());
 
@@ -75,14 +74,10 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTexts_ThenTheFirstScreen_OrdersF
     EXPECT_FALSE(main.mnuSaveItem->isEnabled());
     main.setTurnRunning(false);
     EXPECT_TRUE(main.isOrderEnabled(Order::Cannon) && main.mnuSaveItem->isEnabled());
-}
 
-// The log keeps its last 20,000 characters at each redraw, even when the cut splits a CR LF,
-// and its box shows the same with the caret at the end.
-TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)
-{
-    startGame(false);
-    // Each entry is 2 + 12 + 38 characters: the cut falls inside a line.
+    // The log keeps its last 20,000 characters at each redraw, even when the cut splits a CR LF,
+    // and its box shows the same with the caret at the end. Each entry is 2 + 12 + 38 characters:
+    // the cut falls inside a line.
     for (int i = 0; i < 400; ++i)
         main.LogAppend(QStringLiteral(" - Arrived at Nagasaki with 10 chests"));
     const QString before = main.log().text();
@@ -125,7 +120,6 @@ TEST_F(MainWindowTest, NewGameDialog_OpensOnCannons_NameBoxRefusesQuotes_EscapeC
     const GameState before = main.state();
     dialog.show();
     QTest::keyClick(dialog.txtFirm, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(main.state(), before);
 }
@@ -151,9 +145,8 @@ TEST_F(EndOfGame, AMillion_ShowsItsWindowOncePerGame_ATrillionAtEveryRedraw)
     main.UpdateMainForm();
     state().Debt = 0;
     state().Cash = 1'000'000;
-    // Notes the statistics window as its title and enabled buttons, then leaves it by the close
-    // box, or by Retire (the only way out when OK is disabled), which the scripted runtime
-    // survives.
+    // Notes the window's title and enabled buttons, then leaves it by the close box, or by
+    // Retire (the only way out when OK is disabled), which the scripted runtime survives.
     QStringList seen;
     const auto watchStatistics = [&seen] {
         whenDialogOpens([&seen](QDialog &dialog) {

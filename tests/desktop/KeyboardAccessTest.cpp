@@ -156,8 +156,7 @@ TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
 }
 
 // Esc leaves the dialogs with a cancel button; the repair slider moves by arrows and pages.
-// Each window, as the game opens it, names and describes every control a player can reach;
-// value boxes and gauges give their values.
+// Every window names and describes each control a player can reach; boxes give their values.
 TEST_F(KeyboardAccess, EscapeSliderAndEveryControlNamed)
 {
     startGame(true);
