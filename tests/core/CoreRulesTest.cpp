@@ -82,7 +82,6 @@ struct PurchaseCase {
 
 TEST(Purchase, ChecksInOrderThenBuysLeavingGameSavedAsItWas)
 {
-    // clang-format off
     const PurchaseCase cases[] = {
         {purchaseCannon, 1200, 50, 1200, " - Bought a New Cannon for $1,200", 0, 60, 60, 1, 40},
         {purchaseCannon, 1200, 51, 1200, "Insufficient Hold     "},
@@ -91,7 +90,6 @@ TEST(Purchase, ChecksInOrderThenBuysLeavingGameSavedAsItWas)
         {purchaseShip, 14500, 30, 14500, " - Bought a New Ship for $14,500", 0, 30, 110, 0, 100},
         {purchaseShip, 8999, 0, 9000, "Insufficient Funds     "},
     };
-    // clang-format on
     for (const PurchaseCase &c : cases) {
         GameState state = Testing::portState(); // a ship of 60, saved
         state.Cash = c.cash;

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QScopeGuard>
-#include <QStringList>
 
 #include <csignal>
 #include <sys/resource.h>
