@@ -39,8 +39,7 @@ inline GameState clutteredState(const QString &firm = QStringLiteral("Old Firm")
     return s;
 }
 
-/// The opening values of the firm Lee, one per line without line ends: the cash scenario
-/// saved at once with the prices 12,000 / 1,500 / 120 / 9.
+/// The cash scenario's file as saved at once, one value a line, without line ends.
 inline const QList<QByteArray> LeeLines =
     QByteArray("#1860-01-15#|\"Lee\"|\"Hong Kong\"|0|100|0|60|0|0|0|0|0|0|0|0|"
                "12000|1500|120|9|0|5000|400|0|0|0|#FALSE#")

@@ -121,10 +121,9 @@ TEST_F(FileOrders, BadFilesAreRefusedChangingNothing_AGoodOneAwayFromHongKongLoa
     loadBytes(leeWith({{2, "Lee \"Sons\""}}));
     loadFrom(path("absent.srd"));
     ASSERT_EQ(runtime.messageBoxes().size(), 2u);
-    for (const auto &box : runtime.messageBoxes()) {
-        EXPECT_EQ(box.prompt, "Error Opening File   ");
-        EXPECT_EQ(box.style, MsgBoxStyle::CriticalOk);
-    }
+    for (const auto &box : runtime.messageBoxes())
+        EXPECT_EQ(std::pair(box.prompt, box.style),
+                  std::pair(QStringLiteral("Error Opening File   "), MsgBoxStyle::CriticalOk));
     EXPECT_EQ(runtime.messageBoxes()[1].title, "File not found");
     EXPECT_EQ(main.state(), before);
     EXPECT_EQ(main.log().text(), log);
