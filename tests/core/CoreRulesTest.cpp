@@ -159,11 +159,9 @@ TEST(ScoreOfState, IsNetWorthPerHundredDollarsAndMonthRoundedDown_KeptUntilFebru
 
 TEST(MonthsTrading, CountsCalendarMonthBoundariesFromJanuary1860_SingularForOne)
 {
-    // clang-format off
-    const std::tuple<int, int, int, int> cases[] = {
-        {1860, 1, 1, 0}, {1860, 1, 31, 0}, {1860, 2, 1, 1}, {1862, 4, 30, 27}, {1859, 12, 31, -1},
-        {9999, 12, 31, 97679}};
-    // clang-format on
+    const std::tuple<int, int, int, int> cases[] = {{1860, 1, 1, 0},    {1860, 1, 31, 0},
+                                                    {1860, 2, 1, 1},    {1862, 4, 30, 27},
+                                                    {1859, 12, 31, -1}, {9999, 12, 31, 97679}};
     for (const auto &[year, month, day, months] : cases)
         EXPECT_EQ(monthsTrading(GameDate::fromYmd(year, month, day).value()), months) << year;
     EXPECT_EQ(timeTradingText(0), "0 Months");
