@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QScopeGuard>
-#include <QStringList>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -13,14 +12,15 @@
 namespace Sardek::Testing
 {
 
-/// A record with every field set, none to a value a new or loaded game would give it.
-inline GameState clutteredState()
+/// A record with every field set, none to a value a new or loaded game would give it, each
+/// number distinct, with fractions and both ends of the range.
+inline GameState clutteredState(const QString &firm = QStringLiteral("Old Firm"))
 {
     GameState s; // neither in progress nor saved
     s.GameOver = true;
-    s.GameDate = GameDate::fromYmd(1871, 7, 9).value();
-    s.FirmName = QStringLiteral("Old Firm");
-    s.CurrentPort = QStringLiteral("Manila");
+    s.GameDate = GameDate::fromYmd(1861, 2, 28).value();
+    s.FirmName = firm;
+    s.CurrentPort = QStringLiteral("Batavia");
     Currency n = 1;
     for (Currency *field :
          {&s.Cannons,        &s.ShipStatus,    &s.HoldUsed,       &s.HoldCapacity,
@@ -30,26 +30,20 @@ inline GameState clutteredState()
           &s.Bank,           &s.Debt,          &s.Cash,           &s.CannonPrice,
           &s.ShipPrice,      &s.NetWorth,      &s.TributeCounter, &s.Score})
         *field = (n += 7) + Currency::fromRaw(3);
+    s.ShipSilk = Currency::fromRaw(-1);
+    s.PriceArms = Currency::max();
+    s.Debt = Currency::min();
+    s.TributeCounter = -3;
     s.Rank = QStringLiteral("Compradore");
     s.MillionaireShown = true;
     return s;
 }
 
-/// The opening values of the firm Lee, one per line without line ends: the cash scenario
-/// saved at once with the prices 12,000 / 1,500 / 120 / 9.
+/// The cash scenario's file as saved at once, one value a line, without line ends.
 inline const QList<QByteArray> LeeLines =
     QByteArray("#1860-01-15#|\"Lee\"|\"Hong Kong\"|0|100|0|60|0|0|0|0|0|0|0|0|"
                "12000|1500|120|9|0|5000|400|0|0|0|#FALSE#")
         .split('|');
-
-/// lines, each ended by lineEnd.
-inline QByteArray joined(const QList<QByteArray> &lines, const QByteArray &lineEnd = "\r\n")
-{
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + lineEnd;
-    return bytes;
-}
 
 /// The Lee game's file with some of its lines (numbered from 1) replaced.
 inline QByteArray leeWith(std::initializer_list<std::pair<int, QByteArray>> replaced = {})
@@ -57,7 +51,7 @@ inline QByteArray leeWith(std::initializer_list<std::pair<int, QByteArray>> repl
     QList<QByteArray> lines = LeeLines;
     for (const auto &[line, text] : replaced)
         lines[line - 1] = text;
-    return joined(lines);
+    return lines.join("\r\n") + "\r\n";
 }
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)
@@ -73,9 +67,8 @@ inline QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-/// Until the guard returned ends, files of this process cannot grow past bytes: a write beyond
-/// fails with "File too large", part way as on a full disk, whatever the user's rights. The
-/// signal such a write raises is ignored meanwhile.
+/// Until the guard returned ends, a write past bytes fails part way with "File too large", as on
+/// a full disk, whatever the user's rights; the signal it raises is ignored meanwhile.
 [[nodiscard]] inline auto limitFileSize(rlim_t bytes)
 {
     rlimit saved{};

@@ -1,7 +1,9 @@
+// The main window, the New Game dialog and the end-of-game windows.
 #include "MainWindowFixture.h"
 
 #include "core/frmNew.h"
 #include "runtime/GameDate.h"
+#include "runtime/Twips.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,7 +13,7 @@
 namespace Sardek
 {
 
-TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled_MenusWork)
+TEST_F(MainWindowTest, BeforeAndAfterAStart_ShowsItsTexts_OrdersFollowThePort_LogKeepsALimit)
 {
     EXPECT_EQ(QStringList({main.windowTitle(), main.objectName(), main.fraHouse->title(),
                            main.fraStatus->title(), main.fraHold->title(), main.txtDate->text()}),
@@ -30,27 +32,12 @@ TEST_F(MainWindowTest, BeforeAnyGame_ShowsDesignTextsWithEveryOrderDisabled_Menu
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Options", "&Help"}));
     EXPECT_EQ(main.mnuLoadItem->shortcut(), QKeySequence("Ctrl+L"));
-    main.mnuMoneyItem->trigger();
-    EXPECT_TRUE(main.moneyLenderBugEnabled());
 
-    // Help and About open their windows; Updates opens the home page.
-    QStringList opened;
-    auto note = [&opened](QDialog &dialog) {
-        opened << dialog.objectName();
-        dialog.reject();
-    };
-    whenDialogOpens(note);
-    main.mnuHelpItem->trigger();
-    whenDialogOpens(note);
-    main.mnuAboutItem->trigger();
-    EXPECT_EQ(opened, (QStringList{"frmHelp", "frmAbout"}));
-    main.mnuItemUpdates->trigger();
+    main.mnuItemUpdates->trigger(); // opens the home page
     ASSERT_EQ(runtime.openedLinks().size(), 1u);
     EXPECT_EQ(runtime.openedLinks()[0].scheme(), "https");
-}
 
-TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTurn)
-{
+    // The cash scenario's first screen; then the orders follow the port, the ship and the turn.
     startGame(true, QStringLiteral("  lee & sons "));
     EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCash->text(),
                            main.txtBank->text(), main.txtDebt->text(), main.txtCannons->text(),
@@ -63,8 +50,7 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTu
                            "Jan 15, 1860 - Welcome Captain"}));
     // Buy, Sell, Leave, Bank, Money Lender, Transfer; no repair, cannon or ship.
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 0, 0}));
-    EXPECT_TRUE(main.mnuSaveItem->isEnabled());
-    EXPECT_TRUE(main.mnuStatsItem->isEnabled());
+    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuStatsItem->isEnabled());
     EXPECT_TRUE(main.state().GameSaved);
     EXPECT_TRUE(runtime.messageBoxes().empty());
 
@@ -79,51 +65,19 @@ TEST_F(MainWindowTest, CashScenario_FirstScreen_ThenOrdersFollowThePortShipAndTu
     state.CurrentPort = HongKong;
     main.UpdateMainForm();
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 0, 1, 1, 0, 0}));
-    state.ShipStatus = 100;
-    main.UpdateMainForm();
-    EXPECT_FALSE(main.cmdRepair->isEnabled());
 
-    // Nothing may act on a half-finished turn: while one runs, every order and menu item is
-    // inert, even one the turn itself enables; afterwards the menus come back as they were.
+    // Nothing may act on a half-finished turn: every order and menu item is held, even one the
+    // turn itself enables, until it ends.
     main.setTurnRunning(true);
     main.setOrderEnabled(Order::Cannon, true);
     EXPECT_EQ(orders(), std::vector<bool>({0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_FALSE(main.mnuSaveItem->isEnabled() || main.mnuNewItem->isEnabled());
+    EXPECT_FALSE(main.mnuSaveItem->isEnabled());
     main.setTurnRunning(false);
-    EXPECT_TRUE(main.mnuSaveItem->isEnabled() && main.mnuNewItem->isEnabled());
-    main.setOrderEnabled(Order::Cannon, true);
-    EXPECT_TRUE(main.isOrderEnabled(Order::Cannon));
-    main.LogAppendRaw(QStringLiteral("..."));
-    EXPECT_TRUE(main.log().text().endsWith(QLatin1String("Captain...")));
-}
+    EXPECT_TRUE(main.isOrderEnabled(Order::Cannon) && main.mnuSaveItem->isEnabled());
 
-// A game started with a blank name; a second game keeps the first one's rank and score
-// until its first month boundary.
-TEST_F(MainWindowTest, CannonScenario_FirstScreen_ThenASecondGameKeepsTheOldRank)
-{
-    startGame(false, QString());
-    EXPECT_EQ(QStringList({main.windowTitle(), main.fraHouse->title(), main.txtCannons->text(),
-                           main.fraHold->title()}),
-              QStringList({"Sardek - Galley Hand [$0]", "House of Sardek, Hong Kong ", "5",
-                           "Ship's Hold - 50 of 60 "}));
-    EXPECT_EQ(main.prgHold->value(), 50);
-
-    main.state().GameDate = *GameDate::fromYmd(1860, 3, 15);
-    main.state().Cash = 10'000'000;
-    whenDialogOpens([](QDialog &stats) { stats.accept(); }); // the millionaire's window
-    main.UpdateMainForm();
-    ASSERT_EQ(main.state().Rank, "Ma Tsu");
-    runtime.queueMsgBoxResults({MsgBoxResult::No}); // don't save the game in progress
-    startGame(false);
-    EXPECT_EQ(main.windowTitle(), "Sardek - Ma Tsu [$0]");
-}
-
-// The log keeps its last 20,000 characters at each redraw, even when the cut splits a CR LF,
-// and its box shows the same with the caret at the end.
-TEST_F(MainWindowTest, LogPastItsLimit_LosesOldestTextAtNextRedraw)
-{
-    startGame(false);
-    // Each entry is 2 + 12 + 38 characters: the cut falls inside a line.
+    // The log keeps its last 20,000 characters at each redraw, even when the cut splits a CR LF,
+    // and its box shows the same with the caret at the end. Each entry is 2 + 12 + 38 characters:
+    // the cut falls inside a line.
     for (int i = 0; i < 400; ++i)
         main.LogAppend(QStringLiteral(" - Arrived at Nagasaki with 10 chests"));
     const QString before = main.log().text();
@@ -153,9 +107,9 @@ TEST_F(MainWindowTest, NewGameDialog_OpensOnCannons_NameBoxRefusesQuotes_EscapeC
                      dialog.fraFirm->title(), dialog.optCash->text(), dialog.txtFirm->text()}),
         QStringList({"New Game", "Select Scenario ", "Type Name of Firm ",
                      "Begin with cash and debt (No Cannons)", ""}));
-    EXPECT_TRUE(dialog.optDebt->isChecked());
-    EXPECT_TRUE(dialog.cmdStart->isDefault());
-    EXPECT_TRUE(dialog.cmdCancel->isEnabled());
+    EXPECT_EQ(std::tuple(dialog.optDebt->isChecked(), dialog.cmdStart->isDefault(),
+                         dialog.cmdCancel->isEnabled()),
+              std::tuple(true, true, true));
     QTest::keyClicks(dialog.txtFirm, QStringLiteral("Golden \"Lotus\" Harbour Trading Company"));
     EXPECT_EQ(dialog.txtFirm->text(), "Golden Lotus Harbour Tra");
     dialog.txtFirm->clear();
@@ -166,9 +120,146 @@ TEST_F(MainWindowTest, NewGameDialog_OpensOnCannons_NameBoxRefusesQuotes_EscapeC
     const GameState before = main.state();
     dialog.show();
     QTest::keyClick(dialog.txtFirm, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(main.state(), before);
+}
+
+class EndOfGame : public MainWindowTest
+{
+  protected:
+    void SetUp() override { startGame(false); }
+    GameState &state() { return main.state(); }
+};
+
+// A debt just short of a trillion is no bankruptcy. A worth of a million opens the
+// millionaire's window once a game; a trillion opens the trillionaire's at every redraw, with
+// OK disabled and a Retire that ends the program without asking. A second game keeps the first
+// one's score and rank until its first month boundary.
+TEST_F(EndOfGame, AMillion_ShowsItsWindowOncePerGame_ATrillionAtEveryRedraw)
+{
+    // The cannon scenario's first screen.
+    EXPECT_EQ(QStringList({main.windowTitle(), main.txtCannons->text(), main.fraHold->title()}),
+              QStringList({"Sardek - Galley Hand [$0]", "5", "Ship's Hold - 50 of 60 "}));
+    EXPECT_EQ(main.prgHold->value(), 50);
+    state().Debt = Currency(1'000'000'000'000) - Currency::fromRaw(1);
+    main.UpdateMainForm();
+    state().Debt = 0;
+    state().Cash = 1'000'000;
+    // Notes the window's title and enabled buttons, then leaves it by the close box, or by
+    // Retire (the only way out when OK is disabled), which the scripted runtime survives.
+    QStringList seen;
+    const auto watchStatistics = [&seen] {
+        whenDialogOpens([&seen](QDialog &dialog) {
+            QPushButton *retire = control<QPushButton>(dialog, "cmdRetire");
+            seen << dialog.windowTitle() + (retire->isEnabled() ? " Retire" : "") +
+                        (control<QPushButton>(dialog, "cmdOK")->isEnabled() ? " OK" : "");
+            dialog.close();
+            if (dialog.isVisible())
+                QTest::mouseClick(retire, Qt::LeftButton);
+        });
+    };
+    watchStatistics();
+    main.UpdateMainForm();
+    EXPECT_TRUE(state().MillionaireShown);
+    main.UpdateMainForm(); // no second window; a dialog here would block the test
+    EXPECT_EQ(runtime.programEnds(), 0);
+    state().Bank = 1'000'000'000'000;
+    for (int redraw = 0; redraw < 2; ++redraw) {
+        watchStatistics();
+        main.UpdateMainForm();
+    }
+    EXPECT_EQ(seen,
+              (QStringList{"You are a Millionaire! Retire OK", "You are a Trillionaire! Retire",
+                           "You are a Trillionaire! Retire"}));
+    EXPECT_EQ(runtime.programEnds(), 2); // the close box did nothing; Retire ended it
+    EXPECT_TRUE(runtime.messageBoxes().empty());
+
+    state().GameDate = *GameDate::fromYmd(1860, 3, 15);
+    watchStatistics();
+    main.UpdateMainForm();
+    runtime.queueMsgBoxResults({MsgBoxResult::No}); // not saving the game in progress
+    startGame(false);
+    EXPECT_EQ(main.windowTitle(), "Sardek - Ma Tsu [$0]");
+}
+
+// No ends the program; Yes opens a New Game that cannot be cancelled, by button, Esc or
+// close box.
+TEST_F(EndOfGame, DebtOfATrillion_IsBankruptcy_NoEndsTheProgram_YesPlaysAgain)
+{
+    state().Debt = 1'000'000'000'000;
+    runtime.queueMsgBoxResults({MsgBoxResult::No, MsgBoxResult::Yes});
+    main.UpdateMainForm();
+    EXPECT_EQ(runtime.programEnds(), 1);
+    runtime.queueRnd({0.f, 0.f, 0.f, 0.f});
+    bool cancelEnabled = true, stayedOpen = false;
+    whenDialogOpens([&](QDialog &dialog) {
+        cancelEnabled = control<QPushButton>(dialog, "cmdCancel")->isEnabled();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        dialog.close();
+        stayedOpen = dialog.isVisible();
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdStart"), Qt::LeftButton);
+    });
+    main.UpdateMainForm();
+    const ScriptedRuntime::MessageBoxCall bankrupt{
+        "Sardek, you are Bankrupt.  Would you like to play again?   ",
+        MsgBoxStyle::ExclamationYesNo, "Game Over"};
+    Testing::expectBoxes(runtime, {bankrupt, bankrupt});
+    EXPECT_TRUE(!cancelEnabled && stayedOpen);
+    EXPECT_EQ(std::tuple(state().GameOver, state().GameInProgress, state().Debt),
+              std::tuple(false, true, Currency(0)));
+    EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
+    EXPECT_EQ(runtime.programEnds(), 1);
+}
+
+TEST_F(EndOfGame, CurrentStatistics_ShowsTheFigures_RetireOnlyFromAMillionAndAsksFirst)
+{
+    state().GameDate = *GameDate::fromYmd(1862, 4, 1); // 27 months
+    state().Cash = 999'999;
+    main.UpdateMainForm();
+    QStringList values, frames, legend;
+    QPoint offset;
+    whenDialogOpens([&](QDialog &dialog) {
+        offset = dialog.pos() - main.frameGeometry().topLeft();
+        for (auto *frame : dialog.findChildren<QGroupBox *>())
+            frames << frame->title();
+        for (auto *label : dialog.findChildren<QGroupBox *>().last()->findChildren<QLabel *>())
+            legend << label->text();
+        values << dialog.windowTitle();
+        for (const char *name : {"lblTimeValue", "lblNetValue", "lblShipValue", "lblCannonsValue",
+                                 "lblTotalValue", "lblRankValue"})
+            values << control<QLabel>(dialog, name)->text();
+        values << (control<QPushButton>(dialog, "cmdRetire")->isEnabled() ? "Retire" : "");
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    main.mnuStatsItem->trigger();
+    EXPECT_EQ(offset, QPoint(twipsToPixels(2800, main.logicalDpiX()),
+                             twipsToPixels(1030, main.logicalDpiY())));
+    EXPECT_EQ(frames, (QStringList{"Statistics ", "Legend"}));
+    EXPECT_EQ(legend, (QStringList{"Ma Tsu", "50,000 +", "Master Sardek", "  8,000 - 49,999",
+                                   "Sardek", "  1,000 - 7,999", "Compradore", "     500 - 999",
+                                   "Galley Hand", "         0 - 500"}));
+    // The score is 999,999 / 100 / 27 months, rounded down; no Retire under a million.
+    EXPECT_EQ(values, (QStringList{"Current Statistics", "27 Months", "$999,999", "60", "5", "370",
+                                   "Galley Hand", ""}));
+
+    // From a million on, Retire asks first: No stays in the window, Yes ends the program.
+    state().Cash = 1'000'000;
+    state().MillionaireShown = true;
+    main.UpdateMainForm();
+    runtime.queueMsgBoxResults({MsgBoxResult::No, MsgBoxResult::Yes});
+    bool openAfterNo = false;
+    whenDialogOpens([&](QDialog &dialog) {
+        QPushButton *retire = control<QPushButton>(dialog, "cmdRetire");
+        QTest::mouseClick(retire, Qt::LeftButton);
+        openAfterNo = dialog.isVisible();
+        QTest::mouseClick(retire, Qt::LeftButton);
+    });
+    main.mnuStatsItem->trigger();
+    EXPECT_TRUE(openAfterNo);
+    const ScriptedRuntime::MessageBoxCall question{"Do you really want to quit this game?   ",
+                                                   MsgBoxStyle::QuestionYesNo, "Sardek"};
+    Testing::expectBoxes(runtime, {question, question});
+    EXPECT_EQ(runtime.programEnds(), 1);
 }
 
 } // namespace Sardek

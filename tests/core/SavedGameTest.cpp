@@ -4,6 +4,7 @@
 #include "runtime/Formats.h"
 
 #include "CoreTestSupport.h"
+#include "GameStates.h"
 #include "QtPrinters.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include <sys/stat.h>
 
+#include <span>
 #include <tuple>
 
 using namespace Sardek;
@@ -20,43 +22,15 @@ using namespace Sardek::Testing;
 namespace
 {
 
-// Every saved value distinct from the others, with fractions and both ends of the range.
-GameState oddState(const QString &firm)
+// The cash scenario's opening values with the prices 12,000 / 1,500 / 120 / 9.
+SavedValues leeValues()
 {
-    GameState s = clutteredState();
-    s.GameDate = GameDate::fromYmd(1861, 2, 28).value();
-    s.FirmName = firm;
-    s.CurrentPort = QStringLiteral("Batavia");
-    s.ShipStatus = Currency::fromRaw(125000);
-    s.ShipSilk = Currency::fromRaw(-1);
-    s.PriceArms = Currency::max();
-    s.Debt = Currency::min();
-    s.Cash = Currency::fromRaw(12345678901);
-    s.TributeCounter = -3;
-    return s;
-}
-
-SavedValues exampleValues()
-{
-    SavedValues v;
-    v.GameDate = GameDate::fromYmd(1860, 1, 15).value();
-    v.FirmName = QStringLiteral("Lee");
-    v.CurrentPort = QStringLiteral("Hong Kong");
-    v.ShipStatus = 100;
-    v.HoldCapacity = 60;
-    std::tie(v.PriceOpium, v.PriceSilk, v.PriceArms, v.PriceGeneral) =
+    GameState lee = portState();
+    std::tie(lee.PriceOpium, lee.PriceSilk, lee.PriceArms, lee.PriceGeneral) =
         std::tuple(Currency(12000), Currency(1500), Currency(120), Currency(9));
-    v.Debt = 5000;
-    v.Cash = 400;
-    return v;
-}
-
-LoadResult loadBytes(const QByteArray &bytes)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("game.srd"));
-    writeBytes(path, bytes);
-    return loadGame(path);
+    lee.Debt = 5000;
+    lee.Cash = 400;
+    return savedValuesOf(lee);
 }
 
 struct FileCase {
@@ -66,44 +40,35 @@ struct FileCase {
     const char *firm = "Lee";
 };
 
-void PrintTo(const FileCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 } // namespace
 
-class SavedGameRoundTrip : public testing::TestWithParam<const char16_t *>
-{
-};
-
-TEST_P(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
+// Every saved value comes back whatever the firm's name; applying them touches nothing else.
+TEST(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
 {
     QTemporaryDir dir;
-    const GameState saved = oddState(QString::fromUtf16(GetParam()));
     const QString path = dir.filePath(QStringLiteral("game.srd"));
-    ASSERT_TRUE(saveGame(saved, path).ok);
-    const LoadResult loaded = loadGame(path);
-    ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-    EXPECT_EQ(*loaded.values, savedValuesOf(saved));
+    for (const char16_t *firm : {u"Lee, Sons, & Co.", u"  leading and trailing  ", u"", u"#1#, 2",
+                                 u"Ünïcödé 香港 \U00010400", u"Tab\there"}) {
+        const GameState saved = clutteredState(QString::fromUtf16(firm));
+        ASSERT_TRUE(saveGame(saved, path).ok);
+        const LoadResult loaded = loadGame(path);
+        ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
+        EXPECT_EQ(*loaded.values, savedValuesOf(saved)) << saved.FirmName.toStdString();
+    }
 
+    const GameState saved = clutteredState();
     GameState target;
     target.GameInProgress = target.GameOver = true;
-    target.NetWorth = 77;
-    target.Score = 88;
-    target.Rank = QStringLiteral("Sardek");
+    std::tie(target.NetWorth, target.Score, target.Rank) =
+        std::tuple(Currency(77), Currency(88), QStringLiteral("Sardek"));
     GameState expected = saved;
     std::tie(expected.GameInProgress, expected.GameSaved, expected.GameOver, expected.NetWorth,
              expected.Score, expected.Rank) =
         std::tie(target.GameInProgress, target.GameSaved, target.GameOver, target.NetWorth,
                  target.Score, target.Rank);
-    applySavedValues(*loaded.values, target);
+    applySavedValues(savedValuesOf(saved), target);
     EXPECT_EQ(target, expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(FirmNames, SavedGameRoundTrip,
-                         testing::Values(u"Lee, Sons, & Co.", u"  leading and trailing  ", u"",
-                                         u"#1#, 2", u"Ünïcödé 香港 \U00010400", u"Tab\there"));
 
 // A quotation mark or line end in a name is written as an apostrophe or a blank, so the file
 // still reads; the new file replaces the old one whole and leaves nothing beside it.
@@ -112,8 +77,8 @@ TEST(SavedGameFile, SavingOverAnOldFile_ReplacesItWhole_WritingQuotesAndLineEnds
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("game.srd"));
     writeBytes(path, QByteArray(4000, 'x'));
-    ASSERT_TRUE(saveGame(oddState(QStringLiteral("Lee\"s\r\nFirm")), path).ok);
-    EXPECT_EQ(loadGame(path).values, savedValuesOf(oddState(QStringLiteral("Lee's  Firm"))));
+    ASSERT_TRUE(saveGame(clutteredState(QStringLiteral("Lee\"s\r\nFirm")), path).ok);
+    EXPECT_EQ(loadGame(path).values, savedValuesOf(clutteredState(QStringLiteral("Lee's  Firm"))));
     const QByteArray bytes = readBytes(path);
     EXPECT_EQ(bytes.count("\r\n"), 26);
     EXPECT_FALSE(bytes.contains('x'));
@@ -121,49 +86,25 @@ TEST(SavedGameFile, SavingOverAnOldFile_ReplacesItWhole_WritingQuotesAndLineEnds
               QStringList{QStringLiteral("game.srd")});
 }
 
-class SavedGameFileRead : public testing::TestWithParam<FileCase>
-{
-};
-
-// A lenient layout reads the Lee game's values; a fault refuses the whole file, saying why.
-TEST_P(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
-{
-    const FileCase &c = GetParam();
-    const LoadResult loaded = loadBytes(c.bytes);
-    if (c.error) {
-        EXPECT_FALSE(loaded.values);
-        EXPECT_TRUE(loaded.error.contains(QLatin1String(c.error))) << loaded.error.toStdString();
-    } else {
-        ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
-        SavedValues expected = exampleValues();
-        expected.FirmName = QString::fromUtf8(c.firm);
-        EXPECT_EQ(*loaded.values, expected);
-    }
-}
-
 // clang-format off
 const FileCase Layouts[] = {
-    {"canonical", joined(LeeLines), nullptr},
+    {"canonical", leeWith(), nullptr},
     {"commas", "#1860-01-15#,\"Lee\" , \"Hong Kong\"\r\n0,100,0,60,0,0,0,0,0,0,0,0\r\n"
                "12000,1500,120,9\r\n0,5000,400,0,0,0,#FALSE#\r\n", nullptr},
     {"leading blanks", leeWith({{4, "  \t 0"}}), nullptr},
-    {"LF only", joined(LeeLines, "\n"), nullptr},
-    {"CR only", joined(LeeLines, "\r"), nullptr},
+    {"LF only", LeeLines.join("\n") + "\n", nullptr},
+    {"CR only", LeeLines.join("\r") + "\r", nullptr},
     {"blank lines", leeWith({{5, "\r\n  \r\n100"}}), nullptr},
-    {"no final line end", joined(LeeLines).chopped(2), nullptr},
-    {"extra lines", joined(LeeLines) + "garbage, \"unclosed\r\n#x\r\n", nullptr},
+    {"no final line end", LeeLines.join("\r\n"), nullptr},
+    {"extra lines", leeWith() + "garbage, \"unclosed\r\n#x\r\n", nullptr},
     {"bare strings and lower case", leeWith({{26, "#false#"}}).replace("\"", ""), nullptr},
-    {"byte order mark", "\xEF\xBB\xBF" + joined(LeeLines), nullptr},
+    {"byte order mark", "\xEF\xBB\xBF" + leeWith(), nullptr},
     {"text not UTF-8, read as Latin-1", leeWith({{2, "\"M\xFCller\""}}), nullptr, "Müller"},
-    {"huge, read in part", joined(LeeLines) +
+    {"huge, read in part", leeWith() +
         (QByteArray(1000, 'x') + "\r\n").repeated(2 * MaxReadBytes / 1000), nullptr}};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Layouts, SavedGameFileRead, testing::ValuesIn(Layouts));
-
-// clang-format off
 const FileCase Faults[] = {
     {"empty", "", "ends after 0 of 26 values"},
-    {"25 values", joined(LeeLines.mid(0, 25)), "ends after 25 of 26 values"},
+    {"25 values", LeeLines.mid(0, 25).join("\r\n") + "\r\n", "ends after 25 of 26 values"},
     {"letters for a number", leeWith({{4, "abc"}}), "Line 4: \"abc\" is not a number"},
     {"empty field", leeWith({{8, ","}}), "Line 8: \"\" is not a number"},
     {"quoted number", leeWith({{9, "\"0\""}}), "Line 9: a number was expected"},
@@ -183,7 +124,30 @@ const FileCase Faults[] = {
     {"quotation mark in the name", leeWith({{2, "Lee \"Sons\""}}),
      "Line 2: a firm name cannot hold a double quotation mark"}};
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Faults, SavedGameFileRead, testing::ValuesIn(Faults));
+
+// A lenient layout reads the Lee game's values; a fault refuses the whole file, saying why.
+TEST(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("game.srd"));
+    const std::span<const FileCase> tables[] = {Layouts, Faults};
+    for (const std::span<const FileCase> cases : tables)
+        for (const FileCase &c : cases) {
+            SCOPED_TRACE(c.name);
+            writeBytes(path, c.bytes);
+            const LoadResult loaded = loadGame(path);
+            if (c.error) {
+                EXPECT_FALSE(loaded.values);
+                EXPECT_TRUE(loaded.error.contains(QLatin1String(c.error)))
+                    << loaded.error.toStdString();
+            } else {
+                ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
+                SavedValues expected = leeValues();
+                expected.FirmName = QString::fromUtf8(c.firm);
+                EXPECT_EQ(*loaded.values, expected);
+            }
+        }
+}
 
 // A named pipe or a device would block the window for ever once opened.
 TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
@@ -211,32 +175,21 @@ TEST(SavedNumber, IsWrittenPlainly_ReadsBackAndInLooseForms_RefusingTheRest)
     constexpr auto Ok = NumberReading::Ok;
     constexpr auto Bad = NumberReading::NotANumber;
     constexpr auto Big = NumberReading::OutOfRange;
+    // clang-format off
     const std::tuple<const char *, NumberReading, Currency::Raw, bool> cases[] = {
-        {"0", Ok, 0, true},
-        {"-4600", Ok, -46000000, true},
-        {"12.5", Ok, 125000, true},
-        {"-0.0001", Ok, -1, true},
-        {"1.0001", Ok, 10001, true},
+        {"0", Ok, 0, true}, {"-4600", Ok, -46000000, true}, {"12.5", Ok, 125000, true},
+        {"-0.0001", Ok, -1, true}, {"1.0001", Ok, 10001, true},
         {"922337203685477.5807", Ok, INT64_MAX, true},
         {"-922337203685477.5808", Ok, INT64_MIN, true},
-        {"+5", Ok, 50000, false},
-        {"-.5", Ok, -5000, false},
-        {"7.", Ok, 70000, false},
-        {"1.00005", Ok, 10000, false},
-        {"1.00015", Ok, 10002, false},
-        {"1.000050001", Ok, 10001, false},
-        {"-922337203685477.58084", Ok, INT64_MIN, false},
-        {"922337203685477.58075", Big, 42, false},
-        {"-922337203685477.5809", Big, 42, false},
+        {"+5", Ok, 50000, false}, {"-.5", Ok, -5000, false}, {"7.", Ok, 70000, false},
+        {"1.00005", Ok, 10000, false}, {"1.00015", Ok, 10002, false},
+        {"1.000050001", Ok, 10001, false}, {"-922337203685477.58084", Ok, INT64_MIN, false},
+        {"922337203685477.58075", Big, 42, false}, {"-922337203685477.5809", Big, 42, false},
         {"000000000000000000000000000001", Ok, 10000, false},
-        {"", Bad, 42, false},
-        {"-", Bad, 42, false},
-        {".", Bad, 42, false},
-        {"1.2.3", Bad, 42, false},
-        {"1e5", Bad, 42, false},
-        {"1,000", Bad, 42, false},
-        {"--1", Bad, 42, false},
-        {"\u0663", Bad, 42, false}};
+        {"", Bad, 42, false}, {"-", Bad, 42, false}, {".", Bad, 42, false},
+        {"1.2.3", Bad, 42, false}, {"1e5", Bad, 42, false}, {"1,000", Bad, 42, false},
+        {"--1", Bad, 42, false}, {"\u0663", Bad, 42, false}};
+    // clang-format on
     for (const auto &[text, reading, raw, written] : cases) {
         Currency read = Currency::fromRaw(42);
         EXPECT_EQ(readSavedNumber(QString::fromUtf8(text), read), reading) << text;

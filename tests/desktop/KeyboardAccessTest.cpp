@@ -56,13 +56,16 @@ QStringList tabTo(const char *name)
     return passed;
 }
 
-// Acts on the next dialog once it has the keyboard.
-void whenDialogActive(std::function<void(QDialog &)> action)
+// Presses key, by default on the focused order, and acts on the dialog it opens once that has
+// the keyboard.
+void openByKey(std::function<void(QDialog &)> action, Qt::Key key = Qt::Key_Space,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     whenDialogOpens([action](QDialog &dialog) {
         settleActive(dialog);
         action(dialog);
     });
+    press(key, modifiers);
 }
 
 // Every control a player could focus has a spoken name and a description.
@@ -100,36 +103,35 @@ class KeyboardAccess : public MainWindowTest
 TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
 {
     runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
-    whenDialogActive([](QDialog &) {
-        QTest::keyClicks(focused(), "Lee");
-        press(Qt::Key_Tab, Qt::ShiftModifier); // back to the scenarios, then up to cash
-        press(Qt::Key_Up);
-        press(Qt::Key_Return);
-    });
-    press(Qt::Key_N, Qt::ControlModifier);
+    openByKey(
+        [](QDialog &) {
+            QTest::keyClicks(focused(), "Lee");
+            press(Qt::Key_Tab, Qt::ShiftModifier); // back to the scenarios, then up to cash
+            press(Qt::Key_Up);
+            press(Qt::Key_Return);
+        },
+        Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(main.state().FirmName, "Lee");
     EXPECT_GT(main.state().Debt, 0);
 
     const Currency cash = main.state().Cash;
     tabTo("cmdBuy");
-    whenDialogActive([](QDialog &) {
+    openByKey([](QDialog &) {
         EXPECT_EQ(tabTo("cboGeneral"), QStringList({"cmdMaxOpium", "cboSilk", "cmdMaxSilk",
                                                     "cboArms", "cmdMaxArms", "cboGeneral"}));
         press(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(focused(), "10");
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().ShipGeneral, 10);
     EXPECT_EQ(main.state().Cash, cash - 90);
 
     tabTo("cmdVisit");
-    whenDialogActive([](QDialog &) {
+    openByKey([](QDialog &) {
         EXPECT_EQ(spokenName(focused()), "Deposit"); // its label, without the colon
         QTest::keyClicks(focused(), "100");
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().Bank, 100);
 
     runtime.queueRnd({0.5f}); // Saigon offered first; then no pirates, fair prices, no events
@@ -138,12 +140,11 @@ TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
     runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
     runtime.queueRnd({0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
     tabTo("cmdLeave");
-    whenDialogActive([](QDialog &) {
+    openByKey([](QDialog &) {
         EXPECT_EQ(focused()->objectName(), "optSaigon");
         press(Qt::Key_Down);
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().CurrentPort, "Manila");
     EXPECT_EQ(runtime.rndLeft(), 0u);
 
@@ -155,42 +156,33 @@ TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
 }
 
 // Esc leaves the dialogs with a cancel button; the repair slider moves by arrows and pages.
-TEST_F(KeyboardAccess, EscapeAndSlider)
+// Every window names and describes each control a player can reach; boxes give their values.
+TEST_F(KeyboardAccess, EscapeSliderAndEveryControlNamed)
 {
     startGame(true);
     main.state().ShipStatus = 50;
     main.state().Cash = 1000000;
     main.UpdateMainForm();
     tabTo("cmdRepair");
-    whenDialogActive([](QDialog &dialog) {
+    openByKey([](QDialog &dialog) {
         EXPECT_EQ(focused()->objectName(), "sldRepair");
         press(Qt::Key_Right);
         press(Qt::Key_PageUp);
         EXPECT_EQ(control<QSlider>(dialog, "sldRepair")->value(), 56);
         press(Qt::Key_Return);
     });
-    press(Qt::Key_Space);
     EXPECT_EQ(main.state().ShipStatus, 56);
     runtime.queueRnd({0.5f});
     for (const char *order : {"cmdVisit", "cmdLeave"}) {
         tabTo(order);
         bool open = true;
-        whenDialogActive([&](QDialog &dialog) {
+        openByKey([&](QDialog &dialog) {
             press(Qt::Key_Escape);
             open = dialog.isVisible();
         });
-        press(Qt::Key_Space);
         EXPECT_FALSE(open) << order;
     }
-}
 
-// Each window, as the game opens it, names and describes every control a player can reach;
-// value boxes and gauges give their values.
-TEST_F(KeyboardAccess, EveryControl_HasANameAndDescription)
-{
-    startGame(true);
-    main.state().ShipStatus = 50;
-    main.UpdateMainForm();
     expectNamed(main);
     EXPECT_EQ(
         QStringList(
@@ -203,14 +195,16 @@ TEST_F(KeyboardAccess, EveryControl_HasANameAndDescription)
     EXPECT_EQ(std::tuple(status->role(), status->text(QAccessible::Name),
                          status->valueInterface()->currentValue().toDouble(),
                          status->valueInterface()->maximumValue().toDouble()),
-              std::tuple(QAccessible::ProgressBar, QString("Ship's Status"), 50.0, 100.0));
+              std::tuple(QAccessible::ProgressBar, QString("Ship's Status"), 56.0, 100.0));
     Velgauge::ProgressBar gauge;
     gauge.setCaption(QStringLiteral("Loading"));
     EXPECT_EQ(spokenName(&gauge), "Loading");
-    // Each window as the game opens it, looked at and closed.
-    const auto inspect = [](std::function<void()> open) {
-        whenDialogOpens([](QDialog &dialog) {
+    // Each window as the game opens it, looked at and closed: each order opens its own.
+    QStringList opened;
+    const auto inspect = [&opened](std::function<void()> open) {
+        whenDialogOpens([&opened](QDialog &dialog) {
             expectNamed(dialog);
+            opened << dialog.objectName();
             dialog.done(QDialog::Rejected);
         });
         open();
@@ -224,6 +218,9 @@ TEST_F(KeyboardAccess, EveryControl_HasANameAndDescription)
         inspect([item] { item->trigger(); });
     runtime.queueRnd({0.0f}); // a fleet of pirates
     inspect([this] { PirateWindowEncounter(main).MeetPirates(nullptr); });
+    EXPECT_EQ(opened,
+              (QStringList{"frmBuy", "frmSell", "frmLeave", "frmVisit", "frmMoney", "frmTransfer",
+                           "frmRepair", "frmNew", "frmStats", "frmHelp", "frmAbout", "frmPirate"}));
 }
 
 } // namespace Sardek
