@@ -15,12 +15,6 @@ using Velgauge::PropertyBag;
 namespace
 {
 
-std::unique_ptr<ProgressBar> createNamed(const QString &name)
-{
-    QWidget *control = Velgauge::createControl(QStringLiteral("VelgaugeLib.ProgressBar"), name);
-    return std::unique_ptr<ProgressBar>(qobject_cast<ProgressBar *>(control));
-}
-
 QString helpString(const char *property)
 {
     const QMetaObject &meta = ProgressBar::staticMetaObject;
@@ -30,22 +24,19 @@ QString helpString(const char *property)
 
 } // namespace
 
-TEST(ControlFactory, MatchesIdentifierWithoutCase_MakesNothingElse)
+// The factory makes a gauge, its identifier matched without case, named by its host, and
+// nothing else. Every property with its initial value and help text, all readable, all but
+// SystemColors writable. Set to something new, each notifies once, set again not at all; then
+// all are written in a fixed order, without those at their stored defaults (InvertText set is
+// one), and read back alike.
+TEST(ProgressBarProperties,
+     MadeByFactory_InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurviveStoring)
 {
-    std::unique_ptr<QWidget> lower(Velgauge::createControl("velgaugelib.progressbar", "x"));
-    EXPECT_NE(qobject_cast<ProgressBar *>(lower.get()), nullptr);
     EXPECT_EQ(Velgauge::createControl("VelgaugeLib.Slider", "x"), nullptr);
     EXPECT_EQ(Velgauge::createControl("", "x"), nullptr);
     EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
-}
-
-// A gauge made by the factory, named by its host; every property with its initial value and
-// help text, all readable, all but SystemColors writable. Set to something new, each notifies
-// once, set again not at all; then all are written in a fixed order, without those at their
-// stored defaults (InvertText set is one), and read back alike.
-TEST(ProgressBarProperties, InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurviveWriteAndRead)
-{
-    auto bar = createNamed(QStringLiteral("Gauge1"));
+    std::unique_ptr<ProgressBar> bar(
+        qobject_cast<ProgressBar *>(Velgauge::createControl("velgaugelib.progressbar", "Gauge1")));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->objectName(), "Gauge1");
     QSignalSpy changed(bar.get(), &ProgressBar::propertyChanged);
