@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -130,21 +131,20 @@ TEST_F(InfoWindowTest, Help_OpensCentredOnTheIntroduction_EachButtonSetsCaptionF
     }
 }
 
-TEST_F(InfoWindowTest, About_OpensAtTheTwipsOffset_WithPictureVersionCreditsAndLinks)
+// A refused link (no browser, say) is ignored without a message and leaves the window open.
+TEST_F(InfoWindowTest, About_AtTheTwipsOffset_WithPictureTextsAndLinks_OkClickedOrEnteredCloses)
 {
     about.show();
     const QPoint offset(twipsToPixels(2100, owner.logicalDpiX()),
                         twipsToPixels(1600, owner.logicalDpiY()));
     EXPECT_EQ(about.pos(), owner.pos() + offset) << "from the main window's corner";
     EXPECT_EQ(about.windowTitle(), "About Sardek for Windows");
-    const QStringList version = labelText("lblVersion").split('\n');
-    ASSERT_EQ(version.size(), 2);
-    EXPECT_EQ(version.at(0), "Sardek for Windows v1.11");
-    EXPECT_FALSE(version.at(1).trimmed().isEmpty()) << "the developer's credit line";
-    const QStringList credit = labelText("lblCredit").split('\n');
-    ASSERT_EQ(credit.size(), 4);
-    EXPECT_FALSE(credit.at(0).trimmed().isEmpty()) << "the first edition's credit line";
-    EXPECT_EQ(credit.mid(1), (QStringList{"", "Web:", "Support:"}));
+    // The version over the developer's credit; the first edition's credit over the links' names.
+    const auto shows = [this](const char *label, const char *lines) {
+        return QRegularExpression(lines).match(labelText(label)).hasMatch();
+    };
+    EXPECT_TRUE(shows("lblVersion", "^Sardek for Windows v1\\.11\n.*\\S.*$"));
+    EXPECT_TRUE(shows("lblCredit", "^.*\\S.*\n\nWeb:\nSupport:$"));
     EXPECT_TRUE(labelText("lblHomepage").contains("https://www.example.com/sardek"));
     EXPECT_TRUE(labelText("lblContact").contains("support@example.com"));
     for (const char *name : {"lblVersion", "lblCredit", "lblHomepage", "lblContact"})
@@ -159,12 +159,7 @@ TEST_F(InfoWindowTest, About_OpensAtTheTwipsOffset_WithPictureVersionCreditsAndL
         for (int x = 0; x < picture.width(); ++x)
             colours.insert(picture.pixel(x, y));
     EXPECT_GT(colours.size(), 20);
-}
 
-// A refused link (no browser, say) is ignored without a message and leaves the window open.
-TEST_F(InfoWindowTest, About_LinksOpenTheHomePageAndAMailToSupport_OkClickedOrEnteredCloses)
-{
-    about.show();
     runtime.linkAccepted = false;
     // The middle of a link label is on its text: the labels fit their text.
     for (const char *name : {"lblHomepage", "lblContact"}) {
