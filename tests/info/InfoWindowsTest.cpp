@@ -18,8 +18,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <algorithm>
-
 namespace Sardek
 {
 
@@ -31,17 +29,13 @@ TEST(HelpPages, InstructionsAreFortyColumnsOfUpperCaseAscii_ProseIsOneLineParagr
     ASSERT_TRUE(text.endsWith('\n')) << "the last line needs its line break too";
     const QStringList lines = text.chopped(1).split('\n');
     ASSERT_GE(lines.size(), 240);
-    for (const QString &line : lines) {
-        // A tab or any character outside plain ASCII would shift the columns after it.
-        const bool printable = std::all_of(line.begin(), line.end(), [](QChar c) {
-            return c.unicode() >= 0x20 && c.unicode() < 0x7F;
-        });
-        EXPECT_TRUE(line.size() == InstructionColumns && line == line.toUpper() && printable)
-            << line.toStdString();
-    }
-    const QString border = "I>" + QString(36, '=') + "<I";
-    EXPECT_EQ(lines.at(0), border);
-    EXPECT_EQ(lines.at(6), border);
+    // Printable ASCII but lower case: a tab or any other character would shift the columns.
+    const QRegularExpression upperCaseAscii(
+        QStringLiteral("^[\\x20-\\x60\\x7B-\\x7E]{%1}$").arg(InstructionColumns));
+    for (const QString &line : lines)
+        EXPECT_TRUE(upperCaseAscii.match(line).hasMatch()) << line.toStdString();
+    EXPECT_EQ(lines.at(0), "I>" + QString(36, '=') + "<I");
+    EXPECT_EQ(lines.at(6), lines.at(0));
     EXPECT_TRUE(lines.at(2).contains("S   A   R   D   E   K"));
     EXPECT_TRUE(lines.at(4).contains("(INSTUCTIONS)"));
 
@@ -96,9 +90,9 @@ TEST_F(InfoWindowTest, Help_OpensCentredOnTheIntroduction_EachButtonSetsCaptionF
     } pages[] = {
         {nullptr, nullptr, HelpPage::Introduction, "Introduction ", false},
         {"cmdIntructions", "cmdIntroduction", HelpPage::Introduction, "Introduction ", false},
-        {"cmdHints", "cmdIntructions", HelpPage::Instructions, "Original Instuctions ", true},
         {"cmdIntructions", "cmdHints", HelpPage::Hints, "Hints ", false},
-        {"cmdIntructions", "cmdMoney", HelpPage::MoneyLenderBug, "Money Lender Bug ", false}};
+        {"cmdIntructions", "cmdMoney", HelpPage::MoneyLenderBug, "Money Lender Bug ", false},
+        {"cmdHints", "cmdIntructions", HelpPage::Instructions, "Original Instuctions ", true}};
     for (const auto &page : pages) {
         SCOPED_TRACE(page.caption);
         for (const char *button : {page.before, page.button})
@@ -107,13 +101,12 @@ TEST_F(InfoWindowTest, Help_OpensCentredOnTheIntroduction_EachButtonSetsCaptionF
         EXPECT_EQ(control<QGroupBox>(help, "fraContent")->title(), page.caption);
         EXPECT_EQ(display->toPlainText(), helpPageText(page.page));
         const QFont font = display->font();
-        EXPECT_EQ(font.pointSize(), 8);
-        EXPECT_FALSE(font.bold() || font.italic());
+        EXPECT_EQ(std::tuple(font.pointSize(), font.bold(), font.italic()),
+                  std::tuple(8, false, false));
         EXPECT_EQ(font.family() == "MS Sans Serif", !page.fixedPitch)
             << font.family().toStdString();
     }
-    // Shown again, the Instructions page lines up in columns and nothing is cut off.
-    QTest::mouseClick(control<QPushButton>(help, "cmdIntructions"), Qt::LeftButton);
+    // The Instructions page, shown last, lines up in columns and nothing is cut off.
     const QFontMetrics metrics(display->font());
     const QStringList lines = display->toPlainText().split('\n', Qt::SkipEmptyParts);
     for (const QString &line : lines)
@@ -149,8 +142,8 @@ TEST_F(InfoWindowTest, About_AtTheTwipsOffset_WithPictureTextsAndLinks_OkClicked
     EXPECT_TRUE(labelText("lblContact").contains("support@example.com"));
     for (const char *name : {"lblVersion", "lblCredit", "lblHomepage", "lblContact"})
         EXPECT_EQ(control<QLabel>(about, name)->font().family(), "MS Sans Serif") << name;
-    EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text(), "Ok");
-    EXPECT_TRUE(control<QPushButton>(about, "cmdOK")->isDefault());
+    auto *ok = control<QPushButton>(about, "cmdOK");
+    EXPECT_EQ(std::pair(ok->text(), ok->isDefault()), std::pair(QStringLiteral("Ok"), true));
 
     // Sky, sea, hull, sails and their shading; an empty widget has one or two colours.
     const QImage picture = control<QWidget>(about, "PicShip")->grab().toImage();
@@ -175,7 +168,6 @@ TEST_F(InfoWindowTest, About_AtTheTwipsOffset_WithPictureTextsAndLinks_OkClicked
     EXPECT_TRUE(runtime.messageBoxes().empty());
     EXPECT_TRUE(about.isVisible());
 
-    auto *ok = control<QPushButton>(about, "cmdOK");
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
     about.show();

@@ -33,14 +33,12 @@ TEST(DesignerPlugin, OffersAGaugeInTheVelgaugeGroup_AFormLoadsItsGaugesAsDesigne
     std::unique_ptr<QWidget> form(loader.load(&file));
     ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
     const auto *cargo = form->findChild<ProgressBar *>(QStringLiteral("prgCargo"));
-    ASSERT_NE(cargo, nullptr);
+    const auto *level = form->findChild<ProgressBar *>(QStringLiteral("prgLevel"));
+    ASSERT_TRUE(cargo && level);
     EXPECT_EQ(std::tuple(cargo->caption(), cargo->alignment(), cargo->fillMode(),
                          cargo->backColor(), cargo->fillColor(), cargo->value()),
               std::tuple("Cargo", ProgressBar::alnLeft, ProgressBar::fm3DBlocks, 0x80000007u,
                          0x0000FFu, 70.0));
-
-    const auto *level = form->findChild<ProgressBar *>(QStringLiteral("prgLevel"));
-    ASSERT_NE(level, nullptr);
     EXPECT_EQ(
         std::tuple(level->direction(), level->fillMode(), level->invertText(), level->font().bold(),
                    level->maxValue(), level->value()),

@@ -1,12 +1,10 @@
 // The gauge's pictures: the bar rendered once per look, and the whole gauge painted from it.
 #include "BarComposer.h"
-#include "GaugeLook.h"
 #include "GradientRenderer.h"
 #include "GradientTable.h"
 #include "ProgressBar_p.h"
 #include "SystemColors.h"
 
-#include <Velgauge/ProgressBar.h>
 #include <Velgauge/PropertyBag.h>
 
 #include <QPainter>
@@ -199,12 +197,12 @@ TEST(GaugeDrawing, BevelledBlocks_CutEdgeShadedOnlyWhenEndFallsInsideBlock)
     // two gap columns, the second block.
     const std::pair<int, QRgb> cases[] = {{6, Dark},        {10, Dark},       {11, qRgb(55, 0, 0)},
                                           {12, WhitePixel}, {13, WhitePixel}, {20, Dark}};
+    ProgressBar bar;
+    makePlain(bar, 100, 20);
+    bar.setFillMode(ProgressBar::fm3DBlocks);
+    bar.setMaxValue(95);
     for (const auto &[length, colour] : cases) {
         SCOPED_TRACE(length);
-        ProgressBar bar;
-        makePlain(bar, 100, 20);
-        bar.setFillMode(ProgressBar::fm3DBlocks);
-        bar.setMaxValue(95);
         bar.setValue(length);
         const QImage image = render(bar);
         for (int y = 2; y <= 17; ++y)
@@ -215,11 +213,9 @@ TEST(GaugeDrawing, BevelledBlocks_CutEdgeShadedOnlyWhenEndFallsInsideBlock)
         }
     }
     // A vertical bar's cut lightens its top row, up to column W − 4.
-    ProgressBar bar;
     makePlain(bar, 20, 104);
     bar.setDirection(ProgressBar::dirVertical);
-    bar.setFillMode(ProgressBar::fm3DBlocks);
-    bar.setValue(5); // top = 97, inside the first block (rows 89 … 99)
+    bar.setValue(5); // top = 102 − 5.26 ≈ 97, inside the first block (rows 89 … 99)
     const QImage image = render(bar);
     EXPECT_EQ(std::pair(image.pixel(10, 97), image.pixel(16, 97)),
               std::pair(qRgb(255, 100, 100), qRgb(255, 100, 100)));
@@ -323,7 +319,6 @@ class CaptionDrawing : public ::testing::Test
 // place and size, is drawn in the finer pixels.
 TEST_F(CaptionDrawing, Caption_CentredInForeColorOrInverting_SharpOnADenserDevice)
 {
-    bar.setValue(50);
     bar.setForeColor(0x00FF00);
     for (const bool inverted : {false, true}) {
         bar.setInvertText(inverted);
