@@ -359,7 +359,6 @@ TEST_F(CaptionDrawing, VerticalCaption_ReadsUpwardsFromThreePixelsAboveBottom_Ce
     makePlain(bar, 30, 160);
     bar.setDirection(ProgressBar::dirVertical);
     bar.setAlignment(ProgressBar::alnLeft);
-    bar.setValue(0);
     const QImage plain = withCaption(QString());
     const QImage text = withCaption(QStringLiteral("Tall caption"));
     const QRect d = inkBox(plain, text);
