@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ModalDialogs.h"
-#include "QtPrinters.h"
 #include "ScriptedRuntime.h"
 
 #include "core/frmMain.h"

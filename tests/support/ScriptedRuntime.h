@@ -14,13 +14,10 @@
 namespace Sardek
 {
 
-/**
- * The runtime of the tests: every answer is scripted beforehand, every call is recorded, and
- * nothing waits or shows a window. Rnd(), the message boxes with more than an OK button and the
- * file dialogs take the next queued answer (std::nullopt cancels a file dialog); running dry,
- * or an answer the call could never give, fails the test. Delay() returns at once: it advances
- * TickCount() and then calls onDelay, if set, so a test can look at a window mid-pause.
- */
+// The runtime of the tests: every answer scripted, every call recorded, no wait, no window.
+// Rnd(), message boxes with more than an OK button and file dialogs take the next queued answer
+// (std::nullopt cancels a file dialog); none left, or one the call could never give, fails the
+// test. Delay() advances TickCount() at once, then calls onDelay, to look at a window mid-pause.
 class ScriptedRuntime : public Runtime
 {
   public:
@@ -83,7 +80,6 @@ class ScriptedRuntime : public Runtime
     const std::vector<std::uint32_t> &seeds() const { return m_seeds; }
     const std::vector<FileDialogCall> &fileDialogs() const { return m_fileDialogs; }
     const std::vector<QUrl> &openedLinks() const { return m_links; }
-    /// How often the program would have ended.
     int programEnds() const { return m_programEnds; }
 
     std::function<void(std::uint32_t)> onDelay;
@@ -101,8 +97,7 @@ class ScriptedRuntime : public Runtime
         const MsgBoxResult escape = cancels ? MsgBoxResult::Cancel : MsgBoxResult::No;
         const std::string box = "Message box \"" + prompt.toStdString() + "\"";
         const MsgBoxResult result = next(m_msgBoxResults, escape, box + " shown");
-        if (result == MsgBoxResult::Yes || result == MsgBoxResult::No ||
-            (result == MsgBoxResult::Cancel && cancels))
+        if (result == MsgBoxResult::Yes || result == MsgBoxResult::No || result == escape)
             return result;
         ADD_FAILURE() << box << " has no button " << static_cast<int>(result);
         return escape;

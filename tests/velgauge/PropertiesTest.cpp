@@ -12,43 +12,27 @@
 using Velgauge::ProgressBar;
 using Velgauge::PropertyBag;
 
-namespace
+// The factory makes a gauge, its identifier matched without case, named by its host, and
+// nothing else. Every property with its initial value and help text, all readable, all but
+// SystemColors writable. Set to something new, each notifies once, set again not at all; then
+// all are written in a fixed order, without those at their stored defaults (InvertText set is
+// one), and read back alike.
+TEST(ProgressBarProperties,
+     MadeByFactory_InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurviveStoring)
 {
-
-std::unique_ptr<ProgressBar> createNamed(const QString &name)
-{
-    QWidget *control = Velgauge::createControl(QStringLiteral("VelgaugeLib.ProgressBar"), name);
-    return std::unique_ptr<ProgressBar>(qobject_cast<ProgressBar *>(control));
-}
-
-QString helpString(const char *property)
-{
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
-    const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
-    return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
-}
-
-} // namespace
-
-TEST(ControlFactory, MatchesIdentifierWithoutCase_MakesNothingElse)
-{
-    std::unique_ptr<QWidget> lower(Velgauge::createControl("velgaugelib.progressbar", "x"));
-    EXPECT_NE(qobject_cast<ProgressBar *>(lower.get()), nullptr);
     EXPECT_EQ(Velgauge::createControl("VelgaugeLib.Slider", "x"), nullptr);
     EXPECT_EQ(Velgauge::createControl("", "x"), nullptr);
     EXPECT_EQ(Velgauge::registeredControls(), QStringList{"VelgaugeLib.ProgressBar"});
-}
-
-// A gauge made by the factory, named by its host; every property with its initial value and
-// help text, all readable, all but SystemColors writable. Set to something new, each notifies
-// once, set again not at all; then all are written in a fixed order, without those at their
-// stored defaults (InvertText set is one), and read back alike.
-TEST(ProgressBarProperties, InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurviveWriteAndRead)
-{
-    auto bar = createNamed(QStringLiteral("Gauge1"));
+    std::unique_ptr<ProgressBar> bar(
+        qobject_cast<ProgressBar *>(Velgauge::createControl("velgaugelib.progressbar", "Gauge1")));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->objectName(), "Gauge1");
     QSignalSpy changed(bar.get(), &ProgressBar::propertyChanged);
+    const QMetaObject &meta = ProgressBar::staticMetaObject;
+    const auto helpString = [&meta](const char *property) {
+        const int index = meta.indexOfClassInfo(QByteArray("HelpString.") + property);
+        return index < 0 ? QString() : QString::fromLatin1(meta.classInfo(index).value());
+    };
     const auto v = [](auto value) { return QVariant::fromValue(value); };
     const std::tuple<const char *, QVariant, QVariant> properties[] = {
         {"Alignment", v(ProgressBar::alnCenter), v(ProgressBar::alnRight)},
@@ -66,7 +50,6 @@ TEST(ProgressBarProperties, InitialValuesAndHelp_EachChangeNotifiesOnce_AllSurvi
         {"MinValue", 0.0, -12.25},
         {"SystemColors", 16777216, {}}, // the offscreen screen is 32 bits deep, capped at 24
         {"Value", 50.0, -3.125}};
-    const QMetaObject &meta = ProgressBar::staticMetaObject;
     EXPECT_EQ(meta.propertyCount() - meta.propertyOffset(), int(std::size(properties)));
     for (const auto &[name, initial, changedTo] : properties) {
         const QMetaProperty property = meta.property(meta.indexOfProperty(name));
@@ -132,7 +115,12 @@ TEST(ProgressBarRange, AcceptsBothEnds_RefusesOutside_EndsPullTheValue)
     EXPECT_EQ(changed.count(), 7);
 }
 
-TEST(PropertyBag, MatchesNamesWithoutCase_KeepsFirstOrderAndName_DropsDefaults)
+// The bag matches names without case and keeps the first spelling and order. A new gauge
+// writes only its caption, InvertText (stored forms take a missing one as set) and font. A stored
+// form is taken as it is, whatever the case of its names: missing or unreadable entries as the
+// stored defaults, a value outside its range without a beep, a colour stored as a 64-bit integer
+// by its low 32 bits.
+TEST(ProgressBarPersistence, BagIgnoresCase_DefaultsAreLeftOut_StoredFormIsTakenAsItIs)
 {
     PropertyBag bag;
     bag.write("Caption", "a");
@@ -145,18 +133,10 @@ TEST(PropertyBag, MatchesNamesWithoutCase_KeepsFirstOrderAndName_DropsDefaults)
     bag.write("Value", 50.0, 50.0); // equal to its default: the earlier entry goes too
     EXPECT_FALSE(bag.contains("value"));
     bag.write("Caption", 1.0, 1.0);
-    EXPECT_TRUE(bag.isEmpty());
-}
+    ASSERT_TRUE(bag.isEmpty());
 
-// A new gauge writes only its caption, InvertText (stored forms take a missing one as set) and
-// font. A stored form is taken as it is, whatever the case of its names: missing or unreadable
-// entries as the stored defaults, a value outside its range without a beep, a colour stored as a
-// 64-bit integer by its low 32 bits.
-TEST(ProgressBarPersistence, DefaultsAreLeftOut_StoredFormIsTakenAsItIs)
-{
     ProgressBar bar;
     bar.setCaption("Gauge1");
-    PropertyBag bag;
     bar.writeProperties(bag);
     EXPECT_EQ(bag.names(), (QStringList{"Caption", "InvertText", "Font"}));
     EXPECT_EQ(std::pair(bag.read("Caption"), bag.read("InvertText")),
@@ -183,6 +163,5 @@ TEST(ProgressBarPersistence, DefaultsAreLeftOut_StoredFormIsTakenAsItIs)
     EXPECT_EQ(std::tuple(bar.value(), bar.maxValue(), bar.minValue()), std::tuple(75, 60, 80));
     EXPECT_EQ(std::pair(bar.font().family(), bar.backColor()),
               std::pair(QString("Serif"), 0x80000007u));
-    EXPECT_EQ(rejected.count(), 0);
-    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(rejected.count() + changed.count(), 0) << "neither a beep nor a notice";
 }
