@@ -94,6 +94,8 @@ TEST(Buy, RefusalsComeInOrderAndChangeNothing)
 {
     const std::tuple<const char *, GameState, Place, TradeOrder, std::optional<QString>> cases[] = {
         {"FundsBeforeHold", with(), Place::Ship, order("11", "0", "0", "90"), InsufficientFunds},
+        {"ExactlyAllTheCash", with(&S::Cash, 1610), Place::Ship, order("1", "1", "1", "1"),
+         std::nullopt},
         {"ExactlyTheFreeHold", with(&S::HoldUsed, 10), Place::Ship, order("0", "0", "0", "50"),
          std::nullopt},
         {"WarehouseOverTenThousand", with(&S::WarehouseOpium, 9990), Place::Warehouse,
