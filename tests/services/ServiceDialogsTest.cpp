@@ -278,19 +278,15 @@ TEST_F(ServiceDialogTest, Transfer_EnabledWhileAnAmountIsAboveZeroWhateverTheGoo
     use(main.cmdTransfer, [&](QDialog &dialog) {
         auto *transfer = control<QPushButton>(dialog, "cmdTransfer");
         auto *amount = control<AmountComboBox>(dialog, "cboSAmount");
-        typeAsPlayer(amount, "0");
-        EXPECT_FALSE(transfer->isEnabled());
         typeAsPlayer(amount, "5");
         EXPECT_TRUE(transfer->isEnabled());
-        QTest::keyClicks(amount, "\b\b");
+        typeAsPlayer(amount, "0");
         EXPECT_FALSE(transfer->isEnabled());
         choose(amount, "57");
         choose(control<QComboBox>(dialog, "cboShip"), "Arms");
         EXPECT_EQ(amount->currentText(), "57") << "the amount stays when the good changes";
         EXPECT_TRUE(transfer->isEnabled());
-        click(dialog, "cmdTransfer");
     });
-    EXPECT_EQ(refusals(), QStringList{"Insufficient Cargo   "});
 }
 
 // A ship of condition status; the slider moved up by pageUps (5 points each), then button.

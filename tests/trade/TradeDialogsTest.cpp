@@ -251,39 +251,35 @@ TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWas
                                                      : "Sardek - Galley Hand [$10,008,050]");
 }
 
-// There is no Cancel: Esc is dropped like any other non-digit, and the close box leaves.
-TYPED_TEST(TradeDialogs, EscKeepsTheDialog_TheCloseBoxLeavesAndRedraws)
+// The order opens the dialog modally at its place over the main window, the warehouse disabled
+// away from Hong Kong. There is no Cancel: Esc is dropped like any other non-digit, and the
+// close box leaves, redrawing the main window.
+TYPED_TEST(TradeDialogs, TheOrderOpensItInPlace_EscKeepsIt_TheCloseBoxLeavesAndRedraws)
 {
-    typeAsPlayer(this->dialog.cboArms, QStringLiteral("3"));
-    QTest::keyClick(this->dialog.cboArms->lineEdit(), Qt::Key_Escape);
-    QTest::keyClick(this->dialog.cmdMaxSilk, Qt::Key_Escape);
-    EXPECT_TRUE(this->dialog.isVisible());
-    EXPECT_EQ(this->dialog.cboArms->currentText(), "3");
-
+    this->main.state().CurrentPort = QStringLiteral("Shanghai");
     GameState expected = this->main.state();
-    this->dialog.close();
-    EXPECT_EQ(this->dialog.result(), QDialog::Rejected);
     expected.NetWorth = 10'000'000;
+    QPoint at;
+    whenDialogOpens([&](QDialog &opening) {
+        auto *d = qobject_cast<TypeParam *>(&opening);
+        ASSERT_TRUE(d);
+        EXPECT_FALSE(d->optWarehouse->isEnabled());
+        at = d->pos() - this->main.frameGeometry().topLeft();
+        d->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        typeAsPlayer(d->cboArms, QStringLiteral("3"));
+        QTest::keyClick(d->cboArms->lineEdit(), Qt::Key_Escape);
+        QTest::keyClick(d->cmdMaxSilk, Qt::Key_Escape);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->cboArms->currentText(), "3");
+        d->close();
+    });
+    QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
+    EXPECT_EQ(at, QPoint(twipsToPixels(3400, this->main.logicalDpiX()),
+                         twipsToPixels(2910, this->main.logicalDpiY())));
     EXPECT_EQ(this->main.state(), expected);
     EXPECT_EQ(this->main.windowTitle(), "Sardek - Galley Hand [$10,000,000]");
     EXPECT_TRUE(this->logLines().isEmpty());
-}
-
-// Away from Hong Kong the warehouse cannot be chosen.
-TYPED_TEST(TradeDialogs, TheOrderOpensItModallyAtItsPlaceOverTheMainWindow)
-{
-    this->main.state().CurrentPort = QStringLiteral("Shanghai");
-    const QPoint offset(twipsToPixels(3400, this->main.logicalDpiX()),
-                        twipsToPixels(2910, this->main.logicalDpiY()));
-    QPoint at;
-    whenDialogOpens([&](QDialog &opening) {
-        EXPECT_TRUE(qobject_cast<TypeParam *>(&opening));
-        EXPECT_FALSE(opening.findChild<QRadioButton *>("optWarehouse")->isEnabled());
-        at = opening.pos() - this->main.frameGeometry().topLeft();
-        opening.close();
-    });
-    QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
-    EXPECT_EQ(at, offset);
 }
 
 } // namespace Sardek
