@@ -1,7 +1,7 @@
 #include "runtime/AmountKeyFilter.h"
 #include "runtime/AmountComboBox.h"
 
-#include "PlayerTyping.h"
+#include "AmountDialogs.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,6 @@
 // The services' dialogs driven as a player would: type into the amount boxes, choose a good
 // from its list, click the buttons.
-#include "GameStates.h"
-#include "GameWindowTest.h"
-#include "PlayerTyping.h"
+#include "AmountDialogs.h"
 
 #include "runtime/AmountComboBox.h"
 
@@ -21,17 +19,14 @@ namespace
 
 using Testing::typeAsPlayer;
 
-// A main window with a game in Hong Kong, $5,000 owed, and the player's ways with the
-// services' dialogs.
-class ServiceDialogTest : public GameWindowTest
+// $5,000 owed, the lender open, and the player's ways with the services' dialogs.
+class ServiceDialogTest : public Testing::HongKongWindowTest
 {
   protected:
     ServiceDialogTest()
     {
-        main.state() = Testing::tradingState();
         main.state().Debt = 5000;
         main.state().MillionaireShown = true; // rich states must not stop for the window
-        main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
         main.setOrderEnabled(Order::Money, true);
         main.UpdateMainForm();
     }

@@ -1,7 +1,5 @@
 // The Buy and Sell dialogs driven through their controls, each alone and both alike.
-#include "GameStates.h"
-#include "GameWindowTest.h"
-#include "PlayerTyping.h"
+#include "AmountDialogs.h"
 
 #include "runtime/AmountComboBox.h"
 #include "runtime/Twips.h"
@@ -25,21 +23,9 @@ namespace Sardek
 
 using Testing::typeAsPlayer;
 
-// A main window with a game in Hong Kong (see tradingState()).
-class TradingGame : public GameWindowTest
-{
-  protected:
-    TradingGame()
-    {
-        main.state() = Testing::tradingState();
-        main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
-        main.UpdateMainForm();
-    }
-};
-
 // The dialog shown as the active window, so clicks give focus as on a desktop. It reads the
 // state as it is used, so fixtures may change the state once it is open.
-template <typename Dialog> class TradeDialogTest : public TradingGame
+template <typename Dialog> class TradeDialogTest : public Testing::HongKongWindowTest
 {
   protected:
     TradeDialogTest()
@@ -122,51 +108,40 @@ class SellDialog : public TradeDialogTest<frmSell>
     }
 };
 
-// A list and All offer the source's stock whatever the other boxes and the cash; All on an
-// empty stock keeps the box's text.
-TEST_F(SellDialog, ListsAndAll_OfferTheSourcesStock_AndAnEmptyStockKeepsTheText)
+// The lists and All offer the source's stock whatever the cash and the other boxes, and All on
+// an empty stock keeps the box's text. An edited saved game can hold a fraction of a unit: the
+// list, All and Sell Everything take the whole part, which the box can hold.
+TEST_F(SellDialog, FromTheShip_ListsAllAndSellEverythingTakeTheWholeUnitsOfTheStock)
 {
+    main.state().ShipOpium = Currency::fromRaw(20'5000);
     main.state().Cash = 0;
     typeAsPlayer(dialog.cboArms, "999");
     EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20"}));
     dialog.cmdMaxOpium->click();
     EXPECT_EQ(dialog.cboOpium->currentText(), "20");
     typeAsPlayer(dialog.cboSilk, "3");
-    EXPECT_EQ(dropDown(dialog.cboSilk), QStringList{"0"});
     dialog.cmdMaxSilk->click();
     EXPECT_EQ(dialog.cboSilk->currentText(), "3");
 
-    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
-    EXPECT_EQ(dropDown(dialog.cboOpium), QStringList{"0"});
-    EXPECT_EQ(dropDown(dialog.cboSilk), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
-    dialog.cmdMaxSilk->click();
-    EXPECT_EQ(dialog.cboSilk->currentText(), "7");
-    EXPECT_TRUE(dialog.cmdSell->isEnabled());
-}
-
-// An edited saved game can hold a fraction of a unit: All, the list and Sell Everything take
-// the whole part, which the box can hold.
-TEST_F(SellDialog, SellEverything_SellsTheWholeUnitsOfEachStockInGoodsOrder)
-{
-    main.state().ShipOpium = Currency::fromRaw(20'5000);
-    dialog.cmdMaxOpium->click();
-    EXPECT_EQ(dialog.cboOpium->currentText(), "20");
-    EXPECT_EQ(dropDown(dialog.cboOpium).last(), "20");
     typeAsPlayer(dialog.cboOpium, "1");
     QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     const GameState &s = main.state();
     EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk, s.Cash}),
-              std::vector<Currency>({Currency::fromRaw(5000), 0, 20, 7, 10'000 + 20'000 + 500}));
+              std::vector<Currency>({Currency::fromRaw(5000), 0, 20, 7, 20'000 + 500}));
     EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 20 Opium @ $1,000 Each",
                                        "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
 }
 
-TEST_F(SellDialog, SellEverythingFromAnEmptySource_OnlyMarksTheGameChanged)
+// Sell Everything sells even while Sell is disabled: from an empty source it only marks the game
+// changed.
+TEST_F(SellDialog, FromTheWarehouse_ListsItsStock_AndSellingEverythingOfNothingMarksAChange)
 {
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    EXPECT_EQ(dropDown(dialog.cboOpium), QStringList{"0"});
+    EXPECT_EQ(dropDown(dialog.cboSilk), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
     main.state().WarehouseSilk = 0;
     GameState expected = main.state();
-    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
     ASSERT_FALSE(dialog.cmdSell->isEnabled());
     QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -265,13 +240,11 @@ TYPED_TEST(TradeDialogs, TheOrderOpensItInPlace_EscKeepsIt_TheCloseBoxLeavesAndR
         ASSERT_TRUE(d);
         EXPECT_FALSE(d->optWarehouse->isEnabled());
         at = d->pos() - this->main.frameGeometry().topLeft();
-        d->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-        typeAsPlayer(d->cboArms, QStringLiteral("3"));
-        QTest::keyClick(d->cboArms->lineEdit(), Qt::Key_Escape);
+        QTest::keyClicks(d->cboOpium->lineEdit(), "3"); // over the text selected on opening
+        QTest::keyClick(d->cboOpium->lineEdit(), Qt::Key_Escape);
         QTest::keyClick(d->cmdMaxSilk, Qt::Key_Escape);
         EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(d->cboArms->currentText(), "3");
+        EXPECT_EQ(d->cboOpium->currentText(), "3");
         d->close();
     });
     QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "GameStates.h"
+#include "GameWindowTest.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -27,5 +30,17 @@ inline void typeAsPlayer(QWidget *box, const QString &keys)
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, keys);
 }
+
+// A main window with a game in Hong Kong (see tradingState()), where the amount dialogs open.
+class HongKongWindowTest : public GameWindowTest
+{
+  protected:
+    HongKongWindowTest()
+    {
+        main.state() = tradingState();
+        main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
+        main.UpdateMainForm();
+    }
+};
 
 } // namespace Sardek::Testing
