@@ -47,9 +47,7 @@ class AmountDialog : public QDialog
         show();
         activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(this));
-        cboAmount->connect(cboAmount, &AmountComboBox::dropDown, cboAmount, [this] {
-            cboAmount->setEntries({"0", "1000", "2000", "5000", "9000"});
-        });
+        cboAmount->setEntries({"0", "1000", "2000", "5000", "9000"});
     }
 
     AmountComboBox *cboAmount = new AmountComboBox(this);

@@ -41,8 +41,8 @@ template <typename Dialog> class TradeDialogTest : public Testing::HongKongWindo
 
 using BuyDialog = TradeDialogTest<frmBuy>;
 
-// Every way an amount changes (keys, Backspace, Max, the list) updates Buy.
-TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOtherBoxes)
+// Every way an amount changes (keys, Backspace, Max, the list) updates whether Buy is enabled.
+TEST_F(BuyDialog, EveryChangeUpdatesBuy_ListAndMaxReserveTheOtherBoxes_RefusalChangesNothing)
 {
     typeAsPlayer(dialog.cboSilk, "000");
     EXPECT_FALSE(dialog.cmdBuy->isEnabled());
@@ -68,19 +68,17 @@ TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOthe
     EXPECT_EQ(dialog.cboOpium->currentText(), "7");
     dialog.cmdMaxOpium->click();
     EXPECT_EQ(dialog.cboOpium->currentText(), "5");
-}
 
-// A refusal shows one message and leaves everything as it was, the dialog and its text too.
-TEST_F(BuyDialog, Refusal_ShowsOneMessageAndChangesNothing)
-{
-    typeAsPlayer(dialog.cboGeneral, "150");
+    // All the cash is spent: one more unit is refused with one message, changing nothing, the
+    // dialog and its text included.
+    typeAsPlayer(dialog.cboGeneral, "1");
     const GameState before = main.state();
     QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
-    EXPECT_EQ(refusals(), QStringList{"Insufficient Hold   "});
+    EXPECT_EQ(refusals(), QStringList{"Insufficient Funds   "});
     EXPECT_EQ(main.state(), before);
     EXPECT_TRUE(logLines().isEmpty());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.cboGeneral->currentText(), "150");
+    EXPECT_EQ(dialog.cboGeneral->currentText(), "1");
 }
 
 // An edited saved game can leave a fraction of a unit free: only whole units are offered.
