@@ -173,23 +173,19 @@ TYPED_TEST_SUITE(TradeDialogs, Dialogs);
 TYPED_TEST(TradeDialogs, OpensWithItsCaptions_ShipChosenAndTheTradeButtonDisabled)
 {
     TypeParam &d = this->dialog;
-    QStringList texts{d.objectName(), d.windowTitle(), d.lblGeneral->text(),
+    QStringList shown{d.objectName(), d.windowTitle(), d.lblGeneral->text(),
                       d.cboSilk->currentText()};
     for (auto *frame : d.template findChildren<QGroupBox *>())
-        texts << frame->objectName() + '=' + frame->title();
-    QStringList buttons;
+        shown << frame->objectName() + '=' + frame->title();
     for (auto *button : d.template findChildren<QPushButton *>())
-        buttons << button->text() + (button->isEnabled() ? "" : " (off)");
-    if (this->Buying) {
-        EXPECT_EQ(texts, QStringList({"frmBuy", "Buy Merchandise", "General:", "0",
-                                      "fraGoods=Goods ", "fraDestination=Destination "}));
-        EXPECT_EQ(buttons, QStringList({"Max", "Max", "Max", "Max", "Buy (off)"}));
-    } else {
-        EXPECT_EQ(texts, QStringList({"frmSell", "Sell Merchandise", "General:", "0",
-                                      "fraGoods=Goods ", "fraSource=Source "}));
-        EXPECT_EQ(buttons,
-                  QStringList({"All", "All", "All", "All", "Sell Everything", "Sell (off)"}));
-    }
+        shown << button->text() + (button->isEnabled() ? "" : " (off)");
+    EXPECT_EQ(shown, this->Buying
+                         ? QStringList({"frmBuy", "Buy Merchandise", "General:", "0",
+                                        "fraGoods=Goods ", "fraDestination=Destination ", "Max",
+                                        "Max", "Max", "Max", "Buy (off)"})
+                         : QStringList({"frmSell", "Sell Merchandise", "General:", "0",
+                                        "fraGoods=Goods ", "fraSource=Source ", "All", "All", "All",
+                                        "All", "Sell Everything", "Sell (off)"}));
     EXPECT_TRUE(d.optShip->isChecked());
     EXPECT_TRUE(d.template findChildren<QPushButton *>().last()->isDefault());
 }

@@ -146,16 +146,4 @@ TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
     EXPECT_EQ(state.WarehouseOpium, Currency(Currency::MaxWhole));
 }
 
-// The log quotes the box's text as the player left it, not the number read from it; a sale
-// from the warehouse leaves the hold alone.
-TEST(Sell, FromTheWarehouse_LogsEachGoodSoldWithItsBoxTextAsGiven)
-{
-    GameState state = with(&S::WarehouseArms, 20, &S::HoldUsed, 20);
-    const TradeOutcome outcome = sell(state, Place::Warehouse, order("0", "0", "0 12"));
-    EXPECT_EQ(outcome.logEntries, QStringList{" - Sold 0 12 Arms @ $100 Each"});
-    EXPECT_EQ(std::tuple(state.WarehouseArms, state.HoldUsed, state.Cash),
-              std::tuple(Currency(8), Currency(20), Currency(11'200)));
-    EXPECT_FALSE(state.GameSaved);
-}
-
 } // namespace Sardek
