@@ -25,18 +25,14 @@ using Sardek::AmountComboBox;
 using Sardek::AmountKeyFilter;
 using Sardek::Testing::typeAsPlayer;
 
-namespace
-{
-
 // A dialog as the game builds them: an amount box with a list, a plain line edit, OK and Cancel.
-class AmountDialog : public QDialog
+// Each case runs on the amount box, typed into after its list dropped down, and on the line edit.
+class AmountKeyFilterTest : public testing::TestWithParam<const char *>
 {
-  public:
-    AmountDialog()
+  protected:
+    AmountKeyFilterTest()
     {
-        auto *layout = new QVBoxLayout(this);
-        cboAmount->setObjectName("cboAmount");
-        txtAmount->setObjectName("txtAmount");
+        auto *layout = new QVBoxLayout(&dialog);
         cmdOK->setDefault(true);
         for (QWidget *w :
              std::initializer_list<QWidget *>{cboAmount, txtAmount, cmdOK, cmdCancel}) {
@@ -44,36 +40,28 @@ class AmountDialog : public QDialog
             filter->watch(w);
         }
         filter->watch(nullptr); // a control the dialog lacks is skipped
-        show();
-        activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(this));
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         cboAmount->setEntries({"0", "1000", "2000", "5000", "9000"});
     }
 
-    AmountComboBox *cboAmount = new AmountComboBox(this);
-    QLineEdit *txtAmount = new QLineEdit(this);
-    QPushButton *cmdOK = new QPushButton("OK", this);
-    QPushButton *cmdCancel = new QPushButton("Cancel", this);
-    AmountKeyFilter *filter = new AmountKeyFilter(cmdOK, cmdCancel, this);
-};
-
-} // namespace
-
-// Each case runs on the amount box, typed into after its list dropped down, and on the plain
-// line edit.
-class AmountKeyFilterTest : public testing::TestWithParam<const char *>
-{
-  protected:
-    AmountDialog dialog;
-    QWidget *box = dialog.findChild<QWidget *>(GetParam());
-    QLineEdit *edit = box == dialog.cboAmount ? dialog.cboAmount->lineEdit() : dialog.txtAmount;
-    QSignalSpy okClicks{dialog.cmdOK, &QPushButton::clicked};
-    QSignalSpy cancelClicks{dialog.cmdCancel, &QPushButton::clicked};
+    QDialog dialog;
+    AmountComboBox *cboAmount = new AmountComboBox(&dialog);
+    QLineEdit *txtAmount = new QLineEdit(&dialog);
+    QPushButton *cmdOK = new QPushButton("OK", &dialog);
+    QPushButton *cmdCancel = new QPushButton("Cancel", &dialog);
+    AmountKeyFilter *filter = new AmountKeyFilter(cmdOK, cmdCancel, &dialog);
+    const bool onBox = GetParam() == std::string("cboAmount");
+    QWidget *box = onBox ? static_cast<QWidget *>(cboAmount) : txtAmount;
+    QLineEdit *edit = onBox ? cboAmount->lineEdit() : txtAmount;
+    QSignalSpy okClicks{cmdOK, &QPushButton::clicked};
+    QSignalSpy cancelClicks{cmdCancel, &QPushButton::clicked};
 };
 
 TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
 {
-    QSignalSpy typed(dialog.filter, &AmountKeyFilter::amountTyped);
+    QSignalSpy typed(filter, &AmountKeyFilter::amountTyped);
     typeAsPlayer(box, "1a2-B3 .,$+e4");
     QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
     QTest::keyClick(edit, Qt::Key_5, Qt::KeypadModifier);
@@ -129,20 +117,20 @@ TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButton_EscTheCancelButton)
     // The keys never reach the box: its text stays, not completed to the entry "5000", and the
     // list gains no entry.
     EXPECT_EQ(edit->text(), "50");
-    EXPECT_EQ(dialog.cboAmount->findText("50"), -1);
-    dialog.cmdOK->setEnabled(false);
+    EXPECT_EQ(cboAmount->findText("50"), -1);
+    cmdOK->setEnabled(false);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(okClicks.count(), 2);
     EXPECT_TRUE(dialog.isVisible());
     // A focused push button answers Enter and Space itself.
-    dialog.cmdCancel->setFocus();
-    QTest::keyClick(dialog.cmdCancel, Qt::Key_Return);
-    QTest::keyClick(dialog.cmdCancel, Qt::Key_Space);
+    cmdCancel->setFocus();
+    QTest::keyClick(cmdCancel, Qt::Key_Return);
+    QTest::keyClick(cmdCancel, Qt::Key_Space);
     EXPECT_EQ(cancelClicks.count(), 3);
     EXPECT_EQ(okClicks.count(), 2);
     // Buttons destroyed before the filter are not touched.
-    delete dialog.cmdOK;
-    delete dialog.cmdCancel;
+    delete cmdOK;
+    delete cmdCancel;
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), "50");

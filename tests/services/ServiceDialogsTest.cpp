@@ -78,15 +78,12 @@ struct AmountList {
 };
 
 const AmountList Lists[] = {
-    {"DepositCash1000", "cboDeposit", "", [](GameState &s) { s.Cash = 1000; },
-     "$0 $100 $200 $300 $400 $500 $600 $700 $800 $900 $1,000"},
+    {"DepositCash20", "cboDeposit", "", [](GameState &s) { s.Cash = 20; }, "$0 $10 $20"},
     {"WithdrawBank25", "cboWithdraw", "", [](GameState &s) { s.Bank = 25; }, "$0 $10 $20 $25"},
-    {"BorrowCash400", "cboBorrow", "", [](GameState &s) { s.Cash = 400; },
-     "$0 $100 $200 $300 $400 $500 $600 $700 $800"},
+    {"BorrowTwiceCash20", "cboBorrow", "", [](GameState &s) { s.Cash = 20; }, "$0 $10 $20 $30 $40"},
     {"RepayCash400", "cboRepay", "", [](GameState &s) { s.Cash = 400; }, "$0 $100 $200 $300 $400"},
     {"RepayNegativeDebt", "cboRepay", "", [](GameState &s) { s.Debt = -1000; }, "-$1,000"},
-    {"ShipOpium57", "cboSAmount", "Opium", [](GameState &s) { s.ShipOpium = 57; },
-     "0 10 20 30 40 50 57"},
+    {"ShipOpium25", "cboSAmount", "Opium", [](GameState &s) { s.ShipOpium = 25; }, "0 10 20 25"},
     {"WarehouseNearlyFull", "cboSAmount", "Opium", nearlyFullWarehouse, "0 1 2 3 4 5 6 7 8 9 10"},
     {"Silk300Free45", "cboWAmount", "Silk",
      [](GameState &s) { std::tie(s.WarehouseSilk, s.HoldUsed) = std::pair(300, 15); },
@@ -127,7 +124,6 @@ const char MaxLoan[] = "Maximum Loan Exceeded (2 x Cash or 100 Million Maximum) 
 const char Thirty[] = "999999999999999999999999999999";
 
 const Visit Visits[] = {
-    {"BothEmpty", "cboDeposit", "", 0, 10000, 0, 0, "", "", 10000, 0, 0},
     {"Deposit", "cboDeposit", "1500", 0, 10000, 0, 0, "", "Deposited $1,500", 8500, 1500, 0},
     {"DepositAll", "cboDeposit", "10000", 0, 10000, 0, 0, "", "Deposited $10,000", 0, 10000, 0},
     {"DepositBeyondCash", "cboDeposit", "10001", 0, 10000, 0, 0, Funds, "", 10000, 0, 0},
