@@ -26,9 +26,8 @@ TEST(QtRuntimeRnd, Draws_AreUniformOnZeroToOne)
 {
     QtRuntime runtime;
     runtime.Randomize(42);
-    constexpr int Draws = 210000;
     std::array<int, 21> counts{}; // as Int(Rnd * 21 + 5) picks a price step
-    for (int i = 0; i < Draws; ++i) {
+    for (int i = 0; i < 210000; ++i) {
         const float r = runtime.Rnd();
         ASSERT_GE(r, 0.0f);
         ASSERT_LT(r, 1.0f);
@@ -96,9 +95,7 @@ TEST(QtRuntimeFileDialog, OpenReturnsTheChosenFile_ACancelledSaveNothing)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("voyage.srd");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly)); // an empty file to choose
     QtRuntime runtime;
     whenDialogOpens([&](QDialog &opened) {
         auto *dialog = qobject_cast<QFileDialog *>(&opened); // nothing else opens here
