@@ -203,11 +203,8 @@ TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWas
             EXPECT_EQ(d.amountBox(good)->currentText(), "0");
         EXPECT_FALSE(d.template findChildren<QPushButton *>().last()->isEnabled());
     }
-    for (Good good : AllGoods) {
-        const QString typed = good == Good::Opium ? "05" : "5";
-        typeAsPlayer(d.amountBox(good), typed);
-        EXPECT_EQ(d.amountBox(good)->currentText(), typed) << qPrintable(goodName(good));
-    }
+    for (Good good : AllGoods)
+        typeAsPlayer(d.amountBox(good), good == Good::Opium ? "05" : "5");
     QTest::keyClick(d.cboGeneral->lineEdit(), Qt::Key_Return);
     EXPECT_FALSE(d.isVisible());
     const QString done = this->Buying ? "Jan 15, 1860 - Bought " : "Jan 15, 1860 - Sold ";
