@@ -1,11 +1,11 @@
 #include "runtime/AmountKeyFilter.h"
 #include "runtime/AmountComboBox.h"
 
+#include "AmountDialogs.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -19,81 +19,50 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <memory>
 
 using Sardek::AmountComboBox;
 using Sardek::AmountKeyFilter;
+using Sardek::Testing::typeAsPlayer;
 
-namespace
-{
-
-// A dialog as the game builds them: an amount box, a plain line edit, OK and maybe Cancel.
-class AmountDialog : public QDialog
-{
-  public:
-    explicit AmountDialog(bool withCancel)
-    {
-        auto *layout = new QVBoxLayout(this);
-        cboAmount->setObjectName("cboAmount");
-        txtAmount->setObjectName("txtAmount");
-        cmdOK->setDefault(true);
-        if (withCancel)
-            cmdCancel = new QPushButton("Cancel", this);
-        filter = new AmountKeyFilter(cmdOK, cmdCancel, this);
-        for (QWidget *w :
-             std::initializer_list<QWidget *>{cboAmount, txtAmount, cmdOK, cmdCancel}) {
-            if (w)
-                layout->addWidget(w);
-            filter->watch(w);
-        }
-        show();
-        activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(this));
-        cboAmount->connect(cboAmount, &AmountComboBox::dropDown, cboAmount, [this] {
-            cboAmount->setEntries({"0", "1000", "2000", "5000", "9000"});
-        });
-    }
-
-    AmountComboBox *cboAmount = new AmountComboBox(this);
-    QLineEdit *txtAmount = new QLineEdit(this);
-    QPushButton *cmdOK = new QPushButton("OK", this);
-    QPushButton *cmdCancel = nullptr;
-    AmountKeyFilter *filter = nullptr;
-};
-
-QLineEdit *editOf(QWidget *box)
-{
-    auto *combo = qobject_cast<QComboBox *>(box);
-    return combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(box);
-}
-
-// As a player: a click gives the box focus, Ctrl+A selects its text, then the keys.
-void typeInto(QWidget *box, const QString &keys)
-{
-    QTest::mouseClick(editOf(box), Qt::LeftButton);
-    ASSERT_EQ(QApplication::focusWidget(), box); // a combo box keeps focus for its editor
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), keys);
-}
-
-} // namespace
-
-// Each case runs on the amount box and on the plain line edit.
+// A dialog as the game builds them: an amount box with a list, a plain line edit, OK and Cancel.
+// Each case runs on the amount box, typed into after its list dropped down, and on the line edit.
 class AmountKeyFilterTest : public testing::TestWithParam<const char *>
 {
   protected:
-    AmountDialog dialog{true};
-    QWidget *box = dialog.findChild<QWidget *>(GetParam());
-    QLineEdit *edit = editOf(box);
-    QSignalSpy okClicks{dialog.cmdOK, &QPushButton::clicked};
-    QSignalSpy cancelClicks{dialog.cmdCancel, &QPushButton::clicked};
+    AmountKeyFilterTest()
+    {
+        auto *layout = new QVBoxLayout(&dialog);
+        cmdOK->setDefault(true);
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{cboAmount, txtAmount, cmdOK, cmdCancel}) {
+            layout->addWidget(w);
+            filter->watch(w);
+        }
+        filter->watch(nullptr); // a control the dialog lacks is skipped
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        cboAmount->setEntries({"0", "1000", "2000", "5000", "9000"});
+    }
+
+    QDialog dialog;
+    AmountComboBox *cboAmount = new AmountComboBox(&dialog);
+    QLineEdit *txtAmount = new QLineEdit(&dialog);
+    QPushButton *cmdOK = new QPushButton("OK", &dialog);
+    QPushButton *cmdCancel = new QPushButton("Cancel", &dialog);
+    AmountKeyFilter *filter = new AmountKeyFilter(cmdOK, cmdCancel, &dialog);
+    const bool onBox = GetParam() == std::string("cboAmount");
+    QWidget *box = onBox ? static_cast<QWidget *>(cboAmount) : txtAmount;
+    QLineEdit *edit = onBox ? cboAmount->lineEdit() : txtAmount;
+    QSignalSpy okClicks{cmdOK, &QPushButton::clicked};
+    QSignalSpy cancelClicks{cmdCancel, &QPushButton::clicked};
 };
 
 TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
 {
-    QSignalSpy typed(dialog.filter, &AmountKeyFilter::amountTyped);
-    typeInto(box, "1a2-B3 .,$+e4");
+    QSignalSpy typed(filter, &AmountKeyFilter::amountTyped);
+    typeAsPlayer(box, "1a2-B3 .,$+e4");
     QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
     QTest::keyClick(edit, Qt::Key_5, Qt::KeypadModifier);
     EXPECT_EQ(edit->text(), "12345");
@@ -105,7 +74,7 @@ TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
     EXPECT_EQ(typed.at(0).at(0).value<QWidget *>(), box);
 
     // However text arrives, only its digits go in, where the cursor is.
-    typeInto(box, "1");
+    typeAsPlayer(box, "1");
     QGuiApplication::clipboard()->setText("$2,500 Silk");
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), "12500");
@@ -113,11 +82,9 @@ TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
     QGuiApplication::clipboard()->setText("x7y");
     edit->setCursorPosition(1);
     const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-    const QList<QAction *> actions = menu->actions();
-    const auto paste = std::find_if(actions.cbegin(), actions.cend(),
-                                    [](QAction *a) { return a->text().startsWith("&Paste"); });
-    ASSERT_NE(paste, actions.cend());
-    (*paste)->trigger();
+    for (QAction *action : menu->actions())
+        if (action->text().startsWith("&Paste"))
+            action->trigger();
     EXPECT_EQ(edit->text(), "172500");
     QTest::keyClick(edit, Qt::Key_8);
     EXPECT_EQ(edit->text(), "1782500");
@@ -140,55 +107,33 @@ TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
 
 TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButton_EscTheCancelButton)
 {
-    typeInto(box, "50");
+    typeAsPlayer(box, "50");
+    EXPECT_EQ(edit->selectedText(), "") << "nothing completed from the list";
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(okClicks.count(), 2);
     EXPECT_EQ(cancelClicks.count(), 1);
-    // The keys never reach the box: its text stays and the list gains no entry.
+    // The keys never reach the box: its text stays, not completed to the entry "5000", and the
+    // list gains no entry.
     EXPECT_EQ(edit->text(), "50");
-    EXPECT_EQ(dialog.cboAmount->count(), 0);
-    dialog.cmdOK->setEnabled(false);
+    EXPECT_EQ(cboAmount->findText("50"), -1);
+    cmdOK->setEnabled(false);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(okClicks.count(), 2);
     EXPECT_TRUE(dialog.isVisible());
     // A focused push button answers Enter and Space itself.
-    dialog.cmdCancel->setFocus();
-    QTest::keyClick(dialog.cmdCancel, Qt::Key_Return);
-    QTest::keyClick(dialog.cmdCancel, Qt::Key_Space);
+    cmdCancel->setFocus();
+    QTest::keyClick(cmdCancel, Qt::Key_Return);
+    QTest::keyClick(cmdCancel, Qt::Key_Space);
     EXPECT_EQ(cancelClicks.count(), 3);
     EXPECT_EQ(okClicks.count(), 2);
     // Buttons destroyed before the filter are not touched.
-    delete dialog.cmdOK;
-    delete dialog.cmdCancel;
+    delete cmdOK;
+    delete cmdCancel;
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), "50");
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, AmountKeyFilterTest, testing::Values("cboAmount", "txtAmount"));
-
-// Once the list has dropped down, a typed 5 must stay 5, not become the entry "5000". Without a
-// Cancel button Esc is dropped and the dialog stays.
-TEST(AmountComboBox, TypingAfterTheListDroppedDown_IsNeverCompletedFromIt)
-{
-    AmountDialog dialog(false);
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    AmountComboBox *box = dialog.cboAmount;
-    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_F4);
-    ASSERT_TRUE(box->view()->isVisible());
-    ASSERT_EQ(box->count(), 5);
-    QTest::keyClick(box->view(), Qt::Key_F4);
-    ASSERT_FALSE(box->view()->isVisible());
-    typeInto(box, "5");
-    EXPECT_EQ(box->currentText(), "5");
-    EXPECT_EQ(box->lineEdit()->selectedText(), "");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(box->currentText(), "5");
-    EXPECT_EQ(box->count(), 5);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 0);
-    EXPECT_TRUE(dialog.isVisible());
-}

@@ -63,7 +63,7 @@ TEST(FillAmountList, StepIsThePowerOfTenNotAboveHalfTheMaximum_KeepingTheListSho
     EXPECT_EQ(largest[9], Currency(900000000000000));
 }
 
-TEST(FormatNumber, Currency_WritesEachPatternRoundingHalvesAwayFromZero)
+TEST(FormatNumber, WritesEachPatternWithAllTheDigits_RoundingHalvesAwayFromZero)
 {
     struct Case {
         Currency value;
@@ -86,10 +86,7 @@ TEST(FormatNumber, Currency_WritesEachPatternRoundingHalvesAwayFromZero)
         EXPECT_EQ(FormatNumber(c.value, NumberFormat::Grouped), c.grouped);
         EXPECT_EQ(FormatNumber(c.value, NumberFormat::Plain), c.plain);
     }
-}
-
-TEST(FormatNumber, DoublesAndIntegers_AreWrittenWithAllTheirDigits)
-{
+    // Doubles and integers are written with all their digits.
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(FormatNumber(-2.5, NumberFormat::Plain), "-3");
     EXPECT_EQ(FormatNumber(0.4999, NumberFormat::Plain), "0");

@@ -1,13 +1,11 @@
 // The Buy and Sell dialogs driven through their controls, each alone and both alike.
-#include "GameStates.h"
-#include "GameWindowTest.h"
+#include "AmountDialogs.h"
 
 #include "runtime/AmountComboBox.h"
 #include "runtime/Twips.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,35 +21,11 @@
 namespace Sardek
 {
 
-// A main window with a game in Hong Kong (see tradingState()), and the player's ways with an
-// amount box.
-class TradingGame : public GameWindowTest
-{
-  protected:
-    TradingGame()
-    {
-        main.state() = Testing::tradingState();
-        main.log().reset(QStringLiteral("Jan 15, 1860 - Welcome Captain"));
-        main.UpdateMainForm();
-    }
-
-    // As a player: clicks the box, drops its list down and closes it, selects the text and
-    // types keys, which must never be completed from the list.
-    static void type(AmountComboBox *box, const QString &keys)
-    {
-        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
-        ASSERT_EQ(QApplication::focusWidget(), box);
-        QTest::keyClick(box, Qt::Key_F4);
-        ASSERT_TRUE(box->view()->isVisible());
-        QTest::keyClick(box->view(), Qt::Key_F4);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, keys);
-    }
-};
+using Testing::typeAsPlayer;
 
 // The dialog shown as the active window, so clicks give focus as on a desktop. It reads the
 // state as it is used, so fixtures may change the state once it is open.
-template <typename Dialog> class TradeDialogTest : public TradingGame
+template <typename Dialog> class TradeDialogTest : public Testing::HongKongWindowTest
 {
   protected:
     TradeDialogTest()
@@ -67,10 +41,10 @@ template <typename Dialog> class TradeDialogTest : public TradingGame
 
 using BuyDialog = TradeDialogTest<frmBuy>;
 
-// Every way an amount changes (keys, Backspace, Max, the list) updates Buy.
-TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOtherBoxes)
+// Every way an amount changes (keys, Backspace, Max, the list) updates whether Buy is enabled.
+TEST_F(BuyDialog, EveryChangeUpdatesBuy_ListAndMaxReserveTheOtherBoxes_RefusalChangesNothing)
 {
-    type(dialog.cboSilk, "000");
+    typeAsPlayer(dialog.cboSilk, "000");
     EXPECT_FALSE(dialog.cmdBuy->isEnabled());
     QTest::keyClicks(dialog.cboSilk, "x2");
     EXPECT_EQ(dialog.cboSilk->currentText(), "0002");
@@ -86,50 +60,25 @@ TEST_F(BuyDialog, BuyIsEnabledWhileAnyAmountIsAboveZero_ListAndMaxReserveTheOthe
 
     // The list is made anew at each drop-down from what the other boxes leave, keeping the
     // typed text; Max writes its last entry.
-    type(dialog.cboOpium, "7");
+    typeAsPlayer(dialog.cboOpium, "7");
     EXPECT_EQ(dropDown(dialog.cboOpium).size(), 11); // 0 ... 9, 10
     EXPECT_EQ(dialog.cboOpium->currentText(), "7");
-    type(dialog.cboSilk, "10");
+    typeAsPlayer(dialog.cboSilk, "10");
     EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "1", "2", "3", "4", "5"}));
     EXPECT_EQ(dialog.cboOpium->currentText(), "7");
-    main.state().Cash = 305'000;
-    EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20", "30", "40", "50"}));
     dialog.cmdMaxOpium->click();
-    EXPECT_EQ(dialog.cboOpium->currentText(), "50");
-}
+    EXPECT_EQ(dialog.cboOpium->currentText(), "5");
 
-// A refusal shows one message and leaves everything as it was; exactly all the cash then buys,
-// logging each good in goods order.
-TEST_F(BuyDialog, RefusalChangesNothing_AndAllTheCashIsSpentExactly)
-{
-    main.state().HoldCapacity = 100;
-    const char *amounts[] = {"4", "007", "25", "150"};
-    for (Good good : AllGoods)
-        type(dialog.amountBox(good), amounts[std::size_t(good)]);
-    main.state().Cash = 11'500;
+    // All the cash is spent: one more unit is refused with one message, changing nothing, the
+    // dialog and its text included.
+    typeAsPlayer(dialog.cboGeneral, "1");
     const GameState before = main.state();
     QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
-    EXPECT_EQ(refusals(), QStringList{"Insufficient Hold   "});
+    EXPECT_EQ(refusals(), QStringList{"Insufficient Funds   "});
     EXPECT_EQ(main.state(), before);
     EXPECT_TRUE(logLines().isEmpty());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.cboGeneral->currentText(), "150");
-
-    type(dialog.cboGeneral, "64");
-    main.state().Cash = 4000 + 3500 + 2500 + 640;
-    QTest::mouseClick(dialog.cmdBuy, Qt::LeftButton);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const GameState &s = main.state();
-    EXPECT_EQ(std::vector<Currency>(
-                  {s.Cash, s.HoldUsed, s.ShipOpium, s.ShipSilk, s.ShipArms, s.ShipGeneral}),
-              std::vector<Currency>({0, 100, 4, 7, 25, 64}));
-    EXPECT_FALSE(s.GameSaved);
-    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Bought 4 Opium @ $1,000 Each",
-                                       "Jan 15, 1860 - Bought 7 Silk @ $500 Each",
-                                       "Jan 15, 1860 - Bought 25 Arms @ $100 Each",
-                                       "Jan 15, 1860 - Bought 64 General @ $10 Each"}));
-    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$0]");
+    EXPECT_EQ(dialog.cboGeneral->currentText(), "1");
 }
 
 // An edited saved game can leave a fraction of a unit free: only whole units are offered.
@@ -157,66 +106,40 @@ class SellDialog : public TradeDialogTest<frmSell>
     }
 };
 
-// A list and All offer the source's stock whatever the other boxes and the cash; All on an
-// empty stock keeps the box's text.
-TEST_F(SellDialog, ListsAndAll_OfferTheSourcesStock_AndAnEmptyStockKeepsTheText)
+// The lists and All offer the source's stock whatever the cash and the other boxes, and All on
+// an empty stock keeps the box's text. An edited saved game can hold a fraction of a unit: the
+// list, All and Sell Everything take the whole part, which the box can hold.
+TEST_F(SellDialog, FromTheShip_ListsAllAndSellEverythingTakeTheWholeUnitsOfTheStock)
 {
+    main.state().ShipOpium = Currency::fromRaw(20'5000);
     main.state().Cash = 0;
-    type(dialog.cboArms, "999");
+    typeAsPlayer(dialog.cboArms, "999");
     EXPECT_EQ(dropDown(dialog.cboOpium), (QStringList{"0", "10", "20"}));
     dialog.cmdMaxOpium->click();
     EXPECT_EQ(dialog.cboOpium->currentText(), "20");
-    type(dialog.cboSilk, "3");
-    EXPECT_EQ(dropDown(dialog.cboSilk), QStringList{"0"});
+    typeAsPlayer(dialog.cboSilk, "3");
     dialog.cmdMaxSilk->click();
     EXPECT_EQ(dialog.cboSilk->currentText(), "3");
 
-    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
-    EXPECT_EQ(dropDown(dialog.cboOpium), QStringList{"0"});
-    EXPECT_EQ(dropDown(dialog.cboSilk), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
-    dialog.cmdMaxSilk->click();
-    EXPECT_EQ(dialog.cboSilk->currentText(), "7");
-    EXPECT_TRUE(dialog.cmdSell->isEnabled());
-}
-
-TEST_F(SellDialog, FromTheShip_PaysExactlyAndLogsTheAmountAsTyped)
-{
-    type(dialog.cboOpium, "007");
-    type(dialog.cboArms, "5");
-    QTest::keyClick(dialog.cboArms, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_FALSE(dialog.isVisible());
-    const GameState &s = main.state();
-    EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.Cash}),
-              std::vector<Currency>({13, 0, 33, 10'000 + 7000 + 500}));
-    EXPECT_FALSE(s.GameSaved);
-    EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 007 Opium @ $1,000 Each",
-                                       "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
-    EXPECT_EQ(main.windowTitle(), "Sardek - Galley Hand [$17,500]");
-}
-
-// An edited saved game can hold a fraction of a unit: All, the list and Sell Everything take
-// the whole part, which the box can hold.
-TEST_F(SellDialog, SellEverything_SellsTheWholeUnitsOfEachStockInGoodsOrder)
-{
-    main.state().ShipOpium = Currency::fromRaw(20'5000);
-    dialog.cmdMaxOpium->click();
-    EXPECT_EQ(dialog.cboOpium->currentText(), "20");
-    EXPECT_EQ(dropDown(dialog.cboOpium).last(), "20");
-    type(dialog.cboOpium, "1");
+    typeAsPlayer(dialog.cboOpium, "1");
     QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     const GameState &s = main.state();
     EXPECT_EQ(std::vector<Currency>({s.ShipOpium, s.ShipArms, s.HoldUsed, s.WarehouseSilk, s.Cash}),
-              std::vector<Currency>({Currency::fromRaw(5000), 0, 20, 7, 10'000 + 20'000 + 500}));
+              std::vector<Currency>({Currency::fromRaw(5000), 0, 20, 7, 20'000 + 500}));
     EXPECT_EQ(logLines(), (QStringList{"Jan 15, 1860 - Sold 20 Opium @ $1,000 Each",
                                        "Jan 15, 1860 - Sold 5 Arms @ $100 Each"}));
 }
 
-TEST_F(SellDialog, SellEverythingFromAnEmptySource_OnlyMarksTheGameChanged)
+// Sell Everything sells even while Sell is disabled: from an empty source it only marks the game
+// changed.
+TEST_F(SellDialog, FromTheWarehouse_ListsItsStock_AndSellingEverythingOfNothingMarksAChange)
 {
+    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
+    EXPECT_EQ(dropDown(dialog.cboOpium), QStringList{"0"});
+    EXPECT_EQ(dropDown(dialog.cboSilk), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
     main.state().WarehouseSilk = 0;
     GameState expected = main.state();
-    QTest::mouseClick(dialog.optWarehouse, Qt::LeftButton);
     ASSERT_FALSE(dialog.cmdSell->isEnabled());
     QTest::mouseClick(dialog.cmdSellAll, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -250,85 +173,77 @@ TYPED_TEST_SUITE(TradeDialogs, Dialogs);
 TYPED_TEST(TradeDialogs, OpensWithItsCaptions_ShipChosenAndTheTradeButtonDisabled)
 {
     TypeParam &d = this->dialog;
-    QStringList texts{d.objectName(), d.windowTitle(), d.lblGeneral->text(),
+    QStringList shown{d.objectName(), d.windowTitle(), d.lblGeneral->text(),
                       d.cboSilk->currentText()};
     for (auto *frame : d.template findChildren<QGroupBox *>())
-        texts << frame->objectName() + '=' + frame->title();
-    QStringList buttons;
+        shown << frame->objectName() + '=' + frame->title();
     for (auto *button : d.template findChildren<QPushButton *>())
-        buttons << button->text() + (button->isEnabled() ? "" : " (off)");
-    if (this->Buying) {
-        EXPECT_EQ(texts, QStringList({"frmBuy", "Buy Merchandise", "General:", "0",
-                                      "fraGoods=Goods ", "fraDestination=Destination "}));
-        EXPECT_EQ(buttons, QStringList({"Max", "Max", "Max", "Max", "Buy (off)"}));
-    } else {
-        EXPECT_EQ(texts, QStringList({"frmSell", "Sell Merchandise", "General:", "0",
-                                      "fraGoods=Goods ", "fraSource=Source "}));
-        EXPECT_EQ(buttons,
-                  QStringList({"All", "All", "All", "All", "Sell Everything", "Sell (off)"}));
-    }
+        shown << button->text() + (button->isEnabled() ? "" : " (off)");
+    EXPECT_EQ(shown, this->Buying
+                         ? QStringList({"frmBuy", "Buy Merchandise", "General:", "0",
+                                        "fraGoods=Goods ", "fraDestination=Destination ", "Max",
+                                        "Max", "Max", "Max", "Buy (off)"})
+                         : QStringList({"frmSell", "Sell Merchandise", "General:", "0",
+                                        "fraGoods=Goods ", "fraSource=Source ", "All", "All", "All",
+                                        "All", "Sell Everything", "Sell (off)"}));
     EXPECT_TRUE(d.optShip->isChecked());
     EXPECT_TRUE(d.template findChildren<QPushButton *>().last()->isDefault());
 }
 
 // Switching place sets every box to 0; then what is typed into every box is what is traded.
+// Sell logs the Opium box's text as typed, Buy the number read from it.
 TYPED_TEST(TradeDialogs, TypingIntoEveryBoxAfterItsListDroppedDown_TradesWhatWasTyped)
 {
-    for (QRadioButton *option : {this->dialog.optWarehouse, this->dialog.optShip}) {
+    TypeParam &d = this->dialog;
+    for (QRadioButton *option : {d.optWarehouse, d.optShip}) {
         for (Good good : AllGoods)
-            this->type(this->dialog.amountBox(good), QStringLiteral("1"));
+            typeAsPlayer(d.amountBox(good), QStringLiteral("1"));
         QTest::mouseClick(option, Qt::LeftButton);
         for (Good good : AllGoods)
-            EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "0");
-        EXPECT_FALSE(this->dialog.template findChildren<QPushButton *>().last()->isEnabled());
+            EXPECT_EQ(d.amountBox(good)->currentText(), "0");
+        EXPECT_FALSE(d.template findChildren<QPushButton *>().last()->isEnabled());
     }
-    for (Good good : AllGoods) {
-        this->type(this->dialog.amountBox(good), QStringLiteral("5"));
-        EXPECT_EQ(this->dialog.amountBox(good)->currentText(), "5") << qPrintable(goodName(good));
-    }
-    QTest::keyClick(this->dialog.cboGeneral->lineEdit(), Qt::Key_Return);
-    EXPECT_FALSE(this->dialog.isVisible());
-    const QString verb = this->Buying ? "Bought" : "Sold";
-    EXPECT_EQ(this->logLines(), (QStringList{"Jan 15, 1860 - " + verb + " 5 Opium @ $1,000 Each",
-                                             "Jan 15, 1860 - " + verb + " 5 Silk @ $500 Each",
-                                             "Jan 15, 1860 - " + verb + " 5 Arms @ $100 Each",
-                                             "Jan 15, 1860 - " + verb + " 5 General @ $10 Each"}));
+    for (Good good : AllGoods)
+        typeAsPlayer(d.amountBox(good), good == Good::Opium ? "05" : "5");
+    QTest::keyClick(d.cboGeneral->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    const QString done = this->Buying ? "Jan 15, 1860 - Bought " : "Jan 15, 1860 - Sold ";
+    EXPECT_EQ(this->logLines(),
+              (QStringList{done + (this->Buying ? "5" : "05") + " Opium @ $1,000 Each",
+                           done + "5 Silk @ $500 Each", done + "5 Arms @ $100 Each",
+                           done + "5 General @ $10 Each"}));
     EXPECT_EQ(this->main.state().ShipGeneral, this->Buying ? 505 : 495);
+    EXPECT_EQ(this->main.windowTitle(), this->Buying ? "Sardek - Galley Hand [$9,991,950]"
+                                                     : "Sardek - Galley Hand [$10,008,050]");
 }
 
-// There is no Cancel: Esc is dropped like any other non-digit, and the close box leaves.
-TYPED_TEST(TradeDialogs, EscKeepsTheDialog_TheCloseBoxLeavesAndRedraws)
+// The order opens the dialog modally at its place over the main window, the warehouse disabled
+// away from Hong Kong. There is no Cancel: Esc is dropped like any other non-digit, and the
+// close box leaves, redrawing the main window.
+TYPED_TEST(TradeDialogs, TheOrderOpensItInPlace_EscKeepsIt_TheCloseBoxLeavesAndRedraws)
 {
-    this->type(this->dialog.cboArms, QStringLiteral("3"));
-    QTest::keyClick(this->dialog.cboArms->lineEdit(), Qt::Key_Escape);
-    QTest::keyClick(this->dialog.cmdMaxSilk, Qt::Key_Escape);
-    EXPECT_TRUE(this->dialog.isVisible());
-    EXPECT_EQ(this->dialog.cboArms->currentText(), "3");
-
+    this->main.state().CurrentPort = QStringLiteral("Shanghai");
     GameState expected = this->main.state();
-    this->dialog.close();
-    EXPECT_EQ(this->dialog.result(), QDialog::Rejected);
     expected.NetWorth = 10'000'000;
+    QPoint at;
+    whenDialogOpens([&](QDialog &opening) {
+        auto *d = qobject_cast<TypeParam *>(&opening);
+        ASSERT_TRUE(d);
+        EXPECT_FALSE(d->optWarehouse->isEnabled());
+        at = d->pos() - this->main.frameGeometry().topLeft();
+        QTest::keyClicks(d->cboOpium->lineEdit(), "3"); // over the text selected on opening
+        QTest::keyClick(d->cboOpium->lineEdit(), Qt::Key_Escape);
+        QTest::keyClick(d->cmdMaxSilk, Qt::Key_Escape);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->cboOpium->currentText(), "3");
+        d->close();
+    });
+    QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
+    EXPECT_EQ(at, QPoint(twipsToPixels(3400, this->main.logicalDpiX()),
+                         twipsToPixels(2910, this->main.logicalDpiY())));
     EXPECT_EQ(this->main.state(), expected);
     EXPECT_EQ(this->main.windowTitle(), "Sardek - Galley Hand [$10,000,000]");
     EXPECT_TRUE(this->logLines().isEmpty());
-}
-
-// Away from Hong Kong the warehouse cannot be chosen.
-TYPED_TEST(TradeDialogs, TheOrderOpensItModallyAtItsPlaceOverTheMainWindow)
-{
-    this->main.state().CurrentPort = QStringLiteral("Shanghai");
-    const QPoint offset(twipsToPixels(3400, this->main.logicalDpiX()),
-                        twipsToPixels(2910, this->main.logicalDpiY()));
-    QPoint at;
-    whenDialogOpens([&](QDialog &opening) {
-        EXPECT_TRUE(qobject_cast<TypeParam *>(&opening));
-        EXPECT_FALSE(opening.findChild<QRadioButton *>("optWarehouse")->isEnabled());
-        at = opening.pos() - this->main.frameGeometry().topLeft();
-        opening.close();
-    });
-    QTest::mouseClick(this->Buying ? this->main.cmdBuy : this->main.cmdSell, Qt::LeftButton);
-    EXPECT_EQ(at, offset);
 }
 
 } // namespace Sardek
