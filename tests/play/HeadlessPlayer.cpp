@@ -7,7 +7,6 @@
 #include "core/GameState.h"
 #include "core/NewGame.h"
 #include "core/Purchases.h"
-#include "core/SavedGame.h"
 #include "info/ScoreRank.h"
 #include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
@@ -20,10 +19,6 @@
 #include "trade/TradeOrder.h"
 #include "voyage/SilentVoyageView.h"
 #include "voyage/Voyage.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -38,11 +33,6 @@ __extension__ typedef __int128 Wide;
 // Sums beyond this may have saturated, where nothing is conserved any more.
 constexpr Wide Huge = Wide(Currency::MaxWhole / 10) * Currency::Scale;
 
-bool small(Wide value)
-{
-    return value > -Huge && value < Huge;
-}
-
 // Empty when kept, else promise: the shape of every check.
 QString unless(bool kept, const char *promise)
 {
@@ -55,11 +45,13 @@ Currency unitsOf(const GameState &state, Good good)
     return stockOf(state, Place::Ship, good) + stockOf(state, Place::Warehouse, good);
 }
 
-// Cash plus every stock at the current prices, exactly, in ten-thousandths: what a trade at
-// those prices keeps.
-Wide tradeWorth(const GameState &state)
+// All the firm owns, exactly, in ten-thousandths: cash, bank less debt, every stock at the
+// port's prices and the ship's condition at the shipyard's rate. Trades and services only move
+// value between these.
+Wide holdings(const GameState &state)
 {
-    Wide worth = state.Cash.raw();
+    Wide worth = Wide(state.Cash.raw()) + state.Bank.raw() - state.Debt.raw() +
+                 Wide(state.ShipStatus.raw()) * repairRate(state).raw() / Currency::Scale;
     for (Good good : AllGoods)
         worth += Wide(unitsOf(state, good).raw()) * priceOf(state, good).raw() / Currency::Scale;
     return worth;
@@ -95,8 +87,8 @@ BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 class PlayerGame
 {
   public:
-    explicit PlayerGame(std::uint32_t seed)
-        : m_seed(seed), m_choices(seed ^ 0x5eed5eedU), m_runtime(seed),
+    PlayerGame(std::uint32_t seed, Tally &tally)
+        : m_seed(seed), m_tally(tally), m_choices(seed ^ 0x5eed5eedU), m_runtime(seed),
           m_battle(m_state, m_runtime, [this](const Battle &, UsableOrders usable) {
               return randomOrder(m_choices, usable);
           })
@@ -106,9 +98,10 @@ class PlayerGame
         startGame(m_state, m_runtime, pick(2) ? Scenario::Cannons : Scenario::CashAndDebt,
                   QStringLiteral("Player %1").arg(seed));
         m_overpaymentAllowed = pick(2);
+        m_editing = pick(4) == 0;
     }
 
-    std::optional<QString> play(int maxVoyages, Tally &tally)
+    std::optional<QString> play(int maxVoyages)
     {
         QString problem;
         long actions = 0;
@@ -122,13 +115,14 @@ class PlayerGame
             problem = act();
             if (m_inProgress)
                 redraw();
-            if (problem.isEmpty() && m_inProgress)
+            if (problem.isEmpty() && m_inProgress && !m_edited)
                 problem = recordProblem(m_state, m_overpaymentAllowed);
         }
-        tally.actions += actions;
-        tally.voyages += m_voyages;
-        tally.battles += m_battle.battlesFought();
-        tally.draws += m_runtime.draws();
+        m_tally.actions += actions;
+        m_tally.voyages += m_voyages;
+        m_tally.battles += m_battle.battlesFought();
+        m_tally.draws += m_runtime.draws();
+        m_tally.editedGames += m_edited;
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
@@ -163,12 +157,28 @@ class PlayerGame
         return offered;
     }
 
-    // A refused action changes nothing; a done one is no longer saved and keeps its promise.
-    QString settled(bool refused, bool kept, const char *promise) const
+    // A refusal as a whole changes nothing. A done action is no longer saved, changes no field
+    // but those moved (and, when cargo moved, the stocks) and keeps what the firm owns.
+    QString settled(const QStringList &log, bool refused,
+                    std::initializer_list<Currency GameState::*> moved, bool cargo)
     {
+        logAll(log);
+        m_tally.refusals += refused;
         if (refused)
             return unless(m_before == m_state, "a refusal changed the record");
-        return m_state.GameSaved ? QStringLiteral("still marked saved") : unless(kept, promise);
+        GameState unmoved = m_state;
+        unmoved.GameSaved = m_before.GameSaved;
+        for (Currency GameState::*field : moved)
+            unmoved.*field = m_before.*field;
+        if (cargo)
+            for (Good good : AllGoods)
+                for (Place place : {Place::Ship, Place::Warehouse})
+                    stockOf(unmoved, place, good) = stockOf(m_before, place, good);
+        if (m_state.GameSaved || !(unmoved == m_before))
+            return QStringLiteral("still marked saved, or a field beyond the action's changed");
+        const Wide owned = holdings(m_before);
+        return unless(owned <= -Huge || owned >= Huge || holdings(m_state) == owned,
+                      "value was lost");
     }
 
     // The main window's redraw: the rating, the millionaire's window once, bankruptcy.
@@ -209,8 +219,7 @@ class PlayerGame
             m_view.logAppend(entry);
     }
 
-    // Buys or sells a random share of what the rules allow; the goods' worth at port prices
-    // stays.
+    // Buys or sells a random share of what the rules allow.
     QString trade(bool buying)
     {
         // The warehouse is a choice at home only; the choice is drawn everywhere all the same.
@@ -224,33 +233,28 @@ class PlayerGame
         }
         const TradeOutcome outcome =
             (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
-        logAll(outcome.logEntries);
-        const Wide worth = tradeWorth(m_before);
-        return settled(outcome.refusal.has_value(), !small(worth) || tradeWorth(m_state) == worth,
-                       buying ? "buying lost money" : "selling lost money");
+        return settled(outcome.logEntries, outcome.refusal.has_value(),
+                       {&GameState::Cash, &GameState::HoldUsed}, true);
     }
 
+    // The bank and the lender may stop after a first step, which stays.
     QString bank()
     {
-        const Currency total = m_state.Cash + m_state.Bank;
         const ServiceOutcome outcome = visitBank(m_state, TypedAmount(amount(m_state.Cash)),
                                                  TypedAmount(amount(m_state.Bank)));
-        logAll(outcome.logEntries);
-        const bool kept = !small(Wide(total.raw())) || m_state.Cash + m_state.Bank == total;
-        return unless(kept && (outcome.refusal || !m_state.GameSaved), "the bank lost money");
+        return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
+                       {&GameState::Cash, &GameState::Bank}, false);
     }
 
     QString lend()
     {
-        const Currency net = m_state.Cash - m_state.Debt;
         const ServiceOutcome outcome =
             visitLender(m_state, TypedAmount(amount(BorrowLimit(m_state))),
                         TypedAmount(amount(repayMaximum(m_state))), m_overpaymentAllowed);
-        logAll(outcome.logEntries);
         if (outcome.loanGranted)
             m_lenderOpen = false;
-        const bool kept = !small(Wide(net.raw())) || m_state.Cash - m_state.Debt == net;
-        return unless(kept && (outcome.refusal || !m_state.GameSaved), "the lender lost money");
+        return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
+                       {&GameState::Cash, &GameState::Debt}, false);
     }
 
     QString transfer()
@@ -261,24 +265,21 @@ class PlayerGame
         order.toWarehouse = TypedAmount(amount(toWarehouseMaximum(m_state, order.toWarehouseGood)));
         order.toShip = TypedAmount(amount(toShipMaximum(m_state, order.toShipGood)));
         const ServiceOutcome outcome = transferCargo(m_state, order);
-        logAll(outcome.logEntries);
-        bool kept = m_state.Cash == m_before.Cash;
+        bool kept = true;
         for (Good good : AllGoods)
             kept = kept && unitsOf(m_state, good) == unitsOf(m_before, good);
-        return settled(outcome.refusal.has_value(), kept, "cargo was lost");
+        const QString problem =
+            settled(outcome.logEntries, outcome.refusal.has_value(), {&GameState::HoldUsed}, true);
+        return problem.isEmpty() ? unless(kept, "cargo was lost") : problem;
     }
 
+    // A repair the cash pays no point of, or of a sound ship, changes nothing.
     QString repair()
     {
-        const Currency rate = repairRate(m_state);
         const ServiceOutcome outcome =
             pick(2) ? repairMax(m_state) : repairTo(m_state, repairTarget(m_state, pick(102)));
-        logAll(outcome.logEntries);
-        if (outcome.logEntries.isEmpty() && !outcome.refusal)
-            return unless(m_before == m_state, "a repair of nothing changed the record");
-        const bool kept =
-            m_state.Cash + m_state.ShipStatus * rate == m_before.Cash + m_before.ShipStatus * rate;
-        return settled(outcome.refusal.has_value(), kept, "repair mispriced");
+        return settled(outcome.logEntries, outcome.logEntries.isEmpty(),
+                       {&GameState::Cash, &GameState::ShipStatus}, false);
     }
 
     QString purchase(bool ship)
@@ -296,29 +297,17 @@ class PlayerGame
 
     QString saveAndLoad()
     {
-        // Saving syncs the file to disk; a folder in memory keeps thousands of saves quick.
-        static const QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                              ? QStringLiteral("/dev/shm/sardek-XXXXXX")
-                                              : QDir::tempPath() +
-                                                    QStringLiteral("/sardek-XXXXXX"));
-        const QString path = folder.filePath(QStringLiteral("game.srd"));
-        const SaveResult saved = saveGame(m_state, path);
-        if (!saved.ok)
-            return QStringLiteral("save failed: ") + saved.error;
-        const LoadResult loaded = loadGame(path);
-        if (!loaded.values)
-            return QStringLiteral("load failed: ") + loaded.error;
-        GameState reloaded = m_state;
-        applySavedValues(*loaded.values, reloaded);
-        if (!(reloaded == m_state))
-            return QStringLiteral("the loaded game differs from the saved one");
+        if (const QString problem = roundTripProblem(m_state); !problem.isEmpty())
+            return problem;
         m_state.GameSaved = true;
         m_lenderOpen = m_state.CurrentPort == HongKong;
         m_cannonOffered = m_shipOffered = false;
+        if (m_editing && pick(3) == 0)
+            edit();
         return {};
     }
 
-    // A voyage to a random other port: a month passes, interest accrues, prices are redrawn.
+    // A voyage to a random other port; the prices it draws stay in their ranges.
     QString leave()
     {
         int destination = 1 + pick(6);
@@ -333,14 +322,6 @@ class PlayerGame
         m_lenderOpen = m_view.isOrderEnabled(Order::Money);
         m_cannonOffered = m_view.isOrderEnabled(Order::Cannon);
         m_shipOffered = m_view.isOrderEnabled(Order::Ship);
-        if (m_state.GameDate != m_before.GameDate.addMonths(1))
-            return QStringLiteral("the voyage took other than a month");
-        if (m_state.Bank < m_before.Bank ||
-            m_state.Bank > m_before.Bank + Int(m_before.Bank.toDouble() * 0.0051))
-            return QStringLiteral("bank interest wrong");
-        if (m_before.Debt > 0 &&
-            m_state.Debt < m_before.Debt + Int(m_before.Debt.toDouble() * 0.0999))
-            return QStringLiteral("debt interest missing");
         return priceProblem(m_state);
     }
 
@@ -350,7 +331,21 @@ class PlayerGame
         return {};
     }
 
+    // A quarter of the games load edited files now and then: the hold, a balance or the ship's
+    // condition set to what the game never writes. The record's invariants are broken from then
+    // on, so only the actions' promises are checked.
+    void edit()
+    {
+        Currency GameState::*const fields[] = {&GameState::HoldCapacity, &GameState::Cash,
+                                               &GameState::Bank, &GameState::Debt,
+                                               &GameState::ShipStatus};
+        const int values[] = {0, -60, 150, -5000};
+        m_state.*fields[pick(5)] = values[pick(4)];
+        m_edited = true;
+    }
+
     std::uint32_t m_seed;
+    Tally &m_tally;
     std::mt19937 m_choices;
     HeadlessRuntime m_runtime;
     GameState m_state;
@@ -362,6 +357,8 @@ class PlayerGame
     bool m_cannonOffered = false;
     bool m_shipOffered = false;
     bool m_overpaymentAllowed = false;
+    bool m_editing = false;
+    bool m_edited = false;
     int m_voyages = 0;
 };
 
@@ -379,7 +376,7 @@ std::optional<QString> playGames(std::uint32_t first, long games, int maxVoyages
 {
     for (long game = 0; game < games; ++game) {
         ++tally.games;
-        if (auto failure = PlayerGame(first + std::uint32_t(game)).play(maxVoyages, tally))
+        if (auto failure = PlayerGame(first + std::uint32_t(game), tally).play(maxVoyages))
             return failure;
     }
     return std::nullopt;

@@ -45,7 +45,7 @@ class Monkey : public QObject
     std::optional<QString> run()
     {
         startMainWindow();
-        scheduleStep();
+        QTimer::singleShot(0, this, [this] { step(); });
         m_loop.exec();
         m_main.reset();
         return m_problem;
@@ -66,11 +66,6 @@ class Monkey : public QObject
             if (widget->isEnabled() && widget->isVisibleTo(&window) && widget->window() == &window)
                 found.append(widget);
         return found;
-    }
-
-    void scheduleStep()
-    {
-        QTimer::singleShot(0, this, [this] { step(); });
     }
 
     void startMainWindow()
@@ -110,7 +105,7 @@ class Monkey : public QObject
     // a step is counted before it acts.
     void step()
     {
-        scheduleStep();
+        QTimer::singleShot(0, this, [this] { step(); });
         const bool over = m_problem || m_steps >= m_limit;
         if (over || ended() || !m_main->isVisible())
             return windDown(over);

@@ -15,8 +15,10 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     const auto failure = Sardek::Play::playGames(seed, games, voyages, tally);
-    std::printf("games %ld voyages %ld actions %ld battles %ld seconds %.1f\n", tally.games,
-                tally.voyages, tally.actions, tally.battles, double(clock.elapsed()) / 1000);
+    std::printf("games %ld (edited %ld) voyages %ld actions %ld (refused %ld) battles %ld seconds "
+                "%.1f\n",
+                tally.games, tally.editedGames, tally.voyages, tally.actions, tally.refusals,
+                tally.battles, double(clock.elapsed()) / 1000);
     if (failure)
         std::printf("FAILED at %s\n", qPrintable(*failure));
     return failure ? 1 : 0;

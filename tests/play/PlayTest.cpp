@@ -4,7 +4,8 @@
 
 using namespace Sardek::Play;
 
-// A few hundred whole games at random; a failure names the seed and action that replay it.
+// A few hundred whole games at random, a quarter of them from edited saved files; a failure
+// names the seed and action that replay it. The player also tries what must be refused.
 TEST(HeadlessPlayer, WholeGamesKeepEveryPromise)
 {
     Tally tally;
@@ -12,6 +13,8 @@ TEST(HeadlessPlayer, WholeGamesKeepEveryPromise)
     EXPECT_FALSE(failure) << qPrintable(failure.value_or(QString()));
     EXPECT_EQ(tally.games, 300);
     EXPECT_GT(tally.battles, 0);
+    EXPECT_GT(tally.editedGames, 30);
+    EXPECT_GT(tally.refusals, 300);
 }
 
 // A few thousand random inputs at the real windows keep the record sound and end cleanly.
