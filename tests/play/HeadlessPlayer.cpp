@@ -98,7 +98,6 @@ class PlayerGame
         startGame(m_state, m_runtime, pick(2) ? Scenario::Cannons : Scenario::CashAndDebt,
                   QStringLiteral("Player %1").arg(seed));
         m_overpaymentAllowed = pick(2);
-        m_editing = pick(4) == 0;
     }
 
     std::optional<QString> play(int maxVoyages)
@@ -198,18 +197,16 @@ class PlayerGame
     QString amount(Currency most)
     {
         const Currency::Raw whole = std::max<Currency::Raw>(0, most.raw() / Currency::Scale);
-        const int choice = pick(8);
-        if (choice == 7)
-            return QString::number(
-                std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices));
-        const QString texts[] = {QStringLiteral("0"),
-                                 TypedAmount::of(most).text(),
-                                 TypedAmount::of(most + 1).text(),
-                                 QStringLiteral("99999999999999999999999"),
-                                 QString::number(Currency::MaxWhole),
-                                 QStringLiteral("$0%1,x").arg(whole / 2),
-                                 QString()};
-        return texts[choice];
+        const QString texts[] = {
+            QString::number(std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices)),
+            QStringLiteral("0"),
+            TypedAmount::of(most).text(),
+            TypedAmount::of(most + 1).text(),
+            QStringLiteral("99999999999999999999999"),
+            QString::number(Currency::MaxWhole),
+            QStringLiteral("$0%1,x").arg(whole / 2),
+            QString()};
+        return texts[pick(8)];
     }
 
     // The log as the main window keeps it, so the games cost what they would with windows.
@@ -302,7 +299,7 @@ class PlayerGame
         m_state.GameSaved = true;
         m_lenderOpen = m_state.CurrentPort == HongKong;
         m_cannonOffered = m_shipOffered = false;
-        if (m_editing && pick(3) == 0)
+        if (m_seed % 4 == 0 && pick(3) == 0)
             edit();
         return {};
     }
@@ -331,7 +328,7 @@ class PlayerGame
         return {};
     }
 
-    // A quarter of the games load edited files now and then: the hold, a balance or the ship's
+    // Every fourth game loads edited files now and then: the hold, a balance or the ship's
     // condition set to what the game never writes. The record's invariants are broken from then
     // on, so only the actions' promises are checked.
     void edit()
@@ -357,7 +354,6 @@ class PlayerGame
     bool m_cannonOffered = false;
     bool m_shipOffered = false;
     bool m_overpaymentAllowed = false;
-    bool m_editing = false;
     bool m_edited = false;
     int m_voyages = 0;
 };

@@ -30,7 +30,7 @@ struct Tally {
 /**
  * Plays games with seeds first, first + 1, ... through the rules alone, each on a
  * HeadlessRuntime of its seed: random actions the port offers with random, extreme and
- * out-of-range amounts, a quarter of the games loading edited files now and then. After each
+ * out-of-range amounts, every fourth game loading edited files now and then. After each
  * action its promises and (unless edited) the record's invariants are checked; the first broken
  * one is returned with the seed and the action's number in its game, which replay it exactly.
  */
@@ -44,7 +44,7 @@ struct MonkeyTally {
 
 /// The real main window under steps of random input, message boxes and file dialogs answered
 /// at random, the record's invariants checked after each step; a fresh window comes up when a
-/// game ends the program. Returns the first broken invariant with its step.
+/// game ends the program. Returns the first broken invariant with the seed and step.
 std::optional<QString> runMonkey(std::uint32_t seed, long steps, MonkeyTally &tally);
 
 /// A player's answer to a message box: Yes or No, or now and then Cancel where it is offered.
