@@ -1,5 +1,4 @@
-// Whole games through the rules at random, each action checking what its rules promise
-// besides the record's invariants.
+// Whole games through the rules at random, each action checking what its rules promise.
 #include "Play.h"
 
 #include "battle/Battle.h"
@@ -8,7 +7,6 @@
 #include "core/NewGame.h"
 #include "core/Purchases.h"
 #include "info/ScoreRank.h"
-#include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
 #include "services/Bank.h"
 #include "services/MoneyLender.h"
@@ -57,19 +55,6 @@ Wide holdings(const GameState &state)
     return worth;
 }
 
-/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
-QString priceProblem(const GameState &state)
-{
-    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
-    for (Good good : AllGoods) {
-        const Currency::Raw unit = Units[std::size_t(good)];
-        const Currency price = priceOf(state, good);
-        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
-            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
-    }
-    return {};
-}
-
 BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 {
     const std::pair<bool, BattleOrder> orders[] = {{usable.fight, BattleOrder::Fight},
@@ -81,9 +66,8 @@ BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 }
 
 // One game as the main window would let a player play it: the orders its port offers, the
-// money lender closed after a loan and away from Hong Kong, a cannon or ship offer open until
-// taken or the next voyage. The choices have their own generator, so the game's Rnd draws are
-// the rules' alone. Each action returns the promise it broke, or an empty text.
+// lender closed after a loan and away from home, a cannon or ship offer open until taken or the
+// next voyage. Choices have their own generator, so the game's Rnd draws are the rules' alone.
 class PlayerGame
 {
   public:
@@ -110,6 +94,7 @@ class PlayerGame
             const auto &[action, act] = offered[std::size_t(pick(int(offered.size())))];
             name = action;
             ++actions;
+            m_state.GameSaved = true; // as if just saved, so that every change must clear it
             m_before = m_state;
             problem = act();
             if (m_inProgress)
@@ -125,9 +110,7 @@ class PlayerGame
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
-            .arg(m_seed)
-            .arg(actions)
-            .arg(QLatin1String(name), problem);
+            .arg(QString::number(m_seed), QString::number(actions), QLatin1String(name), problem);
     }
 
   private:
@@ -142,7 +125,7 @@ class PlayerGame
         if (m_state.CurrentPort == HongKong) {
             offered.push_back({"Bank", [this] { return bank(); }});
             offered.push_back({"Transfer", [this] { return transfer(); }});
-            if (m_state.ShipStatus < 100)
+            if (m_state.ShipStatus < 100 || m_edited) // edited games try it on any ship
                 offered.push_back({"Repair", [this] { return repair(); }});
             if (m_lenderOpen)
                 offered.push_back({"Money lender", [this] { return lend(); }});
@@ -166,15 +149,17 @@ class PlayerGame
         if (refused)
             return unless(m_before == m_state, "a refusal changed the record");
         GameState unmoved = m_state;
-        unmoved.GameSaved = m_before.GameSaved;
         for (Currency GameState::*field : moved)
             unmoved.*field = m_before.*field;
         if (cargo)
             for (Good good : AllGoods)
                 for (Place place : {Place::Ship, Place::Warehouse})
                     stockOf(unmoved, place, good) = stockOf(m_before, place, good);
-        if (m_state.GameSaved || !(unmoved == m_before))
-            return QStringLiteral("still marked saved, or a field beyond the action's changed");
+        if (unmoved == m_before)
+            return QStringLiteral("still marked saved");
+        unmoved.GameSaved = m_before.GameSaved;
+        if (!(unmoved == m_before))
+            return QStringLiteral("a field beyond the action's changed");
         const Wide owned = holdings(m_before);
         return unless(owned <= -Huge || owned >= Huge || holdings(m_state) == owned,
                       "value was lost");
@@ -192,21 +177,22 @@ class PlayerGame
 
     int pick(int count) { return int(m_choices() % std::uint32_t(count)); }
 
-    // The amounts players type: nothing, the most allowed, one more, part of it, digits beyond
-    // any balance, the largest number there is, leading zeros and stray characters.
-    QString amount(Currency most)
+    // The amounts players type: part of the most allowed, nothing, the most, one more, digits
+    // beyond any balance, the largest number there is, leading zeros and stray characters, or
+    // the box left alone.
+    TypedAmount amount(Currency most)
     {
         const Currency::Raw whole = std::max<Currency::Raw>(0, most.raw() / Currency::Scale);
-        const QString texts[] = {
-            QString::number(std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices)),
-            QStringLiteral("0"),
-            TypedAmount::of(most).text(),
-            TypedAmount::of(most + 1).text(),
-            QStringLiteral("99999999999999999999999"),
-            QString::number(Currency::MaxWhole),
-            QStringLiteral("$0%1,x").arg(whole / 2),
-            QString()};
-        return texts[pick(8)];
+        const TypedAmount amounts[] = {
+            TypedAmount::of(std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices)),
+            TypedAmount(QStringLiteral("0")),
+            TypedAmount::of(most),
+            TypedAmount::of(most + 1),
+            TypedAmount(QStringLiteral("99999999999999999999999")),
+            TypedAmount::of(Currency::MaxWhole),
+            TypedAmount(QStringLiteral("$0%1,x").arg(whole / 2)),
+            {}};
+        return amounts[pick(8)];
     }
 
     // The log as the main window keeps it, so the games cost what they would with windows.
@@ -226,7 +212,7 @@ class PlayerGame
         for (Good good : AllGoods) {
             const Currency most = buying ? largestPurchase(m_state, place, good, TradeOrder())
                                          : stockOf(m_state, place, good);
-            texts[std::size_t(good)] = pick(2) ? amount(most) : "0";
+            texts[std::size_t(good)] = pick(2) ? amount(most).text() : "0";
         }
         const TradeOutcome outcome =
             (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
@@ -234,11 +220,13 @@ class PlayerGame
                        {&GameState::Cash, &GameState::HoldUsed}, true);
     }
 
-    // The bank and the lender may stop after a first step, which stays.
+    // The bank and the lender may stop after a first step, which stays. Now and then the bank
+    // is asked for a withdrawal alone.
     QString bank()
     {
-        const ServiceOutcome outcome = visitBank(m_state, TypedAmount(amount(m_state.Cash)),
-                                                 TypedAmount(amount(m_state.Bank)));
+        const ServiceOutcome outcome =
+            pick(8) ? visitBank(m_state, amount(m_state.Cash), amount(m_state.Bank))
+                    : visitBank(m_state, {}, amount(m_state.Bank));
         return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
                        {&GameState::Cash, &GameState::Bank}, false);
     }
@@ -246,8 +234,8 @@ class PlayerGame
     QString lend()
     {
         const ServiceOutcome outcome =
-            visitLender(m_state, TypedAmount(amount(BorrowLimit(m_state))),
-                        TypedAmount(amount(repayMaximum(m_state))), m_overpaymentAllowed);
+            visitLender(m_state, amount(BorrowLimit(m_state)), amount(repayMaximum(m_state)),
+                        m_overpaymentAllowed);
         if (outcome.loanGranted)
             m_lenderOpen = false;
         return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
@@ -256,18 +244,15 @@ class PlayerGame
 
     QString transfer()
     {
-        TransferOrder order;
-        order.toWarehouseGood = AllGoods[std::size_t(pick(4))];
-        order.toShipGood = AllGoods[std::size_t(pick(4))];
-        order.toWarehouse = TypedAmount(amount(toWarehouseMaximum(m_state, order.toWarehouseGood)));
-        order.toShip = TypedAmount(amount(toShipMaximum(m_state, order.toShipGood)));
-        const ServiceOutcome outcome = transferCargo(m_state, order);
-        bool kept = true;
+        const Good stored = AllGoods[std::size_t(pick(4))], loaded = AllGoods[std::size_t(pick(4))];
+        const ServiceOutcome outcome =
+            transferCargo(m_state, {stored, amount(toWarehouseMaximum(m_state, stored)), loaded,
+                                    amount(toShipMaximum(m_state, loaded))});
         for (Good good : AllGoods)
-            kept = kept && unitsOf(m_state, good) == unitsOf(m_before, good);
-        const QString problem =
-            settled(outcome.logEntries, outcome.refusal.has_value(), {&GameState::HoldUsed}, true);
-        return problem.isEmpty() ? unless(kept, "cargo was lost") : problem;
+            if (unitsOf(m_state, good) != unitsOf(m_before, good))
+                return QStringLiteral("cargo was lost");
+        return settled(outcome.logEntries, outcome.refusal.has_value(), {&GameState::HoldUsed},
+                       true);
     }
 
     // A repair the cash pays no point of, or of a sound ship, changes nothing.
@@ -304,7 +289,7 @@ class PlayerGame
         return {};
     }
 
-    // A voyage to a random other port; the prices it draws stay in their ranges.
+    // A voyage to a random other port, with the orders the arrival offers.
     QString leave()
     {
         int destination = 1 + pick(6);
@@ -319,7 +304,7 @@ class PlayerGame
         m_lenderOpen = m_view.isOrderEnabled(Order::Money);
         m_cannonOffered = m_view.isOrderEnabled(Order::Cannon);
         m_shipOffered = m_view.isOrderEnabled(Order::Ship);
-        return priceProblem(m_state);
+        return {};
     }
 
     QString retire()
