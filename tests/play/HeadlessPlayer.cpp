@@ -255,11 +255,11 @@ class PlayerGame
                        true);
     }
 
-    // A repair the cash pays no point of, or of a sound ship, changes nothing.
+    // To any condition, past what the slider offers too: a repair the cash cannot pay for is
+    // refused; one of no point, or of a sound ship, changes nothing.
     QString repair()
     {
-        const ServiceOutcome outcome =
-            pick(2) ? repairMax(m_state) : repairTo(m_state, repairTarget(m_state, pick(102)));
+        const ServiceOutcome outcome = pick(2) ? repairMax(m_state) : repairTo(m_state, pick(110));
         return settled(outcome.logEntries, outcome.logEntries.isEmpty(),
                        {&GameState::Cash, &GameState::ShipStatus}, false);
     }
