@@ -51,7 +51,6 @@ QString savedGameProblem(const std::uint8_t *data, std::size_t size)
         return read.error.isEmpty() ? QStringLiteral("refused without a reason") : QString();
     if (!PortNames.contains(read.values->CurrentPort))
         return QStringLiteral("no such port: ") + read.values->CurrentPort;
-    // Writing is what a player does next with a loaded game.
     GameState state;
     applySavedValues(*read.values, state);
     return Play::roundTripProblem(state);

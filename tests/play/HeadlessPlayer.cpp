@@ -220,8 +220,8 @@ class PlayerGame
                        {&GameState::Cash, &GameState::HoldUsed}, true);
     }
 
-    // The bank and the lender may stop after a first step, which stays. Now and then the bank
-    // is asked for a withdrawal alone.
+    // The bank and lender may stop after a first step, which stays; the bank is asked for a
+    // withdrawal alone now and then, the lender repaid up to the larger of debt and cash.
     QString bank()
     {
         const ServiceOutcome outcome =
@@ -234,8 +234,8 @@ class PlayerGame
     QString lend()
     {
         const ServiceOutcome outcome =
-            visitLender(m_state, amount(BorrowLimit(m_state)), amount(repayMaximum(m_state)),
-                        m_overpaymentAllowed);
+            visitLender(m_state, amount(BorrowLimit(m_state)),
+                        amount(std::max(m_state.Debt, m_state.Cash)), m_overpaymentAllowed);
         if (outcome.loanGranted)
             m_lenderOpen = false;
         return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
@@ -256,10 +256,12 @@ class PlayerGame
     }
 
     // To any condition, past what the slider offers too: a repair the cash cannot pay for is
-    // refused; one of no point, or of a sound ship, changes nothing.
+    // refused; one of no point, or of a sound ship, changes nothing; none pays the player.
     QString repair()
     {
         const ServiceOutcome outcome = pick(2) ? repairMax(m_state) : repairTo(m_state, pick(110));
+        if (m_state.Cash > m_before.Cash)
+            return QStringLiteral("a repair paid the player");
         return settled(outcome.logEntries, outcome.logEntries.isEmpty(),
                        {&GameState::Cash, &GameState::ShipStatus}, false);
     }
@@ -284,7 +286,7 @@ class PlayerGame
         m_state.GameSaved = true;
         m_lenderOpen = m_state.CurrentPort == HongKong;
         m_cannonOffered = m_shipOffered = false;
-        if (m_seed % 4 == 0 && pick(3) == 0)
+        if (m_seed % 4 == 0)
             edit();
         return {};
     }
@@ -313,9 +315,9 @@ class PlayerGame
         return {};
     }
 
-    // Every fourth game loads edited files now and then: the hold, a balance or the ship's
-    // condition set to what the game never writes. The record's invariants are broken from then
-    // on, so only the actions' promises are checked.
+    // In every fourth game each saved file is edited before it is loaded: the hold, a balance or
+    // the ship's condition set to what the game never writes. The record's invariants are broken
+    // from then on, so only the actions' promises are checked.
     void edit()
     {
         Currency GameState::*const fields[] = {&GameState::HoldCapacity, &GameState::Cash,

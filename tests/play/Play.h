@@ -30,7 +30,7 @@ struct Tally {
 /**
  * Plays games with seeds first, first + 1, ... through the rules alone, each on a
  * HeadlessRuntime of its seed: random actions the port offers with random, extreme and
- * out-of-range amounts, every fourth game loading edited files now and then. After each
+ * out-of-range amounts, every fourth game loading edited saved files. After each
  * action its promises and (unless edited) the record's invariants are checked; the first broken
  * one is returned with the seed and the action's number in its game, which replay it exactly.
  */

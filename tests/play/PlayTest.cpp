@@ -4,7 +4,7 @@
 
 using namespace Sardek::Play;
 
-// A few hundred whole games at random, every fourth from edited saved files; a failure
+// A few hundred whole games at random, every fourth loading edited saved files; a failure
 // names the seed and action that replay it. The player also tries what must be refused.
 TEST(HeadlessPlayer, WholeGamesKeepEveryPromise)
 {

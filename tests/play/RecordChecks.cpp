@@ -40,9 +40,8 @@ QString recordProblem(const GameState &state, bool negativeDebtAllowed)
     if (stored > WarehouseCapacity)
         return QStringLiteral("warehouse holds ") + PlainNumber(stored);
     if (state.HoldUsed != cargo || cargo > state.HoldCapacity)
-        return QStringLiteral("HoldUsed ") + PlainNumber(state.HoldUsed) +
-               QStringLiteral(" but cargo and cannons take ") + PlainNumber(cargo) +
-               QStringLiteral(" of ") + PlainNumber(state.HoldCapacity);
+        return QStringLiteral("HoldUsed %1, cargo and cannons %2, hold %3")
+            .arg(PlainNumber(state.HoldUsed), PlainNumber(cargo), PlainNumber(state.HoldCapacity));
     return {};
 }
 
