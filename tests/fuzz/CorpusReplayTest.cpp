@@ -8,8 +8,7 @@
 // Every file the fuzzers kept, crashes they found included, through the same entry points.
 TEST(FuzzCorpus, EveryKeptInputKeepsItsEntrysPromises)
 {
-    using Entry = QString (*)(const std::uint8_t *, std::size_t);
-    const std::pair<const char *, Entry> corpora[] = {
+    const std::pair<const char *, decltype(&Sardek::Fuzz::amountProblem)> corpora[] = {
         {"saved-game", Sardek::Fuzz::savedGameProblem}, {"amount", Sardek::Fuzz::amountProblem}};
     for (const auto &[corpus, entry] : corpora) {
         int files = 0;

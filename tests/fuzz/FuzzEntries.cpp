@@ -1,12 +1,12 @@
 #include "FuzzEntries.h"
 
+#include "Play.h"
+
 #include "core/GameState.h"
 #include "core/SavedGame.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/MakeNumber.h"
 #include "services/TypedAmount.h"
-
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <functional>
@@ -16,24 +16,6 @@ namespace Sardek::Fuzz
 
 namespace
 {
-
-// Writing is what a player does next with a loaded game; it must read back unchanged, but
-// for what the file cannot hold.
-QString roundTripProblem(SavedValues values)
-{
-    static const QTemporaryDir folder;
-    GameState state;
-    applySavedValues(values, state);
-    const QString path = folder.filePath(QStringLiteral("fuzz.srd"));
-    if (!saveGame(state, path).ok)
-        return QStringLiteral("a loaded game could not be saved");
-    const LoadResult again = loadGame(path);
-    // The file holds the name with quotation marks as apostrophes and line ends as blanks.
-    values.FirmName.replace(QLatin1Char('"'), QLatin1Char('\''))
-        .replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return again.values == values ? QString() : QStringLiteral("saved and loaded, it changed");
-}
 
 // The digits' number, or std::nullopt past MaxWhole.
 std::optional<Currency::Raw> digitsValue(QStringView text)
@@ -69,7 +51,9 @@ QString savedGameProblem(const std::uint8_t *data, std::size_t size)
         return read.error.isEmpty() ? QStringLiteral("refused without a reason") : QString();
     if (!PortNames.contains(read.values->CurrentPort))
         return QStringLiteral("no such port: ") + read.values->CurrentPort;
-    return roundTripProblem(*read.values);
+    GameState state;
+    applySavedValues(*read.values, state);
+    return Play::roundTripProblem(state);
 }
 
 QString amountProblem(const std::uint8_t *data, std::size_t size)

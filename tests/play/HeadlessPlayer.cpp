@@ -1,5 +1,4 @@
-// Whole games through the rules at random, each action checking what its rules promise
-// besides the record's invariants.
+// Whole games through the rules at random, each action checking what its rules promise.
 #include "Play.h"
 
 #include "battle/Battle.h"
@@ -7,9 +6,7 @@
 #include "core/GameState.h"
 #include "core/NewGame.h"
 #include "core/Purchases.h"
-#include "core/SavedGame.h"
 #include "info/ScoreRank.h"
-#include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
 #include "services/Bank.h"
 #include "services/MoneyLender.h"
@@ -20,10 +17,6 @@
 #include "trade/TradeOrder.h"
 #include "voyage/SilentVoyageView.h"
 #include "voyage/Voyage.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -38,11 +31,6 @@ __extension__ typedef __int128 Wide;
 // Sums beyond this may have saturated, where nothing is conserved any more.
 constexpr Wide Huge = Wide(Currency::MaxWhole / 10) * Currency::Scale;
 
-bool small(Wide value)
-{
-    return value > -Huge && value < Huge;
-}
-
 // Empty when kept, else promise: the shape of every check.
 QString unless(bool kept, const char *promise)
 {
@@ -55,27 +43,16 @@ Currency unitsOf(const GameState &state, Good good)
     return stockOf(state, Place::Ship, good) + stockOf(state, Place::Warehouse, good);
 }
 
-// Cash plus every stock at the current prices, exactly, in ten-thousandths: what a trade at
-// those prices keeps.
-Wide tradeWorth(const GameState &state)
+// All the firm owns, exactly, in ten-thousandths: cash, bank less debt, every stock at the
+// port's prices and the ship's condition at the shipyard's rate. Trades and services only move
+// value between these.
+Wide holdings(const GameState &state)
 {
-    Wide worth = state.Cash.raw();
+    Wide worth = Wide(state.Cash.raw()) + state.Bank.raw() - state.Debt.raw() +
+                 Wide(state.ShipStatus.raw()) * repairRate(state).raw() / Currency::Scale;
     for (Good good : AllGoods)
         worth += Wide(unitsOf(state, good).raw()) * priceOf(state, good).raw() / Currency::Scale;
     return worth;
-}
-
-/// The first price outside its drawn range widened by one jump (x 6 or / 6), or empty.
-QString priceProblem(const GameState &state)
-{
-    constexpr Currency::Raw Units[] = {1000, 100, 10, 1};
-    for (Good good : AllGoods) {
-        const Currency::Raw unit = Units[std::size_t(good)];
-        const Currency price = priceOf(state, good);
-        if (price < std::max<Currency::Raw>(1, 5 * unit / 6) || price > 25 * unit * 6)
-            return goodName(good) + QStringLiteral(" costs ") + PlainNumber(price);
-    }
-    return {};
 }
 
 BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
@@ -89,14 +66,13 @@ BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 }
 
 // One game as the main window would let a player play it: the orders its port offers, the
-// money lender closed after a loan and away from Hong Kong, a cannon or ship offer open until
-// taken or the next voyage. The choices have their own generator, so the game's Rnd draws are
-// the rules' alone. Each action returns the promise it broke, or an empty text.
+// lender closed after a loan and away from home, a cannon or ship offer open until taken or the
+// next voyage. Choices have their own generator, so the game's Rnd draws are the rules' alone.
 class PlayerGame
 {
   public:
-    explicit PlayerGame(std::uint32_t seed)
-        : m_seed(seed), m_choices(seed ^ 0x5eed5eedU), m_runtime(seed),
+    PlayerGame(std::uint32_t seed, Tally &tally)
+        : m_seed(seed), m_tally(tally), m_choices(seed ^ 0x5eed5eedU), m_runtime(seed),
           m_battle(m_state, m_runtime, [this](const Battle &, UsableOrders usable) {
               return randomOrder(m_choices, usable);
           })
@@ -108,7 +84,7 @@ class PlayerGame
         m_overpaymentAllowed = pick(2);
     }
 
-    std::optional<QString> play(int maxVoyages, Tally &tally)
+    std::optional<QString> play(int maxVoyages)
     {
         QString problem;
         long actions = 0;
@@ -118,23 +94,23 @@ class PlayerGame
             const auto &[action, act] = offered[std::size_t(pick(int(offered.size())))];
             name = action;
             ++actions;
+            m_state.GameSaved = true; // as if just saved, so that every change must clear it
             m_before = m_state;
             problem = act();
             if (m_inProgress)
                 redraw();
-            if (problem.isEmpty() && m_inProgress)
+            if (problem.isEmpty() && m_inProgress && !m_edited)
                 problem = recordProblem(m_state, m_overpaymentAllowed);
         }
-        tally.actions += actions;
-        tally.voyages += m_voyages;
-        tally.battles += m_battle.battlesFought();
-        tally.draws += m_runtime.draws();
+        m_tally.actions += actions;
+        m_tally.voyages += m_voyages;
+        m_tally.battles += m_battle.battlesFought();
+        m_tally.draws += m_runtime.draws();
+        m_tally.editedGames += m_edited;
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
-            .arg(m_seed)
-            .arg(actions)
-            .arg(QLatin1String(name), problem);
+            .arg(QString::number(m_seed), QString::number(actions), QLatin1String(name), problem);
     }
 
   private:
@@ -149,7 +125,7 @@ class PlayerGame
         if (m_state.CurrentPort == HongKong) {
             offered.push_back({"Bank", [this] { return bank(); }});
             offered.push_back({"Transfer", [this] { return transfer(); }});
-            if (m_state.ShipStatus < 100)
+            if (m_state.ShipStatus < 100 || m_edited) // edited games try it on any ship
                 offered.push_back({"Repair", [this] { return repair(); }});
             if (m_lenderOpen)
                 offered.push_back({"Money lender", [this] { return lend(); }});
@@ -163,12 +139,30 @@ class PlayerGame
         return offered;
     }
 
-    // A refused action changes nothing; a done one is no longer saved and keeps its promise.
-    QString settled(bool refused, bool kept, const char *promise) const
+    // A refusal as a whole changes nothing. A done action is no longer saved, changes no field
+    // but those moved (and, when cargo moved, the stocks) and keeps what the firm owns.
+    QString settled(const QStringList &log, bool refused,
+                    std::initializer_list<Currency GameState::*> moved, bool cargo)
     {
+        logAll(log);
+        m_tally.refusals += refused;
         if (refused)
             return unless(m_before == m_state, "a refusal changed the record");
-        return m_state.GameSaved ? QStringLiteral("still marked saved") : unless(kept, promise);
+        GameState unmoved = m_state;
+        for (Currency GameState::*field : moved)
+            unmoved.*field = m_before.*field;
+        if (cargo)
+            for (Good good : AllGoods)
+                for (Place place : {Place::Ship, Place::Warehouse})
+                    stockOf(unmoved, place, good) = stockOf(m_before, place, good);
+        if (unmoved == m_before)
+            return QStringLiteral("still marked saved");
+        unmoved.GameSaved = m_before.GameSaved;
+        if (!(unmoved == m_before))
+            return QStringLiteral("a field beyond the action's changed");
+        const Wide owned = holdings(m_before);
+        return unless(owned <= -Huge || owned >= Huge || holdings(m_state) == owned,
+                      "value was lost");
     }
 
     // The main window's redraw: the rating, the millionaire's window once, bankruptcy.
@@ -183,23 +177,22 @@ class PlayerGame
 
     int pick(int count) { return int(m_choices() % std::uint32_t(count)); }
 
-    // The amounts players type: nothing, the most allowed, one more, part of it, digits beyond
-    // any balance, the largest number there is, leading zeros and stray characters.
-    QString amount(Currency most)
+    // The amounts players type: part of the most allowed, nothing, the most, one more, digits
+    // beyond any balance, the largest number there is, leading zeros and stray characters, or
+    // the box left alone.
+    TypedAmount amount(Currency most)
     {
         const Currency::Raw whole = std::max<Currency::Raw>(0, most.raw() / Currency::Scale);
-        const int choice = pick(8);
-        if (choice == 7)
-            return QString::number(
-                std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices));
-        const QString texts[] = {QStringLiteral("0"),
-                                 TypedAmount::of(most).text(),
-                                 TypedAmount::of(most + 1).text(),
-                                 QStringLiteral("99999999999999999999999"),
-                                 QString::number(Currency::MaxWhole),
-                                 QStringLiteral("$0%1,x").arg(whole / 2),
-                                 QString()};
-        return texts[choice];
+        const TypedAmount amounts[] = {
+            TypedAmount::of(std::uniform_int_distribution<Currency::Raw>(0, whole)(m_choices)),
+            TypedAmount(QStringLiteral("0")),
+            TypedAmount::of(most),
+            TypedAmount::of(most + 1),
+            TypedAmount(QStringLiteral("99999999999999999999999")),
+            TypedAmount::of(Currency::MaxWhole),
+            TypedAmount(QStringLiteral("$0%1,x").arg(whole / 2)),
+            {}};
+        return amounts[pick(8)];
     }
 
     // The log as the main window keeps it, so the games cost what they would with windows.
@@ -209,8 +202,7 @@ class PlayerGame
             m_view.logAppend(entry);
     }
 
-    // Buys or sells a random share of what the rules allow; the goods' worth at port prices
-    // stays.
+    // Buys or sells a random share of what the rules allow.
     QString trade(bool buying)
     {
         // The warehouse is a choice at home only; the choice is drawn everywhere all the same.
@@ -220,65 +212,58 @@ class PlayerGame
         for (Good good : AllGoods) {
             const Currency most = buying ? largestPurchase(m_state, place, good, TradeOrder())
                                          : stockOf(m_state, place, good);
-            texts[std::size_t(good)] = pick(2) ? amount(most) : "0";
+            texts[std::size_t(good)] = pick(2) ? amount(most).text() : "0";
         }
         const TradeOutcome outcome =
             (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
-        logAll(outcome.logEntries);
-        const Wide worth = tradeWorth(m_before);
-        return settled(outcome.refusal.has_value(), !small(worth) || tradeWorth(m_state) == worth,
-                       buying ? "buying lost money" : "selling lost money");
+        return settled(outcome.logEntries, outcome.refusal.has_value(),
+                       {&GameState::Cash, &GameState::HoldUsed}, true);
     }
 
+    // The bank and lender may stop after a first step, which stays; the bank is asked for a
+    // withdrawal alone now and then, the lender repaid up to the larger of debt and cash.
     QString bank()
     {
-        const Currency total = m_state.Cash + m_state.Bank;
-        const ServiceOutcome outcome = visitBank(m_state, TypedAmount(amount(m_state.Cash)),
-                                                 TypedAmount(amount(m_state.Bank)));
-        logAll(outcome.logEntries);
-        const bool kept = !small(Wide(total.raw())) || m_state.Cash + m_state.Bank == total;
-        return unless(kept && (outcome.refusal || !m_state.GameSaved), "the bank lost money");
+        const ServiceOutcome outcome =
+            pick(8) ? visitBank(m_state, amount(m_state.Cash), amount(m_state.Bank))
+                    : visitBank(m_state, {}, amount(m_state.Bank));
+        return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
+                       {&GameState::Cash, &GameState::Bank}, false);
     }
 
     QString lend()
     {
-        const Currency net = m_state.Cash - m_state.Debt;
         const ServiceOutcome outcome =
-            visitLender(m_state, TypedAmount(amount(BorrowLimit(m_state))),
-                        TypedAmount(amount(repayMaximum(m_state))), m_overpaymentAllowed);
-        logAll(outcome.logEntries);
+            visitLender(m_state, amount(BorrowLimit(m_state)),
+                        amount(std::max(m_state.Debt, m_state.Cash)), m_overpaymentAllowed);
         if (outcome.loanGranted)
             m_lenderOpen = false;
-        const bool kept = !small(Wide(net.raw())) || m_state.Cash - m_state.Debt == net;
-        return unless(kept && (outcome.refusal || !m_state.GameSaved), "the lender lost money");
+        return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
+                       {&GameState::Cash, &GameState::Debt}, false);
     }
 
     QString transfer()
     {
-        TransferOrder order;
-        order.toWarehouseGood = AllGoods[std::size_t(pick(4))];
-        order.toShipGood = AllGoods[std::size_t(pick(4))];
-        order.toWarehouse = TypedAmount(amount(toWarehouseMaximum(m_state, order.toWarehouseGood)));
-        order.toShip = TypedAmount(amount(toShipMaximum(m_state, order.toShipGood)));
-        const ServiceOutcome outcome = transferCargo(m_state, order);
-        logAll(outcome.logEntries);
-        bool kept = m_state.Cash == m_before.Cash;
+        const Good stored = AllGoods[std::size_t(pick(4))], loaded = AllGoods[std::size_t(pick(4))];
+        const ServiceOutcome outcome =
+            transferCargo(m_state, {stored, amount(toWarehouseMaximum(m_state, stored)), loaded,
+                                    amount(toShipMaximum(m_state, loaded))});
         for (Good good : AllGoods)
-            kept = kept && unitsOf(m_state, good) == unitsOf(m_before, good);
-        return settled(outcome.refusal.has_value(), kept, "cargo was lost");
+            if (unitsOf(m_state, good) != unitsOf(m_before, good))
+                return QStringLiteral("cargo was lost");
+        return settled(outcome.logEntries, outcome.refusal.has_value(), {&GameState::HoldUsed},
+                       true);
     }
 
+    // To any condition, past what the slider offers too: a repair the cash cannot pay for is
+    // refused; one of no point, or of a sound ship, changes nothing; none pays the player.
     QString repair()
     {
-        const Currency rate = repairRate(m_state);
-        const ServiceOutcome outcome =
-            pick(2) ? repairMax(m_state) : repairTo(m_state, repairTarget(m_state, pick(102)));
-        logAll(outcome.logEntries);
-        if (outcome.logEntries.isEmpty() && !outcome.refusal)
-            return unless(m_before == m_state, "a repair of nothing changed the record");
-        const bool kept =
-            m_state.Cash + m_state.ShipStatus * rate == m_before.Cash + m_before.ShipStatus * rate;
-        return settled(outcome.refusal.has_value(), kept, "repair mispriced");
+        const ServiceOutcome outcome = pick(2) ? repairMax(m_state) : repairTo(m_state, pick(110));
+        if (m_state.Cash > m_before.Cash)
+            return QStringLiteral("a repair paid the player");
+        return settled(outcome.logEntries, outcome.logEntries.isEmpty(),
+                       {&GameState::Cash, &GameState::ShipStatus}, false);
     }
 
     QString purchase(bool ship)
@@ -296,29 +281,17 @@ class PlayerGame
 
     QString saveAndLoad()
     {
-        // Saving syncs the file to disk; a folder in memory keeps thousands of saves quick.
-        static const QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                              ? QStringLiteral("/dev/shm/sardek-XXXXXX")
-                                              : QDir::tempPath() +
-                                                    QStringLiteral("/sardek-XXXXXX"));
-        const QString path = folder.filePath(QStringLiteral("game.srd"));
-        const SaveResult saved = saveGame(m_state, path);
-        if (!saved.ok)
-            return QStringLiteral("save failed: ") + saved.error;
-        const LoadResult loaded = loadGame(path);
-        if (!loaded.values)
-            return QStringLiteral("load failed: ") + loaded.error;
-        GameState reloaded = m_state;
-        applySavedValues(*loaded.values, reloaded);
-        if (!(reloaded == m_state))
-            return QStringLiteral("the loaded game differs from the saved one");
+        if (const QString problem = roundTripProblem(m_state); !problem.isEmpty())
+            return problem;
         m_state.GameSaved = true;
         m_lenderOpen = m_state.CurrentPort == HongKong;
         m_cannonOffered = m_shipOffered = false;
+        if (m_seed % 4 == 0)
+            edit();
         return {};
     }
 
-    // A voyage to a random other port: a month passes, interest accrues, prices are redrawn.
+    // A voyage to a random other port, with the orders the arrival offers.
     QString leave()
     {
         int destination = 1 + pick(6);
@@ -333,15 +306,7 @@ class PlayerGame
         m_lenderOpen = m_view.isOrderEnabled(Order::Money);
         m_cannonOffered = m_view.isOrderEnabled(Order::Cannon);
         m_shipOffered = m_view.isOrderEnabled(Order::Ship);
-        if (m_state.GameDate != m_before.GameDate.addMonths(1))
-            return QStringLiteral("the voyage took other than a month");
-        if (m_state.Bank < m_before.Bank ||
-            m_state.Bank > m_before.Bank + Int(m_before.Bank.toDouble() * 0.0051))
-            return QStringLiteral("bank interest wrong");
-        if (m_before.Debt > 0 &&
-            m_state.Debt < m_before.Debt + Int(m_before.Debt.toDouble() * 0.0999))
-            return QStringLiteral("debt interest missing");
-        return priceProblem(m_state);
+        return {};
     }
 
     QString retire()
@@ -350,7 +315,21 @@ class PlayerGame
         return {};
     }
 
+    // In every fourth game each saved file is edited before it is loaded: the hold, a balance or
+    // the ship's condition set to what the game never writes. The record's invariants are broken
+    // from then on, so only the actions' promises are checked.
+    void edit()
+    {
+        Currency GameState::*const fields[] = {&GameState::HoldCapacity, &GameState::Cash,
+                                               &GameState::Bank, &GameState::Debt,
+                                               &GameState::ShipStatus};
+        const int values[] = {0, -60, 150, -5000};
+        m_state.*fields[pick(5)] = values[pick(4)];
+        m_edited = true;
+    }
+
     std::uint32_t m_seed;
+    Tally &m_tally;
     std::mt19937 m_choices;
     HeadlessRuntime m_runtime;
     GameState m_state;
@@ -362,6 +341,7 @@ class PlayerGame
     bool m_cannonOffered = false;
     bool m_shipOffered = false;
     bool m_overpaymentAllowed = false;
+    bool m_edited = false;
     int m_voyages = 0;
 };
 
@@ -379,7 +359,7 @@ std::optional<QString> playGames(std::uint32_t first, long games, int maxVoyages
 {
     for (long game = 0; game < games; ++game) {
         ++tally.games;
-        if (auto failure = PlayerGame(first + std::uint32_t(game)).play(maxVoyages, tally))
+        if (auto failure = PlayerGame(first + std::uint32_t(game), tally).play(maxVoyages))
             return failure;
     }
     return std::nullopt;

@@ -32,7 +32,8 @@ class Monkey : public QObject
 {
   public:
     Monkey(std::uint32_t seed, long steps, MonkeyTally &tally)
-        : m_choices(seed ^ 0x6d6f6e6bU), m_runtime(seed), m_limit(steps), m_tally(tally)
+        : m_seed(seed), m_choices(seed ^ 0x6d6f6e6bU), m_runtime(seed), m_limit(steps),
+          m_tally(tally)
     {
         m_runtime.setAnswerer(
             [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
@@ -45,7 +46,7 @@ class Monkey : public QObject
     std::optional<QString> run()
     {
         startMainWindow();
-        scheduleStep();
+        QTimer::singleShot(0, this, [this] { step(); });
         m_loop.exec();
         m_main.reset();
         return m_problem;
@@ -68,19 +69,17 @@ class Monkey : public QObject
         return found;
     }
 
-    void scheduleStep()
-    {
-        QTimer::singleShot(0, this, [this] { step(); });
-    }
-
     void startMainWindow()
     {
         m_main.reset();
         m_endsBefore = m_runtime.programEnds();
         m_main = std::make_unique<frmMain>(m_runtime);
         m_main->show();
-        QTimer::singleShot(0, m_main.get(),
-                           [this] { depthCounted([this] { m_main->mnuNewItem->trigger(); }); });
+        QTimer::singleShot(0, m_main.get(), [this] {
+            ++m_depth;
+            m_main->mnuNewItem->trigger();
+            --m_depth;
+        });
     }
 
     // Whether this main window's game asked to end the program.
@@ -98,33 +97,28 @@ class Monkey : public QObject
         return m_folder.filePath(QLatin1String(Names[pick(4)]));
     }
 
-    // Counts the input on the stack: the main window is replaced only when none is.
-    template <typename F> void depthCounted(F input)
-    {
-        ++m_depth;
-        input();
-        --m_depth;
-    }
-
     // The next step is scheduled first, so that it runs inside any dialog this one opens; so
     // a step is counted before it acts.
     void step()
     {
-        scheduleStep();
+        QTimer::singleShot(0, this, [this] { step(); });
         const bool over = m_problem || m_steps >= m_limit;
         if (over || ended() || !m_main->isVisible())
             return windDown(over);
         const long number = ++m_steps;
         ++m_tally.steps;
         QWidget *modal = QApplication::activeModalWidget();
-        depthCounted([&] { act(modal ? *modal : *m_main); });
+        ++m_depth;
+        act(modal ? *modal : *m_main);
+        --m_depth;
         const GameState &state = m_main->state();
         if (!ended() && state.GameInProgress && !m_problem) {
             QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
             if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
                 problem = ordersProblem(state);
             if (!problem.isEmpty())
-                m_problem = QStringLiteral("step %1: %2").arg(number).arg(problem);
+                m_problem =
+                    QStringLiteral("seed %1 step %2: %3").arg(m_seed).arg(number).arg(problem);
         }
     }
 
@@ -236,6 +230,7 @@ class Monkey : public QObject
             item->trigger();
     }
 
+    std::uint32_t m_seed;
     std::mt19937 m_choices;
     QTemporaryDir m_folder;
     HeadlessRuntime m_runtime;
@@ -246,7 +241,7 @@ class Monkey : public QObject
     long m_steps = 0;
     MonkeyTally &m_tally;
     std::optional<QString> m_problem;
-    int m_depth = 0;
+    int m_depth = 0; ///< inputs on the stack: the main window is replaced only when none is
 };
 
 } // namespace
