@@ -59,6 +59,7 @@ TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
         {Cash, {0, 0.5f, top, 0.25f, 0.75f}, u"mcBRIDE", {5000, 1500, 250, 10}, u"McBRIDE"},
         {Cash, {0, 0, 0, 0}, u"élan  vital", {5000, 500, 50, 5}, u"Élan  vital"},
         {Cash, {0, 0, 0, 0}, u"ßeta", {5000, 500, 50, 5}, u"ßeta"},
+        {Cash, {0, 0, 0, 0}, u"x", {5000, 500, 50, 5}, u"X"}, // one letter: nothing after it
         // A letter outside the basic plane, written as a surrogate pair.
         {Cash, {0, 0, 0, 0}, u"\U00010428ee", {5000, 500, 50, 5}, u"\U00010400ee"}};
     for (const Start &start : starts) {
