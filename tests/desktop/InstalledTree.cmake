@@ -3,12 +3,7 @@
 # the desktop's own checkers are on the machine. Arguments: BUILD_DIR, WORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed (${result}):\n${out}")
-    endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/../RunOrFail.cmake")
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
 
 set(app com.example.Sardek)

@@ -2,12 +2,7 @@
 # "installed" from a scratch install of the built library, with MODE "build_tree" straight
 # from the build tree. Arguments: MODE, BUILD_DIR, SOURCE_DIR, WORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed (${result}):\n${out}")
-    endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/../RunOrFail.cmake")
 if(MODE STREQUAL "installed")
     run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix"
         --component Unspecified)
