@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -61,7 +60,7 @@ void AmountPairDialog::watchKeys()
          std::initializer_list<QWidget *>{m_boxes[0], m_boxes[1], cmdOK, cmdCancel})
         keys->watch(control);
     connect(keys, &AmountKeyFilter::amountTyped, this,
-            [this](QWidget *control) { lockOtherSide(control == m_boxes[0] ? 0 : 1); });
+            [this](QWidget *control) { setOtherSideLocked(control == m_boxes[0] ? 0 : 1, true); });
 }
 
 void AmountPairDialog::buildSide(int side, const char *name)
@@ -79,20 +78,23 @@ void AmountPairDialog::buildSide(int side, const char *name)
 
     connect(m_boxes[side], &AmountComboBox::dropDown, this, [this, side] { box_DropDown(side); });
     connect(m_boxes[side], &QComboBox::activated, this, [this, side] { box_Activated(side); });
-    // Text pasted through the box's context menu is typing too, though no key brings it.
-    connect(m_boxes[side]->lineEdit(), &QLineEdit::textEdited, this,
-            [this, side] { lockOtherSide(side); });
+    // Any new text is an amount chosen, however it came: typed, pasted, dropped, or an entry
+    // reached by arrow keys, Page Up/Down, Home/End or the wheel on the closed box. Were one
+    // way left unlocked, OK could move money on both sides, and a refused second side would
+    // leave the dialog open to move the first again.
+    connect(m_boxes[side], &QComboBox::editTextChanged, this,
+            [this, side] { setOtherSideLocked(side, true); });
 }
 
-void AmountPairDialog::lockOtherSide(int side)
+void AmountPairDialog::setOtherSideLocked(int side, bool locked)
 {
-    m_labels[1 - side]->setEnabled(false);
-    m_boxes[1 - side]->setEnabled(false);
+    m_labels[1 - side]->setEnabled(!locked);
+    m_boxes[1 - side]->setEnabled(!locked);
 }
 
 void AmountPairDialog::box_DropDown(int side)
 {
-    lockOtherSide(side);
+    setOtherSideLocked(side, true);
     QStringList entries;
     for (Currency entry : FillAmountList(listMaximum(side)))
         entries << FormatNumber(entry, NumberFormat::Dollars);
@@ -101,10 +103,7 @@ void AmountPairDialog::box_DropDown(int side)
 
 void AmountPairDialog::box_Activated(int side)
 {
-    if (MakeNumber(m_boxes[side]->currentText()) != 0)
-        return;
-    m_labels[1 - side]->setEnabled(true);
-    m_boxes[1 - side]->setEnabled(true);
+    setOtherSideLocked(side, MakeNumber(m_boxes[side]->currentText()) != 0);
 }
 
 void AmountPairDialog::done(int result)

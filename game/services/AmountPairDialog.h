@@ -21,10 +21,12 @@ class MainForm;
  * label and an amount box, and the OK (default, Enter) and Cancel (Esc) buttons.
  *
  * Only digits and Backspace can be typed into the boxes. The two sides exclude each other:
- * dropping a box's list down, or typing into it, locks the other side (its label and box
- * greyed, its text kept); choosing an entry of amount 0 ("$0") from the list unlocks it again,
- * typing "0" does not. Each list is made anew, in "$#,##0", from listMaximum() whenever it
- * drops down. However the dialog closes, the main window is redrawn.
+ * dropping a box's list down, or any change of its text (typing, pasting, dropping, an entry
+ * reached by arrow keys, Page Up/Down, Home/End or the wheel) locks the other side (its label
+ * and box greyed, its text kept); choosing an entry of amount 0 ("$0"), from the list or by
+ * those keys or the wheel, unlocks it again, typing "0" does not. Each list is made anew, in
+ * "$#,##0", from listMaximum() whenever it drops down. However the dialog closes, the main window
+ * is redrawn.
  */
 class AmountPairDialog : public QDialog
 {
@@ -61,7 +63,7 @@ class AmountPairDialog : public QDialog
     void buildSide(int side, const char *name);
     void buildButtons(const QString &okCaption);
     void watchKeys();
-    void lockOtherSide(int side);
+    void setOtherSideLocked(int side, bool locked);
     void box_DropDown(int side);
     void box_Activated(int side);
 
