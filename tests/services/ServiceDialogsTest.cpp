@@ -3,13 +3,17 @@
 #include "AmountDialogs.h"
 
 #include "runtime/AmountComboBox.h"
+#include "runtime/MakeNumber.h"
 
 #include <Velgauge/ProgressBar.h>
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QWheelEvent>
 
 namespace Sardek
 {
@@ -193,6 +197,73 @@ TEST_P(LockingSides, DropDownOrKeyLocksTheOtherSideOnlyAChosenZeroUnlocksIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(BankAndLender, LockingSides, ::testing::Bool());
+
+// A way an amount reaches a closed box without typing.
+struct Way {
+    const char *name;
+    void (*reach)(AmountComboBox *);
+};
+
+void wheelDown(AmountComboBox *box)
+{
+    QWheelEvent turn(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &turn);
+}
+
+const Way Ways[] = {
+    {"DownTwice",
+     [](AmountComboBox *b) {
+         QTest::keyClick(b, Qt::Key_Down);
+         QTest::keyClick(b, Qt::Key_Down);
+     }},
+    {"PageDown", [](AmountComboBox *b) { QTest::keyClick(b, Qt::Key_PageDown); }},
+    {"WheelTwice",
+     [](AmountComboBox *b) {
+         wheelDown(b);
+         wheelDown(b);
+     }},
+    {"Paste",
+     [](AmountComboBox *b) {
+         QApplication::clipboard()->setText(QStringLiteral("$200"));
+         QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+         QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+     }},
+};
+
+class AnyWayIn : public ServiceDialogTest,
+                 public ::testing::WithParamInterface<std::tuple<bool, Way>>
+{
+};
+
+// "$0" chosen from the first side's list unlocks the second; an amount then reached by any
+// way must lock it again, so three presses of OK move money once.
+TEST_P(AnyWayIn, AnAmountReachedLocksTheOtherSideSoOkMovesMoneyOnce)
+{
+    const auto &[bank, way] = GetParam();
+    use(bank ? main.cmdVisit : main.cmdMoney, [&](QDialog &dialog) {
+        const QList<AmountComboBox *> boxes = dialog.findChildren<AmountComboBox *>();
+        typeAsPlayer(boxes[0], QString());
+        choose(boxes[0], "$0");
+        ASSERT_TRUE(boxes[1]->isEnabled());
+        way.reach(boxes[0]);
+        EXPECT_NE(MakeNumber(boxes[0]->currentText()), 0) << qPrintable(boxes[0]->currentText());
+        EXPECT_FALSE(boxes[1]->isEnabled());
+        if (boxes[1]->isEnabled())
+            typeAsPlayer(boxes[1], "99999999");
+        for (int press = 0; press < 3 && dialog.isVisible(); ++press)
+            click(dialog, "cmdOK");
+    });
+    EXPECT_EQ(logLines().size(), 1) << qPrintable(logLines().join('|'));
+    EXPECT_TRUE(refusals().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BankAndLender, AnyWayIn,
+                         ::testing::Combine(::testing::Bool(), ::testing::ValuesIn(Ways)),
+                         [](const auto &info) {
+                             return std::string(std::get<0>(info.param) ? "Bank" : "Lender") +
+                                    std::get<1>(info.param).name;
+                         });
 
 // Goods chosen and amounts typed on both sides, and what Transfer must make of them. Every
 // move done is of opium: opiumToShip units net.
