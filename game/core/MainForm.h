@@ -38,6 +38,8 @@ class MainForm
     virtual void LogAppend(const QString &entry) = 0;
     /// Appends text to the end of the log without a line break or date (the voyage's dots).
     virtual void LogAppendRaw(const QString &text) = 0;
+    /// Puts the log's caret at the end, as every order does first thing, refused or not.
+    virtual void moveLogCaretToEnd() = 0;
     /// Recomputes worth, score and rank, redraws every field and gauge, and runs the
     /// millionaire, trillionaire and bankruptcy checks, in that order.
     virtual void UpdateMainForm() = 0;

@@ -20,6 +20,7 @@ constexpr int LargerShipCapacity = 50;
 
 void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcome)
 {
+    main.moveLogCaretToEnd();
     if (outcome.refusal) {
         main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"),
                               &main.window());

@@ -77,6 +77,11 @@ void frmMain::LogAppendRaw(const QString &text)
     m_log.appendRaw(text);
 }
 
+void frmMain::moveLogCaretToEnd()
+{
+    m_log.moveCaretToEnd();
+}
+
 QPushButton *frmMain::buttonOf(Order order) const
 {
     QPushButton *const buttons[] = {cmdBuy,      cmdSell,   cmdLeave,  cmdVisit, cmdMoney,

@@ -50,6 +50,7 @@ class frmMain : public QMainWindow, public MainForm
 
     void LogAppend(const QString &entry) override;
     void LogAppendRaw(const QString &text) override;
+    void moveLogCaretToEnd() override;
     void UpdateMainForm() override;
     void setOrderEnabled(Order order, bool enabled) override;
     bool isOrderEnabled(Order order) const override;

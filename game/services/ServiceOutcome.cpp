@@ -10,6 +10,7 @@ namespace Sardek
 
 void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome)
 {
+    main.moveLogCaretToEnd();
     for (const QString &entry : outcome.logEntries)
         main.LogAppend(entry);
     if (outcome.loanGranted)

@@ -333,6 +333,33 @@ TEST_P(Transfers, ChecksTheStateBeforeEitherMoveThenMovesToTheShipFirst)
 
 INSTANTIATE_TEST_SUITE_P(Services, Transfers, ::testing::ValuesIn(Moves), rowName);
 
+// The caret left at the log's start is at its end after every order, also after a refusal,
+// which logs nothing.
+TEST_F(ServiceDialogTest, EveryOrderMovesTheLogCaretToTheEndFirstRefusedOrNot)
+{
+    std::tie(main.state().CannonPrice, main.state().ShipPrice) = std::pair(99999, 99999);
+    const auto caretToStart = [&] {
+        QTextCursor caret = main.txtLog->textCursor();
+        caret.setPosition(0);
+        main.txtLog->setTextCursor(caret);
+    };
+    for (const auto &[order, button] :
+         {std::pair(Order::Cannon, main.cmdCannon), std::pair(Order::Ship, main.cmdShip)}) {
+        main.setOrderEnabled(order, true);
+        caretToStart();
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(main.txtLog->textCursor().atEnd()) << qPrintable(button->objectName());
+    }
+    for (const char *box : {"cboDeposit", "cboRepay", "cboSAmount"})
+        use(orderOf(box), [&](QDialog &dialog) {
+            typeAsPlayer(control<AmountComboBox>(dialog, box), "99999999");
+            caretToStart();
+            click(dialog, QLatin1String(box) == "cboSAmount" ? "cmdTransfer" : "cmdOK");
+            EXPECT_TRUE(main.txtLog->textCursor().atEnd()) << box;
+        });
+    EXPECT_EQ(refusals().size(), 5);
+}
+
 TEST_F(ServiceDialogTest, Transfer_EnabledWhileAnAmountIsAboveZero)
 {
     main.state().ShipOpium = main.state().HoldUsed = 57;
