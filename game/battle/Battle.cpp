@@ -26,16 +26,26 @@ Battle::Battle(GameState &game, Runtime &runtime, BattleView &view)
 
 UsableOrders Battle::usableOrders() const
 {
-    if (decided())
-        return {};
-    const bool armed = m_game.Cannons > 0;
+    return decided() ? UsableOrders{} : m_usable;
+}
+
+UsableOrders Battle::ordersWhenArmed(bool armed) const
+{
     return {armed, armed, true, hasCargo(m_game)};
+}
+
+void Battle::enableOrders(UsableOrders orders)
+{
+    m_usable = orders;
+    m_view.enableOrders(orders);
 }
 
 void Battle::Open()
 {
     m_state = BattleState{};
-    m_view.enableOrders(usableOrders());
+    // The opening wants a whole gun to fight (a saved file may hold half of one); after a
+    // volley any gun left will do.
+    enableOrders(ordersWhenArmed(m_game.Cannons >= 1));
     const float fleetDraw = m_runtime.Rnd();
     m_pirateLord = BattleDraws::TributeOverdue(m_game.TributeCounter);
     m_state.EnemyShips = BattleDraws::FleetSize(fleetDraw, m_game.HoldCapacity, m_pirateLord);
@@ -72,7 +82,7 @@ void Battle::continueFightToDeath()
 
 void Battle::fightTurn()
 {
-    m_view.enableOrders({});
+    enableOrders({});
     say(QStringLiteral("We're firing on 'em, Sardek!"));
     pause(BattlePauses::Step, BattlePauses::StepToDeath);
     int sunkThisTurn = 0;
@@ -111,7 +121,7 @@ void Battle::Run()
 {
     if (!usableOrders().run)
         return;
-    m_view.enableOrders({});
+    enableOrders({});
     say(QStringLiteral("Aye, we'll run, Sardek!"));
     m_runtime.Delay(BattlePauses::RunStart);
     if (BattleDraws::RunGetsAway(m_runtime.Rnd(), m_game.HoldUsed, m_game.HoldCapacity,
@@ -153,7 +163,8 @@ void Battle::DumpCargo()
         return;
     m_game.ShipOpium = m_game.ShipSilk = m_game.ShipArms = m_game.ShipGeneral = 0;
     m_game.HoldUsed = m_game.Cannons * 10;
-    m_view.enableOrders(usableOrders());
+    m_usable.dump = false;
+    enableOrders(m_usable);
     m_view.updateMainForm();
 }
 

@@ -42,11 +42,16 @@ class Battle
     const BattleState &state() const { return m_state; }
     BattleOutcome outcome() const { return m_outcome; }
     bool decided() const { return m_outcome != BattleOutcome::Running; }
-    /// The orders the record allows now: Fight and Fight to Death with a gun, Run always,
-    /// Dump with cargo; none once the battle is decided.
+    /// The orders the window offers now, none while an order plays out or once the battle is
+    /// decided: Run always, Dump with cargo aboard, Fight and Fight to Death at the opening
+    /// with a whole gun, after a volley with any gun (a saved file may hold half of one).
     UsableOrders usableOrders() const;
 
   private:
+    /// Fight and Fight to Death when armed; Run; Dump with cargo aboard.
+    UsableOrders ordersWhenArmed(bool armed) const;
+    /// What the window offers, and so which orders are taken.
+    void enableOrders(UsableOrders orders);
     void fightTurn();
     void continueFightToDeath();
     void sinkPirate();
@@ -66,6 +71,7 @@ class Battle
     BattleView &m_view;
     BattleState m_state;
     BattleOutcome m_outcome = BattleOutcome::Running;
+    UsableOrders m_usable;
     bool m_pirateLord = false;
 };
 

@@ -71,7 +71,7 @@ void Battle::maybeLoseCannon()
 void Battle::endVolley()
 {
     say(QStringLiteral("Sardek, what shall we do?"));
-    m_view.enableOrders(usableOrders());
+    enableOrders(ordersWhenArmed(m_game.Cannons > 0));
 }
 
 void Battle::victory()

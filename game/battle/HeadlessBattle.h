@@ -63,6 +63,9 @@ class HeadlessBattle final : public PirateEncounter
     /// view shows the battles (none: a silent one); it must outlive this encounter.
     HeadlessBattle(GameState &game, Runtime &runtime, BattleStrategy strategy,
                    BattleView *view = nullptr);
+    // A copy would show its battles through the original's silent view.
+    HeadlessBattle(const HeadlessBattle &) = delete;
+    HeadlessBattle &operator=(const HeadlessBattle &) = delete;
 
     void MeetPirates(QWidget *owner) override;
 

@@ -102,6 +102,27 @@ TEST_F(PirateWindowTest, FightThenFightToDeath_ToVictory)
     EXPECT_TRUE(main.log().text().endsWith("Jan 15, 1860 - You got some booty worth $900"));
 }
 
+// A loaded game may hold half a gun: no whole gun to open fire with, but a gun left after the
+// pirates' volley, when Fight comes back.
+TEST_F(PirateWindowTest, HalfAGunFightsOnlyAfterAVolley)
+{
+    main.state().Cannons = Currency::fromRaw(Currency::Scale / 2);
+    main.state().HoldUsed = 5;
+    const auto orders = [](frmPirate &window) {
+        return std::tuple(window.cmdFight->isEnabled(), window.cmdDeath->isEnabled(),
+                          window.cmdRun->isEnabled(), window.cmdDump->isEnabled());
+    };
+    meetPirates(0.0f, [&](frmPirate &window) {
+        EXPECT_EQ(orders(window), std::tuple(false, false, true, false));
+        // Caught, not driven off, one of three left behind; two misses, no gun lost.
+        runtime.queueRnd({0.9f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f});
+        click(window.cmdRun);
+        EXPECT_EQ(window.txtEnemy->text(), "2");
+        EXPECT_EQ(orders(window), std::tuple(true, true, true, false));
+    });
+    EXPECT_EQ(runtime.rndLeft(), 0u);
+}
+
 class PirateWindowAnswerTest : public PirateWindowTest, public ::testing::WithParamInterface<bool>
 {
 };
