@@ -1,8 +1,8 @@
 // Whole games through the rules at random, each action checking what its rules promise.
 #include "Play.h"
+#include "VoyageChecks.h"
 
 #include "battle/Battle.h"
-#include "battle/HeadlessBattle.h"
 #include "core/GameState.h"
 #include "core/NewGame.h"
 #include "core/Purchases.h"
@@ -73,9 +73,12 @@ class PlayerGame
   public:
     PlayerGame(std::uint32_t seed, Tally &tally)
         : m_seed(seed), m_tally(tally), m_choices(seed ^ 0x5eed5eedU), m_runtime(seed),
-          m_battle(m_state, m_runtime, [this](const Battle &, UsableOrders usable) {
-              return randomOrder(m_choices, usable);
-          })
+          m_battle(
+              m_state, m_runtime,
+              [this](const Battle &, UsableOrders usable) {
+                  return randomOrder(m_choices, usable);
+              },
+              m_view)
     {
         m_runtime.setAnswerer(
             [this](const QString &, MsgBoxStyle style) { return randomAnswer(m_choices, style); });
@@ -104,9 +107,8 @@ class PlayerGame
         }
         m_tally.actions += actions;
         m_tally.voyages += m_voyages;
-        m_tally.battles += m_battle.battlesFought();
+        m_tally.battles += m_battle.battles().battlesFought();
         m_tally.draws += m_runtime.draws();
-        m_tally.editedGames += m_edited;
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
@@ -273,10 +275,16 @@ class PlayerGame
             return unless(m_before == m_state, "a refusal changed the record");
         (ship ? m_shipOffered : m_cannonOffered) = false;
         logAll({outcome.logEntry});
-        const Currency price = ship ? m_before.ShipPrice : m_before.CannonPrice;
-        return unless(m_state.Cash == m_before.Cash - price &&
-                          m_state.GameSaved == m_before.GameSaved,
-                      "the purchase mispriced");
+        // Exactly what was paid for: 50 more hold and a sound ship, or a gun and its 10 units.
+        GameState delivered = m_before;
+        delivered.Cash -= ship ? m_before.ShipPrice : m_before.CannonPrice;
+        if (ship)
+            std::tie(delivered.HoldCapacity, delivered.ShipStatus) =
+                std::pair(m_before.HoldCapacity + 50, Currency(100));
+        else
+            std::tie(delivered.Cannons, delivered.HoldUsed) =
+                std::pair(m_before.Cannons + 1, m_before.HoldUsed + 10);
+        return unless(m_state == delivered, "the purchase did not deliver what it charged for");
     }
 
     QString saveAndLoad()
@@ -291,22 +299,49 @@ class PlayerGame
         return {};
     }
 
-    // A voyage to a random other port, with the orders the arrival offers.
+    // A voyage to a random other port, its battles and arrival checked, with the orders the
+    // arrival offers.
     QString leave()
     {
         int destination = 1 + pick(6);
         if (PortNames[destination - 1] == m_state.CurrentPort)
             destination = 7;
+        const int battlesBefore = m_battle.battles().battlesFought();
+        const qsizetype logBefore = m_view.log().text().size();
         Depart({m_state, m_runtime, m_view}, m_battle, destination);
+        const QString voyageLog = m_view.log().text().mid(logBefore);
         m_view.log().trim();
         ++m_voyages;
-        if (!m_state.GameInProgress || m_battle.lastOutcome() == BattleOutcome::ProgramEnded ||
+        if (!m_battle.problem().isEmpty())
+            return m_battle.problem();
+        if (m_battle.battles().lastOutcome() == BattleOutcome::ProgramEnded ||
             m_runtime.programEnded())
             return retire();
+        if (!m_state.GameInProgress)
+            return playAgain();
+        const GameState &sailed = m_battle.battles().battlesFought() > battlesBefore
+                                      ? m_battle.afterLastBattle()
+                                      : m_before;
+        if (QString problem =
+                arrivalProblem(sailed, m_state, voyageLog, PortNames[destination - 1]);
+            !problem.isEmpty())
+            return problem;
         m_lenderOpen = m_view.isOrderEnabled(Order::Money);
         m_cannonOffered = m_view.isOrderEnabled(Order::Cannon);
         m_shipOffered = m_view.isOrderEnabled(Order::Ship);
         return {};
+    }
+
+    // Sunk, and the player plays again: the main window starts a new game, which keeps
+    // nothing of the one lost.
+    QString playAgain()
+    {
+        startGame(m_state, m_runtime, pick(2) ? Scenario::Cannons : Scenario::CashAndDebt,
+                  QStringLiteral("Player %1").arg(m_seed));
+        m_lenderOpen = true;
+        m_cannonOffered = m_shipOffered = m_edited = false;
+        ++m_tally.sinkings;
+        return freshGameProblem(m_state);
     }
 
     QString retire()
@@ -325,6 +360,7 @@ class PlayerGame
                                                &GameState::ShipStatus};
         const int values[] = {0, -60, 150, -5000};
         m_state.*fields[pick(5)] = values[pick(4)];
+        m_tally.editedGames += !m_edited;
         m_edited = true;
     }
 
@@ -335,7 +371,7 @@ class PlayerGame
     GameState m_state;
     GameState m_before; ///< the record before the action being played
     SilentVoyageView m_view{m_state};
-    HeadlessBattle m_battle;
+    WatchedBattles m_battle;
     bool m_inProgress = true;
     bool m_lenderOpen = true;
     bool m_cannonOffered = false;

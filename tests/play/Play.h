@@ -24,6 +24,7 @@ struct Tally {
     long battles = 0;
     long refusals = 0;
     long editedGames = 0;
+    long sinkings = 0;       ///< games lost at sea and started anew
     std::uint64_t draws = 0; ///< Rnd draws the games made
 };
 
@@ -40,6 +41,10 @@ std::optional<QString> playGames(std::uint32_t first, long games, int maxVoyages
 struct MonkeyTally {
     long steps = 0;
     long programEnds = 0; ///< the game ended the program (a new main window came up)
+    long games = 0;       ///< started or loaded
+    long trades = 0;
+    long voyages = 0;
+    long loans = 0;
 };
 
 /// The real main window under steps of random input, message boxes and file dialogs answered
