@@ -3,8 +3,10 @@
 
 #include "core/frmMain.h"
 #include "runtime/HeadlessRuntime.h"
+#include "runtime/MakeNumber.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace Sardek::Play
 {
@@ -74,6 +77,8 @@ class Monkey : public QObject
         m_main.reset();
         m_endsBefore = m_runtime.programEnds();
         m_main = std::make_unique<frmMain>(m_runtime);
+        m_log.clear();
+        m_loansThisStay = 0;
         m_main->show();
         QTimer::singleShot(0, m_main.get(), [this] {
             ++m_depth;
@@ -108,18 +113,76 @@ class Monkey : public QObject
         const long number = ++m_steps;
         ++m_tally.steps;
         QWidget *modal = QApplication::activeModalWidget();
+        QString problem = modal ? pairedAmountsProblem(*modal) : QString();
         ++m_depth;
         act(modal ? *modal : *m_main);
         --m_depth;
         const GameState &state = m_main->state();
         if (!ended() && state.GameInProgress && !m_problem) {
-            QString problem = recordProblem(state, m_main->moneyLenderBugEnabled());
+            if (problem.isEmpty())
+                problem = recordProblem(state, m_main->moneyLenderBugEnabled());
+            if (problem.isEmpty())
+                problem = logProblem();
             if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
                 problem = ordersProblem(state);
             if (!problem.isEmpty())
                 m_problem =
                     QStringLiteral("seed %1 step %2: %3").arg(m_seed).arg(number).arg(problem);
         }
+    }
+
+    // Whatever OK is about to be pressed on, the bank or the lender holds an amount on one
+    // side at most: the other side locks as soon as one is chosen, however it came.
+    static bool isPairedDialog(const QWidget &window)
+    {
+        return window.objectName() == QLatin1String("frmVisit") ||
+               window.objectName() == QLatin1String("frmMoney");
+    }
+
+    static QString pairedAmountsProblem(QWidget &dialog)
+    {
+        if (!isPairedDialog(dialog))
+            return {};
+        int amounts = 0;
+        for (const QComboBox *box : dialog.findChildren<QComboBox *>())
+            amounts += MakeNumber(box->currentText()) != 0;
+        return amounts <= 1 ? QString()
+                            : QStringLiteral("amounts on both sides of ") + dialog.objectName();
+    }
+
+    // What the log gained in the last step, tallied: games begun, trades, voyages and loans, of
+    // which a stay in port allows one.
+    QString logProblem()
+    {
+        const QString &log = m_main->log().text();
+        const QString gained = logGained(log);
+        m_log = log;
+        const auto count = [&](const char *line) { return gained.count(QLatin1String(line)); };
+        m_tally.games += count(" - Welcome Captain") + count(" - Game Loaded Successfully");
+        m_tally.trades += count(" - Bought ") + count(" - Sold ");
+        m_tally.voyages += count(" - Arriving at ");
+        if (count(" - Welcome Captain") + count(" - Game Loaded Successfully") +
+            count(" - Arriving at "))
+            m_loansThisStay = 0;
+        m_loansThisStay += count(" - Borrowed ");
+        m_tally.loans += count(" - Borrowed ");
+        if (m_loansThisStay > 1)
+            return QStringLiteral("a second loan in one stay");
+        if (m_loansThisStay > 0 && m_depth == 0 && !QApplication::activeModalWidget() &&
+            m_main->cmdMoney->isEnabled())
+            return QStringLiteral("the lender open again after a loan");
+        return {};
+    }
+
+    // The log's text after what it held before the step; the log may have dropped its oldest
+    // lines meanwhile, or begun anew.
+    QString logGained(const QString &log) const
+    {
+        if (log.startsWith(m_log))
+            return log.mid(m_log.size());
+        const QString tail = m_log.right(200);
+        const qsizetype at = tail.isEmpty() ? -1 : log.lastIndexOf(tail);
+        return at < 0 ? log : log.mid(at + tail.size());
     }
 
     // Between turns, with no dialog open, the orders are those the port offers.
@@ -150,13 +213,11 @@ class Monkey : public QObject
 
     void act(QWidget &window)
     {
-        switch (pick(12)) {
+        switch (pick(16)) {
         case 0:
         case 1:
         case 2:
-            if (QAbstractButton *button = anyOf(usable<QAbstractButton>(window)))
-                QTest::mouseClick(button, Qt::LeftButton);
-            return;
+            return clickButton(window);
         case 3:
             return focusBox(window);
         case 4:
@@ -173,10 +234,28 @@ class Monkey : public QObject
             return QTest::keyClick(focused(window), Qt::Key_Escape);
         case 10:
             return QTest::keyClick(focused(window), Qt::Key_Return);
+        case 11:
+        case 12:
+            return navigate(window);
+        case 13:
+            return turnWheel(window);
+        case 14:
+            return chooseEntry(window);
         default:
-            if (pick(4) == 0)
+            // Closing the main window mostly ends the program: rarer, so games get played.
+            if (pick(&window == m_main.get() ? 16 : 4) == 0)
                 window.close();
         }
+    }
+
+    // The bank and the lender stay open longer, so that their two sides meet several inputs
+    // before OK or Cancel.
+    void clickButton(QWidget &window)
+    {
+        if (isPairedDialog(window) && pick(4))
+            return focusBox(window);
+        if (QAbstractButton *button = anyOf(usable<QAbstractButton>(window)))
+            QTest::mouseClick(button, Qt::LeftButton);
     }
 
     QWidget *focused(QWidget &window)
@@ -207,6 +286,72 @@ class Monkey : public QObject
         }
     }
 
+    // Drops a box's list down and clicks an entry, the first ("$0", "0") as often as the rest.
+    void chooseEntry(QWidget &window)
+    {
+        QComboBox *box = anyOf(usable<QComboBox>(window));
+        if (!box)
+            return;
+        box->showPopup();
+        if (box->count() == 0)
+            return box->hidePopup();
+        const int row = pick(2) ? 0 : pick(box->count());
+        QAbstractItemView *list = box->view();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(box->model()->index(row, 0)).center());
+    }
+
+    // A box or slider to move by keys or the wheel.
+    QWidget *anyMovable(QWidget &window)
+    {
+        QList<QWidget *> movable;
+        for (QComboBox *box : usable<QComboBox>(window))
+            movable.append(box);
+        for (QSlider *slider : usable<QSlider>(window))
+            movable.append(slider);
+        return anyOf(movable);
+    }
+
+    // Arrows, Page Up/Down, Home or End: into the focused control or a box or slider clicked
+    // first, or into a box's list dropped down for them and closed by Enter or Esc.
+    void navigate(QWidget &window)
+    {
+        static const Qt::Key Keys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                       Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        const Qt::Key key = Keys[pick(6)];
+        QWidget *target = pick(3) ? focused(window) : anyMovable(window);
+        if (!target)
+            return;
+        if (target != QApplication::focusWidget())
+            target->setFocus(Qt::MouseFocusReason);
+        auto *box = qobject_cast<QComboBox *>(target);
+        if (!box || pick(2))
+            return QTest::keyClick(target, key);
+        box->showPopup();
+        QTest::keyClick(box->view(), key);
+        QTest::keyClick(box->view(), pick(2) ? Qt::Key_Return : Qt::Key_Escape);
+    }
+
+    // A notch of the wheel, up or down, over a box (closed, or with its list down) or a slider.
+    void turnWheel(QWidget &window)
+    {
+        QWidget *target = anyMovable(window);
+        if (!target)
+            return;
+        auto *box = qobject_cast<QComboBox *>(target);
+        const bool open = box && pick(2);
+        if (open)
+            box->showPopup();
+        // Sent, not spontaneous, a wheel event goes no further than its receiver: the box itself.
+        QWidget *receiver = open ? box->view()->viewport() : target;
+        QWheelEvent notch(QPointF(2, 2), receiver->mapToGlobal(QPointF(2, 2)), {},
+                          QPoint(0, pick(2) ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(receiver, &notch);
+        if (open)
+            box->hidePopup();
+    }
+
     void dragSlider(QWidget &window)
     {
         for (QSlider *slider : usable<QSlider>(window)) {
@@ -226,7 +371,9 @@ class Monkey : public QObject
             if (action->isEnabled() && !action->menu() && !action->isSeparator() &&
                 !action->objectName().isEmpty())
                 items.append(action);
-        if (QAction *item = anyOf(items))
+        // Exit, like the close box, is rarer than the rest, so games get played.
+        QAction *item = anyOf(items);
+        if (item && (item != m_main->mnuExitItem || pick(4) == 0))
             item->trigger();
     }
 
@@ -242,6 +389,8 @@ class Monkey : public QObject
     MonkeyTally &m_tally;
     std::optional<QString> m_problem;
     int m_depth = 0; ///< inputs on the stack: the main window is replaced only when none is
+    QString m_log;   ///< the log's text after the last step
+    int m_loansThisStay = 0;
 };
 
 } // namespace

@@ -26,14 +26,18 @@ int main(int argc, char **argv)
     for (auto seed = std::uint32_t(argument(2, 1));
          !problem && double(clock.elapsed()) < argument(1, 60) * 1000; ++seed, ++runs)
         problem = runMonkey(seed, 2000, tally);
-    std::printf("monkey runs %ld steps %ld program ends %ld", runs, tally.steps, tally.programEnds);
+    std::printf("monkey runs %ld steps %ld program ends %ld games %ld trades %ld voyages %ld "
+                "loans %ld",
+                runs, tally.steps, tally.programEnds, tally.games, tally.trades, tally.voyages,
+                tally.loans);
 #else
     Tally tally;
     const auto problem = playGames(std::uint32_t(argument(3, 1)), long(argument(1, 1000)),
                                    int(argument(2, 200)), tally);
-    std::printf("games %ld (edited %ld) voyages %ld actions %ld (refused %ld) battles %ld",
-                tally.games, tally.editedGames, tally.voyages, tally.actions, tally.refusals,
-                tally.battles);
+    std::printf("games %ld (edited %ld, sunk %ld) voyages %ld actions %ld (refused %ld) "
+                "battles %ld",
+                tally.games, tally.editedGames, tally.sinkings, tally.voyages, tally.actions,
+                tally.refusals, tally.battles);
 #endif
     std::printf(" seconds %.1f\n", double(clock.elapsed()) / 1000);
     if (problem)

@@ -20,6 +20,9 @@ TEST(HeadlessPlayer, WholeGamesKeepEveryPromise)
 TEST(Monkey, RandomInputAtTheWindowsKeepsTheRecordSound)
 {
     MonkeyTally tally;
-    const auto problem = runMonkey(1, 3000, tally);
+    const auto problem = runMonkey(1, 5000, tally);
     EXPECT_FALSE(problem) << qPrintable(problem.value_or(QString()));
+    EXPECT_GT(tally.games, 0) << "the monkey never started a game";
+    EXPECT_GT(tally.trades, 0);
+    EXPECT_GT(tally.voyages, 0);
 }
