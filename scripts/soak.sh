@@ -22,10 +22,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
 if [[ $games -gt 0 ]]; then
     echo "== headless player: $games games of up to $voyages voyages"
-    "$build/tests/play/sardek-play" "$games" "$voyages" "$seed" || status=1
+    "$build/tools/play/sardek-play" "$games" "$voyages" "$seed" || status=1
 fi
 if [[ $seconds != 0 ]]; then
     echo "== monkey at the windows: $seconds s"
-    QT_QPA_PLATFORM=offscreen "$build/tests/play/sardek-monkey" "$seconds" "$seed" || status=1
+    QT_QPA_PLATFORM=offscreen "$build/tools/play/sardek-monkey" "$seconds" "$seed" || status=1
 fi
 exit $status
