@@ -120,7 +120,7 @@ class Monkey : public QObject
         const GameState &state = m_main->state();
         if (!ended() && state.GameInProgress && !m_problem) {
             if (problem.isEmpty())
-                problem = recordProblem(state, m_main->moneyLenderBugEnabled());
+                problem = recordProblem(state, overpaymentAllowed());
             if (problem.isEmpty())
                 problem = logProblem();
             if (problem.isEmpty() && m_depth == 0 && !QApplication::activeModalWidget())
@@ -183,6 +183,14 @@ class Monkey : public QObject
         const QString tail = m_log.right(200);
         const qsizetype at = tail.isEmpty() ? -1 : log.lastIndexOf(tail);
         return at < 0 ? log : log.mid(at + tail.size());
+    }
+
+    // A debt overpaid while the option was on stays below zero once it is off again, in this
+    // game and in the files saved from it, which later windows load: so for the whole run.
+    bool overpaymentAllowed()
+    {
+        m_overpaymentAllowed = m_overpaymentAllowed || m_main->moneyLenderBugEnabled();
+        return m_overpaymentAllowed;
     }
 
     // Between turns, with no dialog open, the orders are those the port offers.
@@ -391,6 +399,7 @@ class Monkey : public QObject
     int m_depth = 0; ///< inputs on the stack: the main window is replaced only when none is
     QString m_log;   ///< the log's text after the last step
     int m_loansThisStay = 0;
+    bool m_overpaymentAllowed = false;
 };
 
 } // namespace
