@@ -67,11 +67,15 @@ void CompradorLog::appendToView(const QString &text)
     if (!m_view)
         return;
     QTextCursor cursor(m_view->document());
+    // Inside an edit block the cursor skips working out its on-screen column after each move
+    // and insertion, which would lay the whole line out again for every dot of a voyage.
+    cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     // The document turns each CR LF into one paragraph break.
     QString shown = text;
     shown.replace(LineBreak, QStringLiteral("\n"));
     cursor.insertText(shown);
+    cursor.endEditBlock();
     moveCaretToEnd();
 }
 

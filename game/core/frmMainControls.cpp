@@ -208,6 +208,8 @@ void frmMain::buildControls()
     txtLog = new QPlainTextEdit(fraLog);
     txtLog->setObjectName(QStringLiteral("txtLog"));
     txtLog->setReadOnly(true);
+    // Nothing is ever undone in the log; an undo history would keep every line ever trimmed.
+    txtLog->setUndoRedoEnabled(false);
     txtLog->setFont(comicFont());
     txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The classic scroll bar draws with plain fills: a fraction of the cost of the gradients
