@@ -192,7 +192,8 @@ TEST_P(LockingSides, DropDownOrKeyLocksTheOtherSideOnlyAChosenZeroUnlocksIt)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(BankAndLender, LockingSides, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BankAndLender, LockingSides, ::testing::Bool(),
+                         ::testing::PrintToStringParamName());
 
 // Goods chosen and amounts typed on both sides, and what Transfer must make of them. Every
 // move done is of opium: opiumToShip units net.
