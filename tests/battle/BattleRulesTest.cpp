@@ -2,7 +2,6 @@
 // order; on the program's own generator, its odds and whole battles played headless.
 #include "GameStates.h"
 #include "QtPrinters.h"
-#include "RollEdges.h"
 #include "ScriptedRuntime.h"
 
 #include "battle/Battle.h"

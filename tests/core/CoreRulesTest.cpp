@@ -5,7 +5,6 @@
 #include "CoreTestSupport.h"
 #include "GameStates.h"
 #include "QtPrinters.h"
-#include "RollEdges.h"
 #include "ScriptedRuntime.h"
 
 #include <gtest/gtest.h>
@@ -46,12 +45,10 @@ GameState expectedStart(const Start &start)
 
 } // namespace
 
-// Exactly four draws go to Opium, Silk, Arms and General, covering each range, each price
-// changing its step exactly at the edges of Int(Rnd * 21 + 5); the name is trimmed, defaulted
-// and capitalised once.
+// Exactly four draws go to Opium, Silk, Arms and General, each changing its step exactly at
+// the edges of Int(Rnd * 21 + 5); the name is trimmed, defaulted and capitalised once.
 TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
 {
-    // Each side of the first and the last edge between two steps.
     const float b1 = Testing::belowEdge(1, 21), a1 = Testing::edgeDraw(1, 21);
     const float b19 = Testing::belowEdge(20, 21), a20 = Testing::edgeDraw(20, 21);
     const float top = 0.99999994f; // the largest float below 1

@@ -117,16 +117,9 @@ TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGameOfNothingOld)
     QString logAtNewGame;
     // Three pirates; a failed run leaves one behind; the first of two shots hits; the new
     // game's prices drawn at and below the edges of their steps: 5,000 / 600 / 240 / 25.
-    const std::vector<float> draws{4.5f / 110,
-                                   0.0f,
-                                   0.9f,
-                                   0.9f,
-                                   0.0f,
-                                   0.9f,
-                                   belowEdge(1, 21),
-                                   edgeDraw(1, 21),
-                                   belowEdge(20, 21),
-                                   edgeDraw(20, 21)};
+    std::vector<float> draws{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f, 0.9f};
+    draws.insert(draws.end(),
+                 {belowEdge(1, 21), edgeDraw(1, 21), belowEdge(20, 21), edgeDraw(20, 21)});
     sail("optShanghai", draws, [&](QDialog &) {
         whenDialogOpens([&](QDialog &battle) {
             EXPECT_EQ(battle.parentWidget()->objectName(), "frmLeave");

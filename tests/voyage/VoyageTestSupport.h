@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameStates.h"
-#include "RollEdges.h"
+#include "ScriptedRuntime.h"
 
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
