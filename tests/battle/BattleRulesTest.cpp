@@ -155,30 +155,33 @@ TEST_P(BattleFleetTest, OpensWithItsOrders_ThenRuns)
     EXPECT_EQ(runtime.delays(), c.outcome == BattleOutcome::Running ? volley : away);
 }
 
+// "Hold60Tribute10Guns5Opium0Meets3", then "ThenRunsLeaving3" for a run; "M" for minus.
+std::string fleetName(const ::testing::TestParamInfo<FleetCase> &info)
+{
+    const FleetCase &c = info.param;
+    const auto n = [](int v) { return (v < 0 ? "M" : "") + std::to_string(std::abs(v)); };
+    return "Hold" + n(c.capacity) + "Tribute" + n(c.tribute) + "Guns" + n(c.cannons) + "Opium" +
+           n(c.opium) + "Meets" + n(c.ships) + (c.draws.size() > 1 ? "ThenRuns" : "");
+}
+
 using enum BattleOutcome;
-INSTANTIATE_TEST_SUITE_P(
-    Fleets, BattleFleetTest,
-    ::testing::Values(FleetCase{60, 10, 5, 0, {0.0f}, 3, "FDR-"},
-                      FleetCase{60, 10, 0, 0, {0.999f}, 6, "--R-"},
-                      FleetCase{60, 11, 0, 1, {0.0f}, 6, "--RU"},
-                      FleetCase{60, 11, 2, 5, {0.999f}, 12, "FDRU"},
-                      FleetCase{1000, 0, 1, 0, {0.0f}, 3, "FDR-"},
-                      FleetCase{490, 0, 1, 0, {0.999f}, 48, "FDR-"},  // 49 before the cap
-                      FleetCase{10000, 11, 1, 0, {0.5f}, 48, "FDR-"}, // doubled, then capped
-                      FleetCase{-100, 0, 1, 0, {0.5f}, 1, "FDR-"},    // never no fleet at all
-                      FleetCase{60, 0, 0, 0, {0.0f, 0.0f}, 3, "--R-", GotAway, 3},
-                      FleetCase{0, 0, 0, 0, {0.999f, NoLuck}, 1, "--R-", GotAway, 1}, // alone
-                      FleetCase{60, 10, 0, 0, {0.0f, NoLuck, 0.0f}, 3, "--R-", DrivenOff, 3},
-                      // 6 of the pirate lord's met, 3 left behind, 3 firing
-                      FleetCase{60,
-                                11,
-                                0,
-                                0,
-                                {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss},
-                                6,
-                                "--R-",
-                                Running,
-                                3}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fleets, BattleFleetTest, ::testing::Values(
+    FleetCase{60, 10, 5, 0, {0.0f}, 3, "FDR-"},
+    FleetCase{60, 10, 0, 0, {0.999f}, 6, "--R-"},
+    FleetCase{60, 11, 0, 1, {0.0f}, 6, "--RU"},
+    FleetCase{60, 11, 2, 5, {0.999f}, 12, "FDRU"},
+    FleetCase{1000, 0, 1, 0, {0.0f}, 3, "FDR-"},
+    FleetCase{490, 0, 1, 0, {0.999f}, 48, "FDR-"},  // 49 before the cap
+    FleetCase{10000, 11, 1, 0, {0.5f}, 48, "FDR-"}, // doubled, then capped
+    FleetCase{-100, 0, 1, 0, {0.5f}, 1, "FDR-"},    // never no fleet at all
+    FleetCase{60, 0, 0, 0, {0.0f, 0.0f}, 3, "--R-", GotAway, 3},
+    FleetCase{0, 0, 0, 0, {0.999f, NoLuck}, 1, "--R-", GotAway, 1}, // alone
+    FleetCase{60, 10, 0, 0, {0.0f, NoLuck, 0.0f}, 3, "--R-", DrivenOff, 3},
+    // 6 of the pirate lord's met, 3 left behind, 3 firing
+    FleetCase{60, 11, 0, 0, {0.0f, NoLuck, 0.0f, 0.9f, Miss, Miss, Miss, Miss}, 6, "--R-", Running, 3}),
+    fleetName);
+// clang-format on
 
 // A turn shoots each gun, then takes the volley, with the long pauses and one between the
 // frames of a sinking pirate; fighting to the death, the pauses are short, the frames have none
@@ -252,8 +255,52 @@ TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
     EXPECT_EQ(view.trace.last(), "log - You got some booty worth $2,700");
 }
 
-// 200,000 draws put each share within five standard errors of its chance; a formula off by
-// one value of its range misses by far more.
+// Each of the battle's rolls on draws at and just below the edges of its buckets, from the
+// rules: what the draw decides there (1 for yes, 0 for no, or the number drawn).
+TEST(BattleOdds, EachRollChangesItsOutcomeExactlyAtItsEdges)
+{
+    using namespace BattleDraws;
+    using Testing::belowEdge, Testing::edgeDraw;
+    const auto fleet = [](Currency capacity, bool lord) {
+        return [=](float r) { return FleetSize(r, capacity, lord); };
+    };
+    const auto run = [](Currency used) {
+        return [=](float r) { return int(RunGetsAway(r, used, 60, 2)); };
+    };
+    const auto leftOf5 = [](float r) { return ShipsLeftBehind(r, 5); };
+    const auto booty = [](float r) { return int(BootyPerShip(r).raw() / Currency::Scale); };
+    // clang-format off
+    const struct {
+        const char *roll;
+        std::function<int(float)> decides;
+        long long k, n; // the edge: Rnd * n reaches k
+        int below, at;
+    } edges[] = {
+        {"player's shot hits from 7 of 10", PlayerShotHits, 6, 10, 0, 1},
+        {"pirate's shot hits from 4 of 10", PirateShotHits, 3, 10, 0, 1},
+        {"cannon lost on 2 of 25, from", CannonLost, 1, 25, 0, 1},
+        {"cannon lost on 2 of 25, to", CannonLost, 2, 25, 1, 0},
+        {"pirate lord's fleet on 1 of 8", LordsFleetNear, 1, 8, 1, 0},
+        {"run from an empty hold: 1 of 4", run(0), 1, 4, 1, 0},
+        {"run from a half-full hold: 1 of 6", run(30), 1, 6, 1, 0},
+        {"run from a full hold: 1 of 8", run(60), 1, 8, 1, 0},
+        {"fleet of a 60 hold, first", fleet(60, false), 1, 4, 3, 4},
+        {"fleet of a 60 hold, last", fleet(60, false), 3, 4, 5, 6},
+        {"pirate lord's fleet of a 60 hold", fleet(60, true), 3, 4, 10, 12},
+        {"fleet of a 110 hold, last", fleet(110, false), 8, 9, 10, 11},
+        {"ships left behind of 5, first", leftOf5, 2, 5, 1, 2}, // Rnd * 5 / 2 reaches 1
+        {"ships left behind of 5, last", leftOf5, 4, 5, 2, 3},
+        {"booty per ship, first", booty, 1, 1051, 300, 301},
+        {"booty per ship, last", booty, 1050, 1051, 1349, 1350}};
+    // clang-format on
+    for (const auto &e : edges) {
+        EXPECT_EQ(e.decides(belowEdge(e.k, e.n)), e.below) << e.roll;
+        EXPECT_EQ(e.decides(edgeDraw(e.k, e.n)), e.at) << e.roll;
+    }
+}
+
+// 20,000 draws of the program's generator put each share within five standard errors of its
+// chance: the generator's numbers spread evenly over the buckets the edges above pin.
 TEST(BattleOdds, SharesMatchTheChances)
 {
     const std::pair<std::function<bool(float)>, double> odds[] = {
@@ -263,7 +310,7 @@ TEST(BattleOdds, SharesMatchTheChances)
         {BattleDraws::LordsFleetNear, 1.0 / 8},
         {[](float r) { return BattleDraws::RunGetsAway(r, 0, 60, 3); }, 1.0 / 4},
         {[](float r) { return BattleDraws::RunGetsAway(r, 60, 60, 3); }, 1.0 / 8}};
-    constexpr int Draws = 200000;
+    constexpr int Draws = 20000;
     HeadlessRuntime runtime(20261207);
     for (std::size_t i = 0; i < std::size(odds); ++i) {
         const auto &[happens, chance] = odds[i];

@@ -183,7 +183,8 @@ TEST_P(PirateWindowAnswerTest, LordsFleet_CloseBoxAsks_EscDoesNothing_DumpCostsN
                    MsgBoxStyle::QuestionYesNo, "Dump Cargo"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(YesNo, PirateWindowAnswerTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(YesNo, PirateWindowAnswerTest, ::testing::Bool(),
+                         ::testing::PrintToStringParamName());
 
 } // namespace
 

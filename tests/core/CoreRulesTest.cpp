@@ -45,16 +45,17 @@ GameState expectedStart(const Start &start)
 
 } // namespace
 
-// Exactly four draws go to Opium, Silk, Arms and General, covering each range; the name is
-// trimmed, defaulted and capitalised once.
+// Exactly four draws go to Opium, Silk, Arms and General, each changing its step exactly at
+// the edges of Int(Rnd * 21 + 5); the name is trimmed, defaulted and capitalised once.
 TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
 {
+    const float b1 = Testing::belowEdge(1, 21), a1 = Testing::edgeDraw(1, 21);
+    const float b19 = Testing::belowEdge(20, 21), a20 = Testing::edgeDraw(20, 21);
     const float top = 0.99999994f; // the largest float below 1
     const auto Cash = Scenario::CashAndDebt, Cannons = Scenario::Cannons;
     const Start starts[] = {
-        {Cannons, {0.5f, 0.5f, 0.5f, 0.5f}, u"Lee", {15000, 1500, 150, 15}, u"Lee"},
-        {Cannons, {0, 0, 0, 0}, u"", {5000, 500, 50, 5}, u"Sardek"},
-        {Cannons, {top, top, top, top}, u"   ", {25000, 2500, 250, 25}, u"Sardek"},
+        {Cannons, {b1, a1, b19, a20}, u"", {5000, 600, 240, 25}, u"Sardek"},
+        {Cannons, {a20, b19, a1, b1}, u"   ", {25000, 2400, 60, 5}, u"Sardek"},
         {Cash, {0, 0, 0, 0}, u"  lee & sons ", {5000, 500, 50, 5}, u"Lee & sons"},
         {Cash, {0, 0.5f, top, 0.25f, 0.75f}, u"mcBRIDE", {5000, 1500, 250, 10}, u"McBRIDE"},
         {Cash, {0, 0, 0, 0}, u"élan  vital", {5000, 500, 50, 5}, u"Élan  vital"},

@@ -97,12 +97,6 @@ TEST_P(AmountKeyFilterTest, OnlyDigitsReachTheBox_TypedPastedOrDropped)
     QDropEvent drop(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QApplication::sendEvent(edit, &drop);
     EXPECT_EQ(edit->text(), "17825003");
-
-    if (QGuiApplication::clipboard()->supportsSelection()) {
-        QGuiApplication::clipboard()->setText("4 x", QClipboard::Selection);
-        QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(edit->width() - 2, 2));
-        EXPECT_EQ(edit->text(), "178250034");
-    }
 }
 
 TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButton_EscTheCancelButton)
@@ -136,4 +130,5 @@ TEST_P(AmountKeyFilterTest, EnterClicksTheDefaultButton_EscTheCancelButton)
     EXPECT_EQ(edit->text(), "50");
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, AmountKeyFilterTest, testing::Values("cboAmount", "txtAmount"));
+INSTANTIATE_TEST_SUITE_P(Boxes, AmountKeyFilterTest, testing::Values("cboAmount", "txtAmount"),
+                         [](const auto &info) { return std::string(info.param); });

@@ -196,7 +196,8 @@ TEST_P(LockingSides, DropDownOrKeyLocksTheOtherSideOnlyAChosenZeroUnlocksIt)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(BankAndLender, LockingSides, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BankAndLender, LockingSides, ::testing::Bool(),
+                         ::testing::PrintToStringParamName());
 
 // A way an amount reaches a closed box without typing.
 struct Way {

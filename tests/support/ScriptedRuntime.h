@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -142,6 +143,24 @@ inline void PrintTo(const ScriptedRuntime::MessageBoxCall &box, std::ostream *ou
 
 namespace Testing
 {
+
+/// The first float r with r * n >= k, where Int(Rnd * n + m) first gives m + k: exact, for a
+/// float times a whole number below 2^29 is exact in double.
+inline float edgeDraw(long long k, long long n)
+{
+    float r = float(double(k) / double(n));
+    while (double(r) * double(n) < double(k))
+        r = std::nextafter(r, 1.0f);
+    while (r > 0.0f && double(std::nextafter(r, 0.0f)) * double(n) >= double(k))
+        r = std::nextafter(r, 0.0f);
+    return r;
+}
+
+/// The last float below edgeDraw(k, n): the last draw that still gives m + k - 1.
+inline float belowEdge(long long k, long long n)
+{
+    return std::nextafter(edgeDraw(k, n), 0.0f);
+}
 
 /// Checks the message boxes shown: prompt, style and title of each.
 inline void expectBoxes(const ScriptedRuntime &runtime,

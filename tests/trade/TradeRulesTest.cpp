@@ -100,8 +100,6 @@ TEST(Buy, RefusalsComeInOrderAndChangeNothing)
          std::nullopt},
         {"WarehouseOverTenThousand", with(&S::WarehouseOpium, 9990), Place::Warehouse,
          order("0", "0", "0", "11"), InsufficientStorage},
-        {"WarehouseToTheLastUnit", with(&S::WarehouseOpium, 9990), Place::Warehouse,
-         order("0", "0", "0", "10"), std::nullopt},
         {"WarehouseFundsFirst", with(&S::WarehouseOpium, 10000), Place::Warehouse, order("11"),
          InsufficientFunds},
         {"ThirtyDigitsAtAFreePrice", with(&S::PriceOpium, 0), Place::Ship, order(ThirtyDigits),
@@ -118,6 +116,31 @@ TEST(Buy, RefusalsComeInOrderAndChangeNothing)
         EXPECT_EQ(buy(state, destination, trade).refusal, refusal) << name;
         EXPECT_TRUE(refusal ? state == before : !state.GameSaved) << name;
     }
+}
+
+// $10,000 at 1,000 / 500 / 100 / 10, 9,990 opium in the warehouse and 20 silk aboard: a
+// purchase fills the warehouse to its last unit, a sale empties part of it (a refusal would
+// change nothing), and the hold never moves.
+TEST(WarehouseTrade, BuyingInAndSellingOut_MoveTheCashAndTheStockButNotTheHold)
+{
+    GameState state = with(&S::WarehouseOpium, 9990, &S::ShipSilk, 20, &S::HoldUsed, 20);
+    const auto stocks = [&s = state] {
+        return std::vector<Currency>{s.Cash,          s.WarehouseOpium,   s.WarehouseSilk,
+                                     s.WarehouseArms, s.WarehouseGeneral, s.ShipSilk,
+                                     s.HoldUsed};
+    };
+    // 1 × 500 + 2 × 100 + 7 × 10 = 770.
+    const TradeOutcome bought = buy(state, Place::Warehouse, order("0", "1", "2", "7"));
+    EXPECT_EQ(stocks(), (std::vector<Currency>{9230, 9990, 1, 2, 7, 20, 20}));
+    EXPECT_EQ(bought.logEntries,
+              (QStringList{" - Bought 1 Silk @ $500 Each", " - Bought 2 Arms @ $100 Each",
+                           " - Bought 7 General @ $10 Each"}));
+    // 5 × 1,000 + 1 × 500 + 7 × 10 = 5,570.
+    const TradeOutcome sold = sell(state, Place::Warehouse, order("5", "1", "0", "07"));
+    EXPECT_EQ(stocks(), (std::vector<Currency>{14800, 9985, 0, 2, 0, 20, 20}));
+    EXPECT_EQ(sold.logEntries,
+              (QStringList{" - Sold 5 Opium @ $1,000 Each", " - Sold 1 Silk @ $500 Each",
+                           " - Sold 07 General @ $10 Each"}));
 }
 
 // One more than the stock of any one good, or an amount beyond the money type, refuses the

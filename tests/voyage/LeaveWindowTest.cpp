@@ -105,15 +105,21 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
 }
 
 // Sunk over the Leave Port window, and the player plays again: the voyage ends at once, and a
-// New Game begins that cannot be cancelled.
-TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGame)
+// New Game begins that cannot be cancelled, keeping nothing of the old game.
+TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGameOfNothingOld)
 {
-    main.state().ShipStatus = 1;
+    GameState &old = main.state();
+    old.GameDate = GameDate::fromYmd(1863, 5, 20).value();
+    std::tie(old.Cash, old.Bank, old.Debt, old.WarehouseSilk, old.TributeCounter) =
+        std::tuple(900, 5000, 7000, 40, 7);
+    old.ShipStatus = 1;
     runtime.queueMsgBoxResults({MsgBoxResult::Yes});
     QString logAtNewGame;
-    // Three pirates; a failed run leaves one behind; the first of two shots hits; new prices.
-    const std::vector<float> draws{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f,
-                                   0.9f,       0.5f, 0.5f, 0.5f, 0.5f};
+    // Three pirates; a failed run leaves one behind; the first of two shots hits; the new
+    // game's prices drawn at and below the edges of their steps: 5,000 / 600 / 240 / 25.
+    std::vector<float> draws{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f, 0.9f};
+    draws.insert(draws.end(),
+                 {belowEdge(1, 21), edgeDraw(1, 21), belowEdge(20, 21), edgeDraw(20, 21)});
     sail("optShanghai", draws, [&](QDialog &) {
         whenDialogOpens([&](QDialog &battle) {
             EXPECT_EQ(battle.parentWidget()->objectName(), "frmLeave");
@@ -127,8 +133,16 @@ TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGame)
     });
     Testing::expectBoxes(runtime, {{"Sardek, you have sunk.  Would you like to play again?     ",
                                     MsgBoxStyle::ExclamationYesNo, "Game Over"}});
-    EXPECT_TRUE(logAtNewGame.endsWith("Departing Hong Kong."));
-    EXPECT_TRUE(main.log().text().endsWith("Welcome Captain"));
+    EXPECT_TRUE(logAtNewGame.endsWith("May 20, 1863 - Departing Hong Kong."));
+    EXPECT_EQ(main.log().text(), "Jan 15, 1860 - Welcome Captain");
+    const GameState &s = main.state();
+    EXPECT_EQ(std::tuple(s.GameDate, s.Cash, s.Bank, s.Debt, s.WarehouseSilk, s.TributeCounter,
+                         s.PriceOpium, s.PriceSilk, s.PriceArms, s.PriceGeneral),
+              std::tuple(GameDate::fromYmd(1860, 1, 15).value(), Currency(0), Currency(0),
+                         Currency(0), Currency(0), Currency(0), Currency(5000), Currency(600),
+                         Currency(240), Currency(25)));
+    EXPECT_EQ(main.txtDate->text() + main.txtBank->text() + main.txtDebt->text(),
+              "Jan 15, 1860$0$0");
 }
 
 } // namespace Sardek

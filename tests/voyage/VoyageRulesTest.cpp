@@ -5,6 +5,7 @@
 #include "QtPrinters.h"
 #include "ScriptedRuntime.h"
 
+#include "runtime/Formats.h"
 #include "runtime/HeadlessRuntime.h"
 #include "voyage/Ports.h"
 #include "voyage/SilentVoyageView.h"
@@ -16,6 +17,8 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <iomanip>
+#include <tuple>
 
 namespace Sardek
 {
@@ -23,6 +26,19 @@ namespace Sardek
 using namespace Testing;
 
 const QString Dots = QString(25, QLatin1Char('.'));
+
+// The log's entries, each without its line break and date, a second line after a "/".
+QStringList entriesOf(const QString &log)
+{
+    QStringList all;
+    for (const QString &line : log.split(QStringLiteral("\r\n"))) {
+        if (line.startsWith(QLatin1String("  ")))
+            all.last() += QStringLiteral("/") + line.trimmed();
+        else if (!line.isEmpty())
+            all << line.mid(12);
+    }
+    return all;
+}
 
 // The silent view, noting each change of the log's colour with the number of entries before.
 struct RecordingView : SilentVoyageView {
@@ -44,18 +60,6 @@ class VoyageRules : public ::testing::Test
             runtime.queueRnd({r});
         Depart({state, runtime, view}, encounter, destination);
         EXPECT_EQ(runtime.rndLeft(), 0u) << "draws left over";
-    }
-    // The log's entries, each without its line break and date.
-    QStringList entries() const
-    {
-        QStringList all;
-        for (const QString &line : view.log().text().split(QStringLiteral("\r\n"))) {
-            if (line.startsWith(QLatin1String("  ")))
-                all.last() += QStringLiteral("/") + line.trimmed();
-            else if (!line.isEmpty())
-                all << line.mid(12);
-        }
-        return all;
     }
 
     ScriptedRuntime runtime;
@@ -84,14 +88,17 @@ TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
     EXPECT_TRUE(view.flashes.isEmpty());
 }
 
+// Draws on both sides of the edges of Int(Rnd * 7 + 1): 7 in Batavia and 1 in Hong Kong move on.
 TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
 {
-    runtime.queueRnd({6.5f / 7, 0.0f, 1.5f / 7, 3.5f / 7});
+    runtime.queueRnd(
+        {edgeDraw(6, 7), belowEdge(1, 7), edgeDraw(1, 7), belowEdge(6, 7), edgeDraw(3, 7)});
     // The elements of a braced list are evaluated in order: one draw each.
-    EXPECT_EQ(std::vector<int>(
-                  {preselectedPort("Batavia", runtime), preselectedPort("Hong Kong", runtime),
-                   preselectedPort("Saigon", runtime), preselectedPort("Saigon", runtime)}),
-              std::vector<int>({1, 2, 2, 5}));
+    EXPECT_EQ(
+        std::vector<int>({preselectedPort("Batavia", runtime),
+                          preselectedPort("Hong Kong", runtime), preselectedPort("Saigon", runtime),
+                          preselectedPort("Saigon", runtime), preselectedPort("Saigon", runtime)}),
+        std::vector<int>({1, 2, 2, 6, 5}));
 }
 
 // Every event on one arrival, with the draws of each in the table's order: the queue empties
@@ -119,7 +126,7 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
     depart(script.draws(), 3);
 
     EXPECT_EQ(
-        entries().join('|'),
+        entriesOf(view.log().text()).join('|'),
         " - Departing Hong Kong" + Dots +
             "| - Sardek, we have been blown off course to Hong Kong"
             "| - Sardek!, we have received 25% Damage from a storm| - Arriving at Hong Kong"
@@ -182,7 +189,8 @@ TEST_P(VoyageEvent, HappensOnlyAsItsConditionsAndDrawsSay)
         runtime.queueMsgBoxResults({c.answer});
     }
     depart(script.draws(), home ? 1 : 2);
-    const QStringList events = entries().mid(1).filter(QRegularExpression("^ - (?!Arriving)"));
+    const QStringList events =
+        entriesOf(view.log().text()).mid(1).filter(QRegularExpression("^ - (?!Arriving)"));
     EXPECT_EQ(events.join('|'), QLatin1String(c.events));
     for (const auto &[field, value] : c.after)
         EXPECT_EQ(state.*field, value);
@@ -202,22 +210,15 @@ const EventCase EventCases[] = {
     {"NegativeDebt_GrowsMoreNegative", {{&GS::Debt, -15}}, {}, Quiet, {{&GS::Debt, -17}}},
     {"InterestAtTheLimit_Saturates", {{&GS::Bank, Currency::max()}, {&GS::Debt, Currency::max()}}, {}, Quiet,
      {{&GS::Bank, Currency::max()}, {&GS::Debt, Currency::max()}}},
-    {"StormAtTenPercent_DoesFive", {{&GS::ShipStatus, 10}}, {{&VS::storm, {0.09f, 0.99f}}},
-     " - Sardek!, we have received 5% Damage from a storm", {{&GS::ShipStatus, 5}}},
     {"NoStormAtNinePercent", {{&GS::ShipStatus, 9}}, {{&VS::storm, {0.09f}}}, Quiet, {{&GS::ShipStatus, 9}}},
     {"NoSeizureWithoutOpium", {}, {{&VS::seizure, {0.1f}}}, Quiet, {}},
     {"SeizureWithoutCash_FinesNothing", {{&GS::ShipOpium, 5}, {&GS::HoldUsed, 5}}, {{&VS::seizure, {0.1f}}},
      " - Bad Joss!  The local authorities have seized your opium/and fined you $0",
      {{&GS::ShipOpium, 0}, {&GS::HoldUsed, 0}, {&GS::Cash, 0}}},
-    {"RobberyAtTen_TakesFiveAtMost", {{&GS::Cash, 10}}, {{&VS::robbery, {0.14f, 0.99999f}}},
-     " - Bad Joss!  You have been beaten up and robbed of $5", {{&GS::Cash, 5}}},
     {"NoRobberyAtNine", {{&GS::Cash, 9}}, {{&VS::robbery, {0.14f}}}, Quiet, {{&GS::Cash, 9}}},
     {"NoTheftOfSingleUnits", {{&GS::WarehouseOpium, 1}, {&GS::WarehouseArms, 1}}, {{&VS::theft, {0.18f}}}, Quiet, {}},
     {"GeneralAtFiveDrops_ToOne", {}, {{&VS::prices, {0.0f, 0.0f, 0.0f, 0.0f}}, {&VS::jump, {0.0f, 7.5f / 8}}},
      " - The price of General has dropped to $1", {{&GS::PriceGeneral, 1}}},
-    {"TributeCounterTen_NoLieutenant", {{&GS::TributeCounter, 9}}, {}, Quiet, {{&GS::TributeCounter, 10}}},
-    {"TributeCounterEleven_Lieutenant", {{&GS::TributeCounter, 10}}, {},
-     " - Mok Sai has sent a lieutenant, Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!", {}},
     {"EveryStepMeetingPirates_OnlyTwoBattles", {}, {{&VS::steps, std::vector<float>(25, 4.5f / 110)}}, Quiet, {}, 2},
     {"TributeOf500With200Cash_AddsTheRestToDebt",
      {{&GS::TributeCounter, 10}, {&GS::NetWorth, 10000}, {&GS::Cash, 200}}, {{&VS::portBusiness, {0.9985f}}},
@@ -233,6 +234,126 @@ const EventCase EventCases[] = {
 INSTANTIATE_TEST_SUITE_P(Edges, VoyageEvent, ::testing::ValuesIn(EventCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// One roll on draws at and just below the edges the rules give it: the list the draw goes
+// into, behind the draws before it, ahead of those a hit adds; each draw shows the text after
+// sign in the entry holding it, or no such entry (nullptr). Every event's condition holds on
+// the voyage to Shanghai, or (destination 1) from there to Hong Kong, where the tribute is due.
+using Shown = std::vector<std::pair<float, const char *>>;
+struct RollCase {
+    const char *name;
+    Draws part;
+    std::vector<float> before, after;
+    const char *sign;
+    Shown draws;
+    int destination = 2;
+};
+
+// Around the bucket of Int(Rnd * n + 1) = hit: hit, or miss, on each side of both its edges.
+Shown aroundHit(int n, int hit, const char *hitShows, const char *missShows = nullptr)
+{
+    Shown draws;
+    if (hit > 1)
+        draws.emplace_back(belowEdge(hit - 1, n), missShows);
+    draws.emplace_back(edgeDraw(hit - 1, n), hitShows);
+    draws.emplace_back(belowEdge(hit, n), hitShows);
+    draws.emplace_back(edgeDraw(hit, n), missShows);
+    return draws;
+}
+
+// $1,000, a worth of 400, 10 opium aboard and in the warehouse, TributeCounter 9 (10 towards
+// Hong Kong): the log's entries, " - Battles n", " - Warehouse opium n" and the first five
+// words of each message box.
+QStringList voyageOn(const VoyageScript &script, int destination)
+{
+    GameState state = portState();
+    std::tie(state.Cash, state.NetWorth, state.TributeCounter) = std::tuple(1000, 400, 9);
+    state.ShipOpium = state.HoldUsed = state.WarehouseOpium = 10;
+    ScriptedRuntime runtime;
+    for (float r : script.draws())
+        runtime.queueRnd({r});
+    if (destination == 1) {
+        std::tie(state.CurrentPort, state.TributeCounter) = std::tuple("Shanghai", 10);
+        runtime.queueMsgBoxResults({MsgBoxResult::No});
+    }
+    SilentVoyageView view(state);
+    EncounterDouble encounter;
+    Depart({state, runtime, view}, encounter, destination);
+    EXPECT_EQ(runtime.rndLeft(), 0u) << "draws left over";
+    QStringList entries = entriesOf(view.log().text());
+    entries << " - Battles " + QString::number(encounter.calls)
+            << " - Warehouse opium " + PlainNumber(state.WarehouseOpium);
+    for (const auto &box : runtime.messageBoxes())
+        entries << " - " + box.prompt.section(QLatin1Char(' '), 0, 4);
+    return entries;
+}
+
+class VoyageRoll : public ::testing::TestWithParam<RollCase>
+{
+};
+
+TEST_P(VoyageRoll, EachSideOfItsEdgesShowsItsOwnOutcome)
+{
+    const RollCase &c = GetParam();
+    const QLatin1String sign(c.sign);
+    for (const auto &[draw, shown] : c.draws) {
+        VoyageScript script;
+        std::vector<float> &list = script.*c.part;
+        list = c.before;
+        list.push_back(draw);
+        if (shown)
+            list.insert(list.end(), c.after.begin(), c.after.end());
+        const QStringList found = voyageOn(script, c.destination).filter(sign);
+        const QString after = found.value(0).section(sign, 1);
+        EXPECT_EQ(found.isEmpty() ? "(none)" : after, shown ? shown : "(none)")
+            << std::setprecision(9) << draw;
+    }
+}
+
+// clang-format off
+const RollCase RollCases[] = {
+    {"AttackOn5Of110", &VS::steps, {}, std::vector<float>(24, 0.0f), " - Battles ", aroundHit(110, 5, "1", "0")},
+    {"BlownOffCourseOn1Of25", &VS::blown, {}, {0.0f}, "course to ", aroundHit(25, 1, "Hong Kong")},
+    {"BlownToPort1To7", &VS::blown, {0.0f}, {}, "course to ", {{belowEdge(1, 7), "Hong Kong"},
+     {edgeDraw(2, 7), "Nagasaki"}, {belowEdge(6, 7), "Singapore"}, {edgeDraw(6, 7), "Batavia"}}},
+    {"StormOn5Of50", &VS::storm, {}, {0.5f}, "received ", aroundHit(50, 5, "26% Damage from a storm")},
+    {"StormDamage1ToHalfTheStatus", &VS::storm, {edgeDraw(4, 50)}, {}, "received ",
+     {{belowEdge(1, 50), "1% Damage from a storm"}, {edgeDraw(1, 50), "2% Damage from a storm"},
+      {belowEdge(49, 50), "49% Damage from a storm"}, {edgeDraw(49, 50), "50% Damage from a storm"}}},
+    {"CannonOfferOn1Of5", &VS::cannon, {}, {0.5f}, "available for ", aroundHit(5, 1, "$1,700")},
+    {"CannonPrice400To3000", &VS::cannon, {0.0f}, {}, "available for ", {{belowEdge(1, 2601), "$400"},
+     {edgeDraw(1, 2601), "$401"}, {belowEdge(2600, 2601), "$2,999"}, {edgeDraw(2600, 2601), "$3,000"}}},
+    {"ShipOfferOn2Of12", &VS::ship, {}, {0.5f}, "additional ", aroundHit(12, 2, "$14,500")},
+    {"ShipPrice5000To24000", &VS::ship, {edgeDraw(1, 12)}, {}, "additional ", {{belowEdge(1, 19001), "$5,000"},
+     {edgeDraw(1, 19001), "$5,001"}, {belowEdge(19000, 19001), "$23,999"}, {edgeDraw(19000, 19001), "$24,000"}}},
+    {"SeizureOn3Of25", &VS::seizure, {}, {0.5f}, "fined you ", aroundHit(25, 3, "$251")},
+    {"Fine1ToHalfTheCash", &VS::seizure, {edgeDraw(2, 25)}, {}, "fined you ", {{belowEdge(1, 500), "$1"},
+     {edgeDraw(1, 500), "$2"}, {belowEdge(499, 500), "$499"}, {edgeDraw(499, 500), "$500"}}},
+    {"RobberyOn4Of25", &VS::robbery, {}, {0.5f}, "robbed of ", aroundHit(25, 4, "$251")},
+    {"RobberyUpToHalfTheCash", &VS::robbery, {edgeDraw(3, 25)}, {}, "robbed of ",
+     {{belowEdge(499, 500), "$499"}, {edgeDraw(499, 500), "$500"}}},
+    {"TheftOn5Of25", &VS::theft, {}, {0.5f}, "large theft ", aroundHit(25, 5, "from warehouse, Sardek!")},
+    {"Theft1ToHalfTheStock", &VS::theft, {edgeDraw(4, 25)}, {}, "Warehouse opium ",
+     {{belowEdge(1, 5), "9"}, {edgeDraw(1, 5), "8"}, {belowEdge(4, 5), "6"}, {edgeDraw(4, 5), "5"}}},
+    {"PriceJumpOn1Of25", &VS::jump, {}, {0.0f}, "price of ", aroundHit(25, 1, "Opium has risen to $72,000")},
+    // 12,000 / 1,500 / 120 / 9 times 6 or a sixth, each of the 8 once.
+    {"PriceJumpOfEachGoodUpAndDown", &VS::jump, {0.0f}, {}, "price of ",
+     {{belowEdge(1, 8), "Opium has risen to $72,000"}, {edgeDraw(1, 8), "Opium has dropped to $2,000"},
+      {edgeDraw(2, 8), "Silk has risen to $9,000"}, {belowEdge(4, 8), "Silk has dropped to $250"},
+      {edgeDraw(4, 8), "Arms has risen to $720"}, {belowEdge(6, 8), "Arms has dropped to $20"},
+      {belowEdge(7, 8), "General has risen to $54"}, {edgeDraw(7, 8), "General has dropped to $1"}}},
+    // From 9 to 10, or to 11, where the pirate lord's lieutenant comes.
+    {"TributeCounterUp1Or2_LieutenantFrom11", &VS::tribute, {}, {}, "lieutenant, ", {{belowEdge(1, 2), nullptr},
+     {edgeDraw(1, 2), "Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!"}}},
+    // Int(Rnd * 20) + 1 from a worth of 400, and 21 to 100 more when that is below 20.
+    {"TributeDemandOf20DrawnOnce", &VS::portBusiness, {}, {}, "asks for ", {{edgeDraw(19, 20), "$20"}}, 1},
+    {"TributeDemandBelow20Gets21To100More", &VS::portBusiness, {belowEdge(19, 20)}, {}, "asks for ",
+     {{belowEdge(1, 80), "$40"}, {edgeDraw(1, 80), "$41"}, {belowEdge(79, 80), "$118"}, {edgeDraw(79, 80), "$119"}}, 1},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Edges, VoyageRoll, ::testing::ValuesIn(RollCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 // A count of n trials with chance p lies within five standard deviations of n p; a wrong
 // formula shifts most counts by far more at these sizes.
 void expectChance(double count, double n, double p, const char *what)
@@ -240,38 +361,28 @@ void expectChance(double count, double n, double p, const char *what)
     EXPECT_NEAR(count, n * p, 5 * std::sqrt(n * p * (1 - p))) << what;
 }
 
-// 100,000 voyages on the program's generator, every event's condition holding throughout.
-TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
+// 20,000 voyages on the program's generator: each price value and the battles come as often
+// as the generator's even spread over the buckets pinned above makes them.
+TEST(VoyageStatistics, PricesAndEncountersComeAtTheirStatedChances)
 {
-    const std::pair<const char *, double> events[] = {
-        {"blown off course", 1.0 / 25},     {"from a storm", 1.0 / 50},
-        {"cannon is available", 1.0 / 5},   {"trade in your ship", 1.0 / 12},
-        {"seized your opium", 1.0 / 25},    {"robbed of", 1.0 / 25},
-        {"theft from warehouse", 1.0 / 25}, {"The price of", 1.0 / 25}};
     constexpr Currency::Raw units[] = {1000, 100, 10, 1};
-    constexpr int Voyages = 100000;
+    constexpr int Voyages = 20000;
     HeadlessRuntime runtime(1860);
     EncounterDouble encounter;
-    GameState start = portState();
-    start.Cash = 1000;
-    start.ShipOpium = start.HoldUsed = start.WarehouseOpium = 10;
     double met = 0, metTwice = 0, steady = 0;
-    std::array<double, std::size(events)> happened{};
     std::array<std::array<double, 21>, 4> prices{};
     GameState state;
     SilentVoyageView view(state); // one log, trimmed after each voyage as a headless game does
     for (int i = 0; i < Voyages; ++i) {
-        state = start;
+        state = portState();
         encounter.calls = 0;
         const qsizetype before = view.log().text().size();
         Depart({state, runtime, view}, encounter, 2);
         met += encounter.calls > 0;
         metTwice += encounter.calls == 2;
-        const QString log = view.log().text().mid(before);
+        const bool jumped = view.log().text().indexOf(QLatin1String("The price of"), before) >= 0;
         view.log().trim();
-        for (std::size_t e = 0; e < std::size(events); ++e)
-            happened[e] += log.contains(QLatin1String(events[e].first));
-        if (log.contains(QLatin1String("The price of")))
+        if (jumped)
             continue; // a jump moved one price off its range
         ++steady;
         const Currency drawn[] = {state.PriceOpium, state.PriceSilk, state.PriceArms,
@@ -282,8 +393,6 @@ TEST(VoyageStatistics, PricesEncountersAndEventsComeAtTheirStatedChances)
     const double quiet = std::pow(109.0 / 110, 25);
     expectChance(met, Voyages, 1 - quiet, "at least one battle");
     expectChance(metTwice, Voyages, 1 - quiet - 25.0 / 110 * std::pow(109.0 / 110, 24), "two");
-    for (std::size_t e = 0; e < std::size(events); ++e)
-        expectChance(happened[e], Voyages, events[e].second, events[e].first);
     for (const auto &good : prices)
         for (double count : good)
             expectChance(count, steady, 1.0 / 21, "a price value");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameStates.h"
+#include "ScriptedRuntime.h"
 
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
@@ -27,8 +28,9 @@ struct EncounterDouble : PirateEncounter {
 // it happens. A roll of 0.5 misses every event; steps of 0 meet no pirates.
 struct VoyageScript {
     std::vector<float> steps = std::vector<float>(25, 0.0f);
-    // 12,000 / 1,500 / 120 / 9.
-    std::vector<float> prices{7.5f / 21, 10.5f / 21, 7.5f / 21, 4.5f / 21};
+    // 12,000 / 1,500 / 120 / 9, each drawn at or just below the edge of its step.
+    std::vector<float> prices{edgeDraw(7, 21), belowEdge(11, 21), belowEdge(8, 21),
+                              edgeDraw(4, 21)};
     std::vector<float> blown{0.5f}, storm{0.5f}, tribute{0.0f}, cannon{0.5f}, ship{0.5f},
         seizure{0.5f}, robbery{0.5f}, theft{0.5f}, jump{0.5f}, portBusiness{};
 
