@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian packages into dist/, checks them with lintian, then checks them unpacked,
-# never installed: the game starts, a program builds against the development package, and the
-# Designer plugin loads. The build runs the test suite unless DEB_BUILD_OPTIONS has nocheck.
-# Work files, the build log and the debug-symbol packages are in build-deb/.
+# Builds the Debian packages into dist/, checks them with lintian, then checks them without
+# installing them: apt resolves their dependencies and, unpacked, the game starts, a program
+# builds against the development package and the Designer plugin loads. The build runs the
+# test suite unless DEB_BUILD_OPTIONS has nocheck. Work files, the build log and the
+# debug-symbol packages are in build-deb/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$root/build-deb
@@ -63,6 +64,14 @@ copy_to_dist() {
     ls -l "$dist"
 }
 
+# apt resolves every dependency of the four packages from the system's sources.
+check_dependencies() {
+    apt-get install --simulate --no-install-recommends "$dist"/*_"${version}"_*.deb \
+        >"$work/apt.log" 2>&1 ||
+        { cat "$work/apt.log"; echo "apt cannot install the packages" >&2; exit 1; }
+    echo "dependencies: apt can install all four packages"
+}
+
 # Every check runs the unpacked files with the unpacked library; ldd proves it is that one.
 uses_unpacked_library() {
     local found
@@ -72,6 +81,9 @@ uses_unpacked_library() {
 }
 
 unpack() {
+    # Qt wants a private runtime folder; without one each check warns.
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work/runtime}
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     unpacked=$work/unpacked
     libdir=$unpacked/usr/lib/$multiarch
     for deb in "$dist"/*_"${version}"_*.deb; do
@@ -120,6 +132,7 @@ share_compiler_cache
 build_packages
 run_lintian
 copy_to_dist
+check_dependencies
 unpack
 check_game
 check_development_files
