@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the game need, when any is missing.
-# Usage: scripts/install-deps.sh [run]   ("run" adds what showing windows needs without a desktop)
+# The build's own are debian/control's build dependencies, so the two lists cannot drift apart.
+# Usage: scripts/install-deps.sh [run|package]
+#   run      adds what showing windows needs without a desktop
+#   package  adds what building and checking the Debian packages needs
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 
-packages=(
-    g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    qt6-tools-dev libqt6opengl6-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core fonts-comic-neue
-    desktop-file-utils appstream
-)
-if [[ "${1:-}" == run ]]; then
-    packages+=(xvfb xauth)
-fi
+# Package names from the Build-Depends field, without versions, architectures or profiles.
+build_depends() {
+    awk '/^[^ \t]/ { field = ($1 == "Build-Depends:") }
+         field { sub(/^Build-Depends:/, ""); print }' "$root/debian/control" |
+        tr ',' '\n' | sed -E 's/[[(<].*//; s/[[:space:]]//g' | grep -v -x -e '' -e 'debhelper-compat'
+}
+
+# The compiler and make come with build-essential, which a package build assumes; the
+# benchmarks are built by developers only.
+mapfile -t packages < <(build_depends)
+packages+=(g++ make libbenchmark-dev)
+case "${1:-}" in
+run) packages+=(xvfb xauth) ;;
+package) packages+=(dpkg-dev debhelper lintian) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Sardek team
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <Velgauge/velgauge_export.h>
