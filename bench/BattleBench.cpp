@@ -4,8 +4,8 @@
 
 #include "battle/PirateFleet.h"
 #include "battle/frmPirate.h"
-#include "core/frmMain.h"
-#include "runtime/QtRuntime.h"
+#include "app/frmMain.h"
+#include "ui/QtRuntime.h"
 
 #include <QApplication>
 

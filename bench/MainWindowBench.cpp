@@ -3,8 +3,8 @@
 // shown, painted window; and the pacing Delay's accuracy and processor use.
 #include "RatioReporter.h"
 
-#include "core/frmMain.h"
-#include "runtime/QtRuntime.h"
+#include "app/frmMain.h"
+#include "ui/QtRuntime.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 #include "runtime/HeadlessRuntime.h"
-#include "runtime/QtRuntime.h"
+#include "ui/QtRuntime.h"
 #include "voyage/SilentVoyageView.h"
 #include "voyage/Voyage.h"
 #include "voyage/frmLeave.h"

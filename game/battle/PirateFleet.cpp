@@ -1,7 +1,7 @@
 #include "battle/PirateFleet.h"
 
 #include "battle/PirateShipPicture.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 

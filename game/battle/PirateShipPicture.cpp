@@ -1,7 +1,7 @@
 #include "battle/PirateShipPicture.h"
 
-#include "info/ShipSketch.h"
-#include "runtime/Twips.h"
+#include "ui/ShipSketch.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -1,12 +1,12 @@
 #include "battle/frmPirate.h"
 
 #include "battle/PirateFleet.h"
-#include "core/CaptionFrame.h"
+#include "ui/CaptionFrame.h"
 #include "core/MainForm.h"
 #include "core/QuitQuestion.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

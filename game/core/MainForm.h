@@ -2,7 +2,6 @@
 
 #include "core/GameState.h"
 
-class QColor;
 class QString;
 class QWidget;
 
@@ -13,6 +12,18 @@ class Runtime;
 
 /// The nine order buttons of the main window, in their order on screen.
 enum class Order { Buy, Sell, Leave, Visit, Money, Transfer, Repair, Cannon, Ship };
+
+/// A colour of the log's background, red, green and blue from 0 to 255.
+struct LogColour {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const LogColour &) const = default;
+};
+/// The log's own background; bad news flashes it red, good news cyan.
+inline constexpr LogColour LogBlack{0, 0, 0};
+inline constexpr LogColour LogRed{255, 0, 0};
+inline constexpr LogColour LogCyan{0, 255, 255};
 
 inline constexpr Order AllOrders[] = {Order::Buy,    Order::Sell,   Order::Leave,
                                       Order::Visit,  Order::Money,  Order::Transfer,
@@ -52,7 +63,7 @@ class MainForm
     virtual bool moneyLenderBugEnabled() const = 0;
 
     /// The log's background colour: black normally, red or cyan for a moment when news comes.
-    virtual void setLogBackground(const QColor &colour) = 0;
+    virtual void setLogBackground(LogColour colour) = 0;
     /// While a turn (a voyage with its battles) runs, the menus and the order buttons are
     /// inert whatever a redraw says, and a close request asks before ending the program.
     /// Ending the turn restores the menus and shows the orders as the turn set them; the next

@@ -1,6 +1,6 @@
 #include "info/ShipPicture.h"
 
-#include "info/ShipSketch.h"
+#include "ui/ShipSketch.h"
 
 #include <QLinearGradient>
 #include <QPainter>

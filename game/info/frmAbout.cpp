@@ -4,7 +4,7 @@
 #include "info/Links.h"
 #include "info/ShipPicture.h"
 #include "info/Version.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "info/frmHelp.h"
 
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include "info/InfoFonts.h"
 

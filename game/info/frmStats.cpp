@@ -4,7 +4,7 @@
 #include "info/ScoreRank.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

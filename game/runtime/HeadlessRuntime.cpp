@@ -1,7 +1,5 @@
 #include "runtime/HeadlessRuntime.h"
 
-#include "runtime/QtRuntime.h"
-
 namespace Sardek
 {
 
@@ -10,7 +8,7 @@ HeadlessRuntime::HeadlessRuntime(std::uint32_t seed) : m_generator(seed) {}
 float HeadlessRuntime::Rnd()
 {
     ++m_draws;
-    return QtRuntime::unitFloat(static_cast<std::uint32_t>(m_generator()));
+    return RndFromBits(static_cast<std::uint32_t>(m_generator()));
 }
 
 void HeadlessRuntime::Randomize(std::uint32_t seed)

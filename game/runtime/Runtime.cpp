@@ -12,4 +12,10 @@ MsgBoxResult Runtime::MsgBox(const QString &prompt, MsgBoxStyle style, const QSt
     return showMessageBox(prompt, style, shown, parent);
 }
 
+float RndFromBits(std::uint32_t bits)
+{
+    // generate_canonical may round up to 1.0 in float; 24 bits fit a float's mantissa exactly.
+    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+}
+
 } // namespace Sardek

@@ -87,4 +87,8 @@ class Runtime
                                         const QString &title, QWidget *parent) = 0;
 };
 
+/// The number Rnd() makes of 32 random bits: the top 24 bits times 2^-24, so every value is
+/// exact in a float and the largest is 1 - 2^-24, never 1.
+float RndFromBits(std::uint32_t bits);
+
 } // namespace Sardek

@@ -5,12 +5,8 @@
 
 #include <optional>
 
-class QDialog;
-
 namespace Sardek
 {
-
-class MainForm;
 
 /**
  * What one press of a service's button did. The steps run in order and the first failing
@@ -23,12 +19,5 @@ struct ServiceOutcome {
     /// The lender granted a loan, which closes his door until the next arrival.
     bool loanGranted = false;
 };
-
-/**
- * Shows outcome on the main window: moves the log's caret to the end (also for a refusal, which
- * logs nothing), appends its log entries, then either shows the refusal
- * ("Sorry", information icon) over dialog, which stays open, or closes dialog as accepted.
- */
-void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome);
 
 } // namespace Sardek

@@ -1,7 +1,8 @@
 #include "services/frmMoney.h"
 
+#include "services/ShowServiceOutcome.h"
 #include "core/MainForm.h"
-#include "runtime/AmountComboBox.h"
+#include "ui/AmountComboBox.h"
 #include "services/MoneyLender.h"
 
 namespace Sardek

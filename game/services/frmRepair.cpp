@@ -2,9 +2,9 @@
 
 #include "core/MainForm.h"
 #include "runtime/Formats.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 #include "services/Repair.h"
-#include "services/ServiceOutcome.h"
+#include "services/ShowServiceOutcome.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "trade/TradeDialog.h"
 
 #include "core/MainForm.h"
-#include "runtime/AmountComboBox.h"
-#include "runtime/AmountKeyFilter.h"
+#include "ui/AmountComboBox.h"
+#include "ui/AmountKeyFilter.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"
 

@@ -1,7 +1,7 @@
 #include "trade/frmSell.h"
 
 #include "core/MainForm.h"
-#include "runtime/AmountComboBox.h"
+#include "ui/AmountComboBox.h"
 #include "runtime/Formats.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"

@@ -27,7 +27,7 @@ class SilentVoyageView : public VoyageView
     void logAppend(const QString &entry) override;
     void logAppendRaw(const QString &text) override { m_log.appendRaw(text); }
     void setBusyPointer(bool) override {}
-    void setLogBackground(const QColor &) override {}
+    void setLogBackground(LogColour) override {}
     void setOrderEnabled(Order order, bool enabled) override
     {
         m_orders[std::size_t(order)] = enabled;

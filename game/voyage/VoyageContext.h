@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "core/MainForm.h"
+
 #include <QString>
 
 namespace Sardek
@@ -17,15 +18,10 @@ struct VoyageContext {
     VoyageView &view;
 };
 
-/// Bad news.
-inline const QColor FlashRed{255, 0, 0};
-/// Good news.
-inline const QColor FlashCyan{0, 255, 255};
-
 /// A second line inside one log entry, under the text of the first: a line break and 23 blanks.
 inline const QString Continuation = QStringLiteral("\r\n") + QString(23, QLatin1Char(' '));
 
 /// The log's background in colour for 20 ms, then black again.
-void flashLog(const VoyageContext &voyage, const QColor &colour);
+void flashLog(const VoyageContext &voyage, LogColour colour);
 
 } // namespace Sardek

@@ -62,7 +62,7 @@ void ShipOffer(const VoyageContext &voyage)
         QStringLiteral(" - Sardek, you can trade in your ship for one with 50 more capacity") +
         Continuation + QStringLiteral(" by paying an additional ") + dollars(state.ShipPrice));
     voyage.view.setOrderEnabled(Order::Ship, true);
-    flashLog(voyage, FlashCyan);
+    flashLog(voyage, LogCyan);
 }
 
 void OpiumSeizure(const VoyageContext &voyage)
@@ -77,7 +77,7 @@ void OpiumSeizure(const VoyageContext &voyage)
     state.HoldUsed -= state.ShipOpium;
     state.ShipOpium = 0;
     state.Cash -= fine;
-    flashLog(voyage, FlashRed);
+    flashLog(voyage, LogRed);
 }
 
 void Robbery(const VoyageContext &voyage)
@@ -89,7 +89,7 @@ void Robbery(const VoyageContext &voyage)
     voyage.view.logAppend(QStringLiteral(" - Bad Joss!  You have been beaten up and robbed of ") +
                           dollars(stolen));
     state.Cash -= stolen;
-    flashLog(voyage, FlashRed);
+    flashLog(voyage, LogRed);
 }
 
 void WarehouseTheft(const VoyageContext &voyage)
@@ -104,7 +104,7 @@ void WarehouseTheft(const VoyageContext &voyage)
             state.*good.warehouse -= drawShare(voyage.runtime, state.*good.warehouse, 2);
     voyage.view.logAppend(
         QStringLiteral(" - Bad Joss!  Messanger reports large theft from warehouse, Sardek!"));
-    flashLog(voyage, FlashRed);
+    flashLog(voyage, LogRed);
 }
 
 // j = 1, 3, 5, 7 raise opium, silk, arms, general sixfold; the even j drop them to a sixth.
@@ -127,16 +127,16 @@ void PriceJump(const VoyageContext &voyage)
         QStringLiteral(" - The price of ") + QLatin1String(good.name) +
         (rise ? QStringLiteral(" has risen to ") : QStringLiteral(" has dropped to ")) +
         dollars(price));
-    flashLog(voyage, FlashCyan);
+    flashLog(voyage, LogCyan);
 }
 
 } // namespace
 
-void flashLog(const VoyageContext &voyage, const QColor &colour)
+void flashLog(const VoyageContext &voyage, LogColour colour)
 {
     voyage.view.setLogBackground(colour);
     voyage.runtime.Delay(20);
-    voyage.view.setLogBackground(Qt::black);
+    voyage.view.setLogBackground(LogBlack);
 }
 
 void BlownOffCourse(const VoyageContext &voyage)
@@ -150,7 +150,7 @@ void BlownOffCourse(const VoyageContext &voyage)
     state.CurrentPort = portName(port);
     voyage.view.logAppend(QStringLiteral(" - Sardek, we have been blown off course to ") +
                           state.CurrentPort);
-    flashLog(voyage, FlashRed);
+    flashLog(voyage, LogRed);
 }
 
 void Storm(const VoyageContext &voyage)
@@ -162,7 +162,7 @@ void Storm(const VoyageContext &voyage)
     voyage.view.logAppend(QStringLiteral(" - Sardek!, we have received ") + PlainNumber(damage) +
                           QStringLiteral("% Damage from a storm"));
     state.ShipStatus -= damage;
-    flashLog(voyage, FlashRed);
+    flashLog(voyage, LogRed);
 }
 
 void ArrivalEvents(const VoyageContext &voyage)

@@ -2,7 +2,6 @@
 
 #include "core/MainForm.h"
 
-class QColor;
 class QString;
 class QWidget;
 
@@ -27,7 +26,7 @@ class VoyageView
     /// The main window's busy pointer, on while the ship is at sea.
     virtual void setBusyPointer(bool busy) = 0;
     /// The log's background: black, or red or cyan while news flashes.
-    virtual void setLogBackground(const QColor &colour) = 0;
+    virtual void setLogBackground(LogColour colour) = 0;
     virtual void setOrderEnabled(Order order, bool enabled) = 0;
     /// The window a battle is modal over: the hidden Leave Port window; null without windows.
     virtual QWidget *battleOwner() = 0;

@@ -34,7 +34,7 @@ void WindowVoyageView::setBusyPointer(bool busy)
         m_main.window().unsetCursor();
 }
 
-void WindowVoyageView::setLogBackground(const QColor &colour)
+void WindowVoyageView::setLogBackground(LogColour colour)
 {
     m_main.setLogBackground(colour);
 }

@@ -20,7 +20,7 @@ class WindowVoyageView : public VoyageView
     void logAppend(const QString &entry) override;
     void logAppendRaw(const QString &text) override;
     void setBusyPointer(bool busy) override;
-    void setLogBackground(const QColor &colour) override;
+    void setLogBackground(LogColour colour) override;
     void setOrderEnabled(Order order, bool enabled) override;
     QWidget *battleOwner() override { return m_leavePort; }
 

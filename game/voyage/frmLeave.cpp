@@ -1,7 +1,7 @@
 #include "voyage/frmLeave.h"
 
 #include "core/MainForm.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 #include "voyage/Ports.h"
 #include "voyage/Voyage.h"
 #include "voyage/WindowVoyageView.h"

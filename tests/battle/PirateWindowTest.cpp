@@ -5,7 +5,7 @@
 #include "battle/PirateFleet.h"
 #include "battle/PirateWindowEncounter.h"
 #include "battle/frmPirate.h"
-#include "core/CaptionFrame.h"
+#include "ui/CaptionFrame.h"
 
 #include <Velgauge/ProgressBar.h>
 

@@ -1,9 +1,9 @@
 // The main window, the New Game dialog and the end-of-game windows.
 #include "MainWindowFixture.h"
 
-#include "core/frmNew.h"
+#include "app/frmNew.h"
 #include "runtime/GameDate.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 #include "info/Links.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include "ModalDialogs.h"
 #include "ScriptedRuntime.h"

@@ -1,5 +1,5 @@
-#include "runtime/AmountKeyFilter.h"
-#include "runtime/AmountComboBox.h"
+#include "ui/AmountKeyFilter.h"
+#include "ui/AmountComboBox.h"
 
 #include "AmountDialogs.h"
 #include "QtPrinters.h"

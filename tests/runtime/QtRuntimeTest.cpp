@@ -1,4 +1,4 @@
-#include "runtime/QtRuntime.h"
+#include "ui/QtRuntime.h"
 
 #include "ModalDialogs.h"
 #include "QtPrinters.h"

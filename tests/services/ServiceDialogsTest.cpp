@@ -2,7 +2,7 @@
 // from its list, click the buttons.
 #include "AmountDialogs.h"
 
-#include "runtime/AmountComboBox.h"
+#include "ui/AmountComboBox.h"
 #include "runtime/MakeNumber.h"
 
 #include <Velgauge/ProgressBar.h>

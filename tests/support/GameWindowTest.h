@@ -3,7 +3,7 @@
 #include "ModalDialogs.h"
 #include "ScriptedRuntime.h"
 
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // The Buy and Sell dialogs driven through their controls, each alone and both alike.
 #include "AmountDialogs.h"
 
-#include "runtime/AmountComboBox.h"
-#include "runtime/Twips.h"
+#include "ui/AmountComboBox.h"
+#include "ui/Twips.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
 

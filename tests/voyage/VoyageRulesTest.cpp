@@ -43,9 +43,10 @@ QStringList entriesOf(const QString &log)
 // The silent view, noting each change of the log's colour with the number of entries before.
 struct RecordingView : SilentVoyageView {
     using SilentVoyageView::SilentVoyageView;
-    void setLogBackground(const QColor &colour) override
+    void setLogBackground(LogColour colour) override
     {
-        flashes << colour.name() + "@" + QString::number(log().text().count(QLatin1String(" - ")));
+        flashes << QColor(colour.red, colour.green, colour.blue).name() + "@" +
+                       QString::number(log().text().count(QLatin1String(" - ")));
     }
     QStringList flashes;
 };

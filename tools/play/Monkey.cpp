@@ -1,7 +1,7 @@
 // The monkey at the windows: random input to the real main window and its dialogs.
 #include "Play.h"
 
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 #include "runtime/HeadlessRuntime.h"
 #include "runtime/MakeNumber.h"
 

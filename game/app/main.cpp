@@ -1,7 +1,7 @@
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 #include "info/AppIcon.h"
 #include "info/Version.h"
-#include "runtime/QtRuntime.h"
+#include "ui/QtRuntime.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

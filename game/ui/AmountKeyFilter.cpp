@@ -1,4 +1,4 @@
-#include "runtime/AmountKeyFilter.h"
+#include "ui/AmountKeyFilter.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

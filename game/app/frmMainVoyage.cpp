@@ -1,5 +1,5 @@
 // The main window's Leave Port order and the pirates its voyages meet.
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 
 #include "battle/PirateWindowEncounter.h"
 #include "voyage/frmLeave.h"

@@ -1,8 +1,8 @@
-#include "core/frmNew.h"
+#include "app/frmNew.h"
 
 #include "core/NewGame.h"
-#include "core/frmMain.h"
-#include "runtime/Twips.h"
+#include "app/frmMain.h"
+#include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

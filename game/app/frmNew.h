@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/GuardedDialog.h"
+#include "ui/GuardedDialog.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "runtime/Twips.h"
+#include "ui/Twips.h"
 
 #include <QWidget>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "runtime/GuardedDialog.h"
+#include "ui/GuardedDialog.h"
 
 #include <QCloseEvent>
 

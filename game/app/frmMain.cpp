@@ -1,10 +1,10 @@
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
 #include "core/Purchases.h"
 #include "core/QuitQuestion.h"
-#include "core/frmNew.h"
+#include "app/frmNew.h"
 #include "info/Links.h"
 #include "info/ScoreRank.h"
 #include "info/frmAbout.h"
@@ -12,7 +12,7 @@
 #include "info/frmStats.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
-#include "runtime/WindowAccess.h"
+#include "ui/WindowAccess.h"
 #include "services/frmMoney.h"
 #include "services/frmRepair.h"
 #include "services/frmTransfer.h"
@@ -42,7 +42,8 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     m_runtime.Randomize(std::uint32_t(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     buildControls();
     createMenus();
-    m_log = CompradorLog(txtLog);
+    m_logBox = std::make_unique<LogTextBox>(*txtLog);
+    m_log = CompradorLog(m_logBox.get());
     m_encounter = createPirateEncounter();
     qApp->installEventFilter(new WindowAccessWatcher(this));
 
@@ -104,10 +105,10 @@ bool frmMain::isOrderEnabled(Order order) const
     return buttonOf(order)->isEnabled();
 }
 
-void frmMain::setLogBackground(const QColor &colour)
+void frmMain::setLogBackground(LogColour colour)
 {
     QPalette colours = txtLog->palette();
-    colours.setColor(QPalette::Base, colour);
+    colours.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
     txtLog->setPalette(colours);
 }
 

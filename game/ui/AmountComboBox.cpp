@@ -1,6 +1,6 @@
-#include "runtime/AmountComboBox.h"
+#include "ui/AmountComboBox.h"
 
-#include "runtime/AmountKeyFilter.h"
+#include "ui/AmountKeyFilter.h"
 
 #include <QLineEdit>
 

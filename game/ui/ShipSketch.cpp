@@ -1,4 +1,4 @@
-#include "info/ShipSketch.h"
+#include "ui/ShipSketch.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/CaptionFrame.h"
+#include "ui/CaptionFrame.h"
 #include "core/CompradorLog.h"
 #include "core/GameState.h"
 #include "core/MainForm.h"
+#include "ui/LogTextBox.h"
 
 #include <QMainWindow>
 
@@ -55,7 +56,7 @@ class frmMain : public QMainWindow, public MainForm
     void setOrderEnabled(Order order, bool enabled) override;
     bool isOrderEnabled(Order order) const override;
     bool moneyLenderBugEnabled() const override;
-    void setLogBackground(const QColor &colour) override;
+    void setLogBackground(LogColour colour) override;
     void setTurnRunning(bool running) override;
     void previewStatus(Currency status) override;
     bool turnRunning() const { return m_turnDepth > 0; }
@@ -127,6 +128,7 @@ class frmMain : public QMainWindow, public MainForm
 
     Runtime &m_runtime;
     GameState m_state;
+    std::unique_ptr<LogTextBox> m_logBox;
     CompradorLog m_log;
     /// Turns begun and not yet ended: a battle may mark one inside a voyage's.
     int m_turnDepth = 0;

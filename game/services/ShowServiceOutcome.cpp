@@ -1,4 +1,4 @@
-#include "services/ServiceOutcome.h"
+#include "services/ShowServiceOutcome.h"
 
 #include "core/MainForm.h"
 #include "runtime/Runtime.h"

@@ -1,4 +1,4 @@
-#include "runtime/WindowAccess.h"
+#include "ui/WindowAccess.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -39,9 +39,6 @@ class QtRuntime final : public Runtime
     void Beep() override;
     void EndProgram() override;
 
-    /// The number Rnd() makes of 32 random bits: the top 24 bits times 2^-24, so every value
-    /// is exact in a float and the largest is 1 - 2^-24, never 1.
-    static float unitFloat(std::uint32_t bits);
     /// Milliseconds since midnight, local time.
     static std::uint32_t timeOfDaySeed();
 

@@ -1,6 +1,6 @@
 // The main window's controls, their design-time texts and the menus.
-#include "core/frmMain.h"
-#include "runtime/WindowAccess.h"
+#include "app/frmMain.h"
+#include "ui/WindowAccess.h"
 
 #include <Velgauge/ControlFactory.h>
 #include <Velgauge/ProgressBar.h>

@@ -1,4 +1,4 @@
-#include "runtime/QtRuntime.h"
+#include "ui/QtRuntime.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -104,12 +104,6 @@ QtRuntime::QtRuntime()
     m_clock.start();
 }
 
-float QtRuntime::unitFloat(std::uint32_t bits)
-{
-    // generate_canonical may round up to 1.0 in float; 24 bits fit a float's mantissa exactly.
-    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
-}
-
 std::uint32_t QtRuntime::timeOfDaySeed()
 {
     return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
@@ -117,7 +111,7 @@ std::uint32_t QtRuntime::timeOfDaySeed()
 
 float QtRuntime::Rnd()
 {
-    return unitFloat(static_cast<std::uint32_t>(m_generator()));
+    return RndFromBits(static_cast<std::uint32_t>(m_generator()));
 }
 
 void QtRuntime::Randomize(std::uint32_t seed)

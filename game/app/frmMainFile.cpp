@@ -1,5 +1,5 @@
 // The main window's game-file orders: New Game, Load and Save, with their save questions.
-#include "core/frmMain.h"
+#include "app/frmMain.h"
 
 #include "core/SavedGame.h"
 #include "runtime/Runtime.h"

@@ -1,4 +1,4 @@
-#include "core/CaptionFrame.h"
+#include "ui/CaptionFrame.h"
 
 #include <QEvent>
 #include <QPainter>

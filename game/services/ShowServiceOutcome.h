@@ -1,0 +1,19 @@
+#pragma once
+
+#include "services/ServiceOutcome.h"
+
+class QDialog;
+
+namespace Sardek
+{
+
+class MainForm;
+
+/**
+ * Shows outcome on the main window: moves the log's caret to the end (also for a refusal, which
+ * logs nothing), appends its log entries, then either shows the refusal
+ * ("Sorry", information icon) over dialog, which stays open, or closes dialog as accepted.
+ */
+void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome);
+
+} // namespace Sardek

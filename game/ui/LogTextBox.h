@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/CompradorLog.h"
+
+class QPlainTextEdit;
+
+namespace Sardek
+{
+
+/**
+ * Shows the log in a text box, changed only at its ends. The box holds one character for each
+ * CR LF of the log's text; a reset also puts the caret at the end.
+ */
+class LogTextBox final : public LogDisplay
+{
+  public:
+    /// box is not owned and must outlive this display.
+    explicit LogTextBox(QPlainTextEdit &box) : m_box(box) {}
+
+    void appended(const QString &text) override;
+    void replaced(const QString &text) override;
+    void droppedFront(QStringView dropped) override;
+    void moveCaretToEnd() override;
+
+  private:
+    QPlainTextEdit &m_box;
+};
+
+} // namespace Sardek

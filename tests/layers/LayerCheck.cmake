@@ -1,0 +1,32 @@
+# Fails when an include crosses the game's layers: a file outside game/app/ that includes a
+# header of game/app/, a subsystem folder that includes another subsystem's header, or a rule
+# file (RULES, the sources of sardek_rules) that names a header of Qt's widgets or drawing.
+# Usage: cmake -DGAME=<game folder> "-DRULES=<file;file...>" -P LayerCheck.cmake
+cmake_minimum_required(VERSION 3.25)
+set(subsystems battle info services trade voyage)
+set(problems "")
+file(GLOB_RECURSE sources "${GAME}/*.cpp" "${GAME}/*.h")
+foreach(source IN LISTS sources)
+    file(RELATIVE_PATH relative "${GAME}" "${source}")
+    string(REGEX MATCH "^[^/]+" folder "${relative}")
+    file(STRINGS "${source}" includes REGEX "^#include [\"<]")
+    foreach(line IN LISTS includes)
+        string(REGEX MATCH "[\"<]([^/\">]+)/" _ "${line}")
+        set(included "${CMAKE_MATCH_1}")
+        if(included STREQUAL "app" AND NOT folder STREQUAL "app")
+            list(APPEND problems "${relative}: ${line} (only game/app includes game/app)")
+        elseif(folder IN_LIST subsystems AND included IN_LIST subsystems
+               AND NOT included STREQUAL folder)
+            list(APPEND problems "${relative}: ${line} (a subsystem includes another)")
+        endif()
+        if(source IN_LIST RULES AND line MATCHES "<Qt(Widgets|Gui)/")
+            list(APPEND problems "${relative}: ${line} (a rule file names a widget header)")
+        endif()
+    endforeach()
+endforeach()
+if(problems)
+    list(JOIN problems "\n" report)
+    message(FATAL_ERROR "Includes across the layers:\n${report}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} files keep to their layers")
