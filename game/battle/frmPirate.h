@@ -44,7 +44,7 @@ class frmPirate : public QDialog, private BattleView
 
     void done(int result) override;
 
-  public slots:
+  public Q_SLOTS:
     void reject() override;
 
   protected:

@@ -51,7 +51,7 @@ void AmountComboBox::setEntries(const QStringList &entries)
 
 void AmountComboBox::showPopup()
 {
-    emit dropDown();
+    Q_EMIT dropDown();
     QComboBox::showPopup();
 }
 

@@ -23,7 +23,7 @@ class AmountComboBox : public QComboBox
 
     void showPopup() override;
 
-  signals:
+  Q_SIGNALS:
     void dropDown();
 };
 

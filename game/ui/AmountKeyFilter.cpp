@@ -100,7 +100,7 @@ bool AmountKeyFilter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         return filterKeyPress(control, static_cast<QKeyEvent *>(event));
     case QEvent::KeyRelease:
-        emit keyReleased(control);
+        Q_EMIT keyReleased(control);
         return false;
     default:
         return false;
@@ -129,12 +129,12 @@ bool AmountKeyFilter::filterKeyPress(QWidget *control, QKeyEvent *event)
     const QString text = event->text();
     if (isShortcut(event) || !typesCharacters(text)) {
         if (event->key() == Qt::Key_Backspace || event->matches(QKeySequence::Paste))
-            emit amountTyped(control);
+            Q_EMIT amountTyped(control);
         return false;
     }
     if (!onlyDigits(text))
         return true;
-    emit amountTyped(control);
+    Q_EMIT amountTyped(control);
     return false;
 }
 

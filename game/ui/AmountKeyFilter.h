@@ -60,7 +60,7 @@ class AmountKeyFilter : public QObject
     /// call) to its line edit as well, where drags land.
     void watch(QWidget *control);
 
-  signals:
+  Q_SIGNALS:
     /// A digit or Backspace is about to reach control, or digits were pasted into it.
     void amountTyped(QWidget *control);
     void keyReleased(QWidget *control);

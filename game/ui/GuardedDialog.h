@@ -16,7 +16,7 @@ class GuardedDialog : public QDialog
   public:
     using QDialog::QDialog;
 
-  public slots:
+  public Q_SLOTS:
     void reject() override;
 
   protected:
