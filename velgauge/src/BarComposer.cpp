@@ -18,31 +18,44 @@ int roundHalfEven(double value)
     return int(std::nearbyint(value));
 }
 
-// An inverted rectangle (bottom above top, as on controls of 3 pixels or less across the
-// bar) must stay empty: QRect's intersection would flip it into a real one.
-void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target)
+QRgb *pixelAt(QImage &image, int x, int y)
+{
+    // bits() once per call: scanLine() would check for sharing on every row.
+    return reinterpret_cast<QRgb *>(image.bits() + y * image.bytesPerLine()) + x;
+}
+
+// Copies the source rectangle of gradient to target in work, but only what lands in clip. An
+// inverted rectangle (bottom above top, as on controls of 3 pixels or less across the bar)
+// must stay empty: QRect's intersection would flip it into a real one.
+void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target, QRect clip)
 {
     if (source.isEmpty())
         return;
     const QPoint offset = target - source.topLeft();
     source &= gradient.rect();
-    source &= work.rect().translated(-offset);
+    source &= (work.rect() & clip).translated(-offset);
     if (source.isEmpty())
         return;
-    for (int y = source.top(); y <= source.bottom(); ++y)
-        std::memcpy(work.scanLine(y + offset.y()) + 4 * (source.left() + offset.x()),
-                    gradient.constScanLine(y) + 4 * source.left(), std::size_t(source.width()) * 4);
+    QRgb *to = pixelAt(work, source.left() + offset.x(), source.top() + offset.y());
+    const uchar *from = gradient.constBits() + source.top() * gradient.bytesPerLine();
+    for (int y = source.top(); y <= source.bottom(); ++y) {
+        std::memcpy(to, reinterpret_cast<const QRgb *>(from) + source.left(),
+                    std::size_t(source.width()) * 4);
+        to += work.bytesPerLine() / 4;
+        from += gradient.bytesPerLine();
+    }
 }
 
-void paintRect(QImage &image, QRect rect, QRgb color)
+void paintRect(QImage &image, QRect rect, QRgb color, QRect clip)
 {
     if (rect.isEmpty())
         return;
-    rect &= image.rect();
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        std::fill(line + rect.left(), line + rect.right() + 1, color);
-    }
+    rect &= image.rect() & clip;
+    if (rect.isEmpty())
+        return;
+    QRgb *line = pixelAt(image, rect.left(), rect.top());
+    for (int y = rect.top(); y <= rect.bottom(); ++y, line += image.bytesPerLine() / 4)
+        std::fill(line, line + rect.width(), color);
 }
 
 bool shows(const QImage &image, QPoint point, QRgb color)
@@ -52,7 +65,7 @@ bool shows(const QImage &image, QPoint point, QRgb color)
 
 // A bar whose end falls inside a block gets a bevel at the cut: the last column darker, or
 // on a vertical bar the top row lighter.
-void cutEdge(QImage &work, QRgb back, const GaugeLook &look, int end)
+void cutEdge(QImage &work, QRgb back, const GaugeLook &look, int end, QRect clip)
 {
     const int w = look.width, h = look.height;
     if (look.direction == 0) {
@@ -60,25 +73,25 @@ void cutEdge(QImage &work, QRgb back, const GaugeLook &look, int end)
         if (shows(work, QPoint(end, h / 2), back) || shows(work, last, back))
             return;
         paintRect(work, QRect(QPoint(end + 1, 2), QPoint(end + 1, h - 3)),
-                  shiftedRgb(work.pixel(last), -100));
+                  shiftedRgb(work.pixel(last), -100), clip);
     } else {
         const QPoint top(2 + (w - 5) / 2, end);
         if (shows(work, top, back) || shows(work, top + QPoint(0, 1), back))
             return;
-        paintRect(work, QRect(QPoint(2, end), QPoint(w - 4, end)),
-                  shiftedRgb(work.pixel(top), 100));
+        paintRect(work, QRect(QPoint(2, end), QPoint(w - 4, end)), shiftedRgb(work.pixel(top), 100),
+                  clip);
     }
 }
 
-void sunkenBorder(QImage &work)
+void sunkenBorder(QImage &work, QRect clip)
 {
     const QRgb shadow = toRgb(SystemColorFlag | COLOR_BTNSHADOW);
     const QRgb light = toRgb(SystemColorFlag | COLOR_BTNHIGHLIGHT);
     const int w = work.width(), h = work.height();
-    paintRect(work, QRect(0, 0, w, 1), shadow);
-    paintRect(work, QRect(0, 0, 1, h), shadow);
-    paintRect(work, QRect(0, h - 1, w, 1), light);
-    paintRect(work, QRect(w - 1, 0, 1, h), light);
+    paintRect(work, QRect(0, 0, w, 1), shadow, clip);
+    paintRect(work, QRect(0, 0, 1, h), shadow, clip);
+    paintRect(work, QRect(0, h - 1, w, 1), light, clip);
+    paintRect(work, QRect(w - 1, 0, 1, h), light, clip);
 }
 
 } // namespace
@@ -121,33 +134,72 @@ QPoint captionPosition(const GaugeLook &look, qint32 alignment, int tw, int th)
     }
 }
 
+int barEnd(const GaugeLook &look, const BarState &state)
+{
+    const int w = look.width, h = look.height;
+    const double percent = fillPercent(state.value, state.minValue, state.maxValue);
+    if (look.direction == 0)
+        return qBound(0, roundHalfEven(percent * (w - 5) / 100.0), qMax(0, w - 5));
+    return qBound(2, roundHalfEven((h - 4) - (h - 4) * percent / 100.0 + 2), qMax(2, h - 2));
+}
+
+QRect barChange(const GaugeLook &look, int from, int to)
+{
+    if (from == to)
+        return {};
+    // The columns (rows) between both ends, and the one after the further, which the cut
+    // edge of a bevelled block reads.
+    const int first = qMin(from, to), last = qMax(from, to) + 1;
+    const QRect span = look.direction == 0 ? QRect(first, 0, last - first + 1, look.height)
+                                           : QRect(0, first, look.width, last - first + 1);
+    return span & QRect(0, 0, look.width, look.height);
+}
+
 namespace
 {
 
-// Background, the revealed part of the pre-rendered bar, the cut edge and the border, one
-// image pixel per control pixel.
-void drawBody(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state)
+// Background, the revealed part of the pre-rendered bar, the cut edge and the border inside
+// clip, one image pixel per control pixel.
+void drawBody(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
+              QRect clip)
 {
-    if (work.size() != QSize(look.width, look.height) || work.format() != QImage::Format_RGB32)
-        work = QImage(look.width, look.height, QImage::Format_RGB32);
-    if (work.devicePixelRatio() != 1.0)
-        work.setDevicePixelRatio(1.0);
     const QRgb back = toRgb(look.backColor);
-    work.fill(back);
+    paintRect(work, clip, back, clip);
 
     const int w = look.width, h = look.height;
-    const double percent = fillPercent(state.value, state.minValue, state.maxValue);
-    int end = 0;
-    if (look.direction == 0) {
-        end = qBound(0, roundHalfEven(percent * (w - 5) / 100.0), qMax(0, w - 5));
-        copyBlock(work, gradient, QRect(0, 0, end, h - 4), QPoint(2, 2));
-    } else {
-        end = qBound(2, roundHalfEven((h - 4) - (h - 4) * percent / 100.0 + 2), qMax(2, h - 2));
-        copyBlock(work, gradient, QRect(QPoint(0, end), QPoint(w - 5, h - 3)), QPoint(2, end));
-    }
+    const int end = barEnd(look, state);
+    if (look.direction == 0)
+        copyBlock(work, gradient, QRect(0, 0, end, h - 4), QPoint(2, 2), clip);
+    else
+        copyBlock(work, gradient, QRect(QPoint(0, end), QPoint(w - 5, h - 3)), QPoint(2, end),
+                  clip);
     if (look.fillMode == 2)
-        cutEdge(work, back, look, end);
-    sunkenBorder(work);
+        cutEdge(work, back, look, end, clip);
+    sunkenBorder(work, clip);
+}
+
+void prepare(QImage &work, QSize size)
+{
+    if (work.size() != size || work.format() != QImage::Format_RGB32)
+        work = QImage(size, QImage::Format_RGB32);
+    if (work.devicePixelRatio() != 1.0)
+        work.setDevicePixelRatio(1.0);
+}
+
+void drawCaption(QImage &work, const GaugeLook &look, const BarState &state, CaptionSprite &caption,
+                 qreal ratio, QRect clip)
+{
+    const QPoint at =
+        captionPosition(look, state.alignment, caption.textWidth(), caption.textHeight());
+    const QPoint deviceAt(qRound(at.x() * ratio), qRound(at.y() * ratio));
+    const bool vertical = look.direction != 0;
+    if (state.invertText) {
+        // The mask image of the inverted caption starts inside the border.
+        const QPoint inside = QPoint(1, 1) * qRound(ratio);
+        caption.invert(work, deviceAt, vertical, clip & QRect(inside, work.rect().bottomRight()));
+    } else {
+        caption.stamp(work, deviceAt, vertical, toRgb(state.foreColor), clip);
+    }
 }
 
 } // namespace
@@ -159,25 +211,30 @@ void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const 
         work = QImage();
         return;
     }
+    const QSize size(look.width, look.height);
     if (ratio == 1.0) {
-        drawBody(work, gradient, look, state);
+        prepare(work, size);
+        drawBody(work, gradient, look, state, work.rect());
     } else {
         // Each control pixel becomes a block of device pixels; only the caption gains detail.
         QImage body;
-        drawBody(body, gradient, look, state);
+        prepare(body, size);
+        drawBody(body, gradient, look, state, body.rect());
         const QSize device(qCeil(look.width * ratio), qCeil(look.height * ratio));
         work = body.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         work.setDevicePixelRatio(ratio);
     }
+    drawCaption(work, look, state, caption, ratio, work.rect());
+}
 
-    const QPoint at =
-        captionPosition(look, state.alignment, caption.textWidth(), caption.textHeight());
-    const QPoint deviceAt(qRound(at.x() * ratio), qRound(at.y() * ratio));
-    const bool vertical = look.direction != 0;
-    if (state.invertText)
-        caption.invert(work, deviceAt, vertical, QPoint(1, 1) * qRound(ratio));
-    else
-        caption.stamp(work, deviceAt, vertical, toRgb(state.foreColor));
+void DrawBarPart(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
+                 CaptionSprite &caption, QRect clip)
+{
+    clip &= work.rect();
+    if (clip.isEmpty())
+        return;
+    drawBody(work, gradient, look, state, clip);
+    drawCaption(work, look, state, caption, 1.0, clip);
 }
 
 } // namespace Velgauge

@@ -26,6 +26,18 @@ struct BarState {
 void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
              CaptionSprite &caption, qreal ratio = 1.0);
 
+// Redraws only the pixels of work inside clip, exactly as DrawBar at a device pixel ratio of
+// 1 would draw them, provided every other pixel already shows this state's picture.
+void DrawBarPart(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
+                 CaptionSprite &caption, QRect clip);
+
+// Where the bar ends: horizontally the number of columns it covers, vertically its top row.
+int barEnd(const GaugeLook &look, const BarState &state);
+
+// The pixels that can differ between two pictures alike but for a bar ending at from or at
+// to (barEnd); empty when the ends are the same.
+QRect barChange(const GaugeLook &look, int from, int to);
+
 // Percentage of the range that value fills, 0 … 100. An empty range, a reversed one, or
 // values that are not finite give a sound answer rather than a division by zero.
 double fillPercent(double value, double minValue, double maxValue);

@@ -25,7 +25,7 @@ QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
     return font;
 }
 
-void CaptionSprite::update(const QString &caption, const QFont &controlFont,
+bool CaptionSprite::update(const QString &caption, const QFont &controlFont,
                            const QPaintDevice *device, bool inverted, qreal ratio)
 {
     const int dpiY = device ? device->logicalDpiY() : 96;
@@ -33,7 +33,7 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
     const bool sameText = caption.isSharedWith(m_caption) || caption == m_caption;
     if (m_valid && sameText && controlFont == m_controlFont && dpiY == m_dpiY &&
         inverted == m_inverted && ratio == m_ratio)
-        return;
+        return false;
     m_caption = caption;
     m_controlFont = controlFont;
     m_dpiY = dpiY;
@@ -51,12 +51,13 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
         m_glyphFont.setStyleStrategy(QFont::NoAntialias);
     m_inkCells = QRect();
     if (caption.isEmpty())
-        return;
+        return true;
     const QFontMetrics glyphMetrics(m_glyphFont);
     // Room for glyphs that reach past their advance or above the ascent.
     const int pad = glyphMetrics.height() / 2 + 2;
     m_inkCells = QRect(-pad, -pad, glyphMetrics.horizontalAdvance(caption) + 2 * pad,
                        glyphMetrics.height() + 2 * pad);
+    return true;
 }
 
 QRect CaptionSprite::visibleCells(const Placement &placement) const
@@ -94,13 +95,14 @@ void CaptionSprite::render(const Placement &placement)
 // The mask only holds cells inside the picture (visibleCells), so each mask row maps onto a
 // run of pixels: along a row of the picture, or up a column of it for vertical text.
 template <typename Apply>
-void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft,
+void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QRect clip,
                                       Apply apply)
 {
     const Placement placement{image.size(), at, vertical};
     if (!m_rendered || !(placement == m_placement))
         render(placement);
-    if (m_coverage.isNull())
+    clip &= image.rect();
+    if (m_coverage.isNull() || clip.isEmpty())
         return;
     QRgb *const pixels = reinterpret_cast<QRgb *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
@@ -110,13 +112,14 @@ void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, Q
         // Upward text: along the text is up the screen, down the glyph is to the right.
         const QPoint first =
             vertical ? QPoint(at.x() + v, at.y() - 1 - u0) : QPoint(at.x() + u0, at.y() + v);
-        int begin = 0, end = m_coverage.width();
-        if (vertical ? first.x() < clipTopLeft.x() : first.y() < clipTopLeft.y())
+        const int across = vertical ? first.x() : first.y();
+        if (across < (vertical ? clip.left() : clip.top()) ||
+            across > (vertical ? clip.right() : clip.bottom()))
             continue;
-        if (vertical)
-            end = qMin(end, first.y() - clipTopLeft.y() + 1);
-        else
-            begin = qMax(begin, clipTopLeft.x() - first.x());
+        // The mask row's stretch of pixels that falls inside the clip.
+        const int begin = qMax(0, vertical ? first.y() - clip.bottom() : clip.left() - first.x());
+        const int end = qMin(m_coverage.width(),
+                             vertical ? first.y() - clip.top() + 1 : clip.right() - first.x() + 1);
         const qsizetype step = vertical ? -stride : 1;
         qsizetype offset = first.y() * stride + first.x() + begin * step;
         const uchar *coverage = m_coverage.constScanLine(sy);
@@ -126,9 +129,9 @@ void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, Q
     }
 }
 
-void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
+void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color, QRect clip)
 {
-    forEachGlyphPixel(image, at, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, clip, [color](QRgb &pixel, int alpha) {
         if (alpha == 255) {
             pixel = color;
             return;
@@ -141,9 +144,9 @@ void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
     });
 }
 
-void CaptionSprite::invert(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft)
+void CaptionSprite::invert(QImage &image, QPoint at, bool vertical, QRect clip)
 {
-    forEachGlyphPixel(image, at, vertical, clipTopLeft, [](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, clip, [](QRgb &pixel, int alpha) {
         if (alpha >= 128)
             pixel ^= 0x00FFFFFF;
     });

@@ -41,19 +41,58 @@ const QImage &ProgressBar::Private::compose(qreal ratio)
 {
     look.width = q->width();
     look.height = q->height();
+    // Only the part of the bar between its old and new end is redrawn when nothing but the
+    // value or range changed since the last picture at the control's own resolution.
+    bool whole = !composedValid || ratio != 1.0;
     if (gradientRebuilds == 0 || look != gradientLook) {
         gradient = RebuildGradient(look);
         gradientLook = look;
         ++gradientRebuilds;
+        whole = true;
     }
-    sprite.update(caption, q->font(), q, state.invertText, ratio);
-    DrawBar(work, gradient, look, state, sprite, ratio);
+    whole = sprite.update(caption, q->font(), q, state.invertText, ratio) || whole;
+    whole = whole || state.alignment != composedState.alignment ||
+            state.foreColor != composedState.foreColor ||
+            state.invertText != composedState.invertText;
+    const int end = barEnd(look, state);
+    if (whole)
+        DrawBar(work, gradient, look, state, sprite, ratio);
+    else
+        DrawBarPart(work, gradient, look, state, sprite, barChange(look, composedEnd, end));
+    composedValid = ratio == 1.0;
+    composedState = state;
+    composedEnd = end;
     return work;
+}
+
+GaugeLook ProgressBar::Private::currentLook() const
+{
+    GaugeLook now = look;
+    now.width = q->width();
+    now.height = q->height();
+    return now;
+}
+
+int ProgressBar::Private::currentEnd() const
+{
+    return barEnd(currentLook(), state);
 }
 
 void ProgressBar::Private::changed()
 {
     q->update();
+    notify();
+}
+
+void ProgressBar::Private::rangeChanged(int endBefore)
+{
+    const GaugeLook now = currentLook();
+    q->update(barChange(now, endBefore, barEnd(now, state)));
+    notify();
+}
+
+void ProgressBar::Private::notify()
+{
     if (state.value != announcedValue) {
         announcedValue = state.value;
         QAccessibleValueChangeEvent event(q, state.value);
@@ -189,11 +228,12 @@ double ProgressBar::maxValue() const
 }
 void ProgressBar::setMaxValue(double maxValue)
 {
+    const int endBefore = d->currentEnd();
     bool changed = d->assign(d->state.maxValue, maxValue);
     if (d->state.value > maxValue)
         changed = d->assign(d->state.value, maxValue) || changed;
     if (changed)
-        d->changed();
+        d->rangeChanged(endBefore);
 }
 
 double ProgressBar::minValue() const
@@ -202,11 +242,12 @@ double ProgressBar::minValue() const
 }
 void ProgressBar::setMinValue(double minValue)
 {
+    const int endBefore = d->currentEnd();
     bool changed = d->assign(d->state.minValue, minValue);
     if (d->state.value < minValue)
         changed = d->assign(d->state.value, minValue) || changed;
     if (changed)
-        d->changed();
+        d->rangeChanged(endBefore);
 }
 
 qint32 ProgressBar::systemColors() const
@@ -226,7 +267,9 @@ void ProgressBar::setValue(double value)
         Q_EMIT valueRejected(value);
         return;
     }
-    d->set(d->state.value, value);
+    const int endBefore = d->currentEnd();
+    if (d->assign(d->state.value, value))
+        d->rangeChanged(endBefore);
 }
 
 void ProgressBar::paint(QPainter &painter) const
