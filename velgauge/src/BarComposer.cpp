@@ -24,18 +24,19 @@ QRgb *pixelAt(QImage &image, int x, int y)
     return reinterpret_cast<QRgb *>(image.bits() + y * image.bytesPerLine()) + x;
 }
 
-// Copies the source rectangle of gradient to target in work, but only what lands in clip. An
-// inverted rectangle (bottom above top, as on controls of 3 pixels or less across the bar)
-// must stay empty: QRect's intersection would flip it into a real one.
-void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target, QRect clip)
+// Copies the source rectangle of gradient to target in work, but only what lands in clip, and
+// returns where it landed. An inverted rectangle (bottom above top, as on controls of 3
+// pixels or less across the bar) must stay empty: QRect's intersection would flip it into a
+// real one.
+QRect copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target, QRect clip)
 {
     if (source.isEmpty())
-        return;
+        return {};
     const QPoint offset = target - source.topLeft();
     source &= gradient.rect();
     source &= (work.rect() & clip).translated(-offset);
     if (source.isEmpty())
-        return;
+        return {};
     QRgb *to = pixelAt(work, source.left() + offset.x(), source.top() + offset.y());
     const uchar *from = gradient.constBits() + source.top() * gradient.bytesPerLine();
     for (int y = source.top(); y <= source.bottom(); ++y) {
@@ -44,6 +45,7 @@ void copyBlock(QImage &work, const QImage &gradient, QRect source, QPoint target
         to += work.bytesPerLine() / 4;
         from += gradient.bytesPerLine();
     }
+    return source.translated(offset);
 }
 
 void paintRect(QImage &image, QRect rect, QRgb color, QRect clip)
@@ -56,6 +58,20 @@ void paintRect(QImage &image, QRect rect, QRgb color, QRect clip)
     QRgb *line = pixelAt(image, rect.left(), rect.top());
     for (int y = rect.top(); y <= rect.bottom(); ++y, line += image.bytesPerLine() / 4)
         std::fill(line, line + rect.width(), color);
+}
+
+// Fills clip but for the hole inside it, which holds something else already.
+void fillAround(QImage &work, QRect clip, QRect hole, QRgb color)
+{
+    if (hole.isEmpty()) {
+        paintRect(work, clip, color, clip);
+        return;
+    }
+    const QRect rows(clip.left(), hole.top(), clip.width(), hole.height());
+    paintRect(work, QRect(clip.topLeft(), QPoint(clip.right(), hole.top() - 1)), color, clip);
+    paintRect(work, QRect(QPoint(clip.left(), hole.bottom() + 1), clip.bottomRight()), color, clip);
+    paintRect(work, QRect(rows.topLeft(), QPoint(hole.left() - 1, hole.bottom())), color, clip);
+    paintRect(work, QRect(QPoint(hole.right() + 1, hole.top()), rows.bottomRight()), color, clip);
 }
 
 bool shows(const QImage &image, QPoint point, QRgb color)
@@ -147,11 +163,12 @@ QRect barChange(const GaugeLook &look, int from, int to)
 {
     if (from == to)
         return {};
-    // The columns (rows) between both ends, and the one after the further, which the cut
-    // edge of a bevelled block reads.
+    // Along the bar: the columns (rows) between both ends, and the one after the further,
+    // which the cut edge of a bevelled block reads. Across it: the bar's own rows (columns);
+    // border and margins never change.
     const int first = qMin(from, to), last = qMax(from, to) + 1;
-    const QRect span = look.direction == 0 ? QRect(first, 0, last - first + 1, look.height)
-                                           : QRect(0, first, look.width, last - first + 1);
+    const QRect span = look.direction == 0 ? QRect(first, 2, last - first + 1, look.height - 4)
+                                           : QRect(2, first, look.width - 4, last - first + 1);
     return span & QRect(0, 0, look.width, look.height);
 }
 
@@ -163,16 +180,14 @@ namespace
 void drawBody(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
               QRect clip)
 {
-    const QRgb back = toRgb(look.backColor);
-    paintRect(work, clip, back, clip);
-
     const int w = look.width, h = look.height;
     const int end = barEnd(look, state);
-    if (look.direction == 0)
-        copyBlock(work, gradient, QRect(0, 0, end, h - 4), QPoint(2, 2), clip);
-    else
-        copyBlock(work, gradient, QRect(QPoint(0, end), QPoint(w - 5, h - 3)), QPoint(2, end),
-                  clip);
+    const QRect bar = look.direction == 0
+                          ? copyBlock(work, gradient, QRect(0, 0, end, h - 4), QPoint(2, 2), clip)
+                          : copyBlock(work, gradient, QRect(QPoint(0, end), QPoint(w - 5, h - 3)),
+                                      QPoint(2, end), clip);
+    const QRgb back = toRgb(look.backColor);
+    fillAround(work, clip, bar, back);
     if (look.fillMode == 2)
         cutEdge(work, back, look, end, clip);
     sunkenBorder(work, clip);

@@ -8,6 +8,28 @@
 namespace Velgauge
 {
 
+namespace
+{
+
+// The bounding box of the pixels of an Alpha8 image that are not fully transparent.
+QRect inkBox(const QImage &coverage)
+{
+    int left = coverage.width(), right = -1, top = coverage.height(), bottom = -1;
+    for (int y = 0; y < coverage.height(); ++y) {
+        const uchar *line = coverage.constScanLine(y);
+        for (int x = 0; x < coverage.width(); ++x)
+            if (line[x]) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+                top = qMin(top, y);
+                bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+} // namespace
+
 QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
 {
     QFont font(controlFont.family());
@@ -88,8 +110,13 @@ void CaptionSprite::render(const Placement &placement)
         painter.drawText(-cells.left(), -cells.top() + QFontMetrics(m_glyphFont).ascent(),
                          m_caption);
     }
-    m_coverage = canvas.convertToFormat(QImage::Format_Alpha8);
-    m_coverageOrigin = cells.topLeft();
+    const QImage coverage = canvas.convertToFormat(QImage::Format_Alpha8);
+    // Each stamp walks the mask: keep only the box the glyphs actually reach.
+    const QRect ink = inkBox(coverage);
+    if (ink.isEmpty())
+        return;
+    m_coverage = coverage.copy(ink);
+    m_coverageOrigin = cells.topLeft() + ink.topLeft();
 }
 
 // The mask only holds cells inside the picture (visibleCells), so each mask row maps onto a
