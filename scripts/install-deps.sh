@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-comic-neue
     desktop-file-utils appstream
+    doxygen
 )
 if [[ "${1:-}" == run ]]; then
     packages+=(xvfb xauth)

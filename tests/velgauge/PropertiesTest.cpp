@@ -165,3 +165,13 @@ TEST(ProgressBarPersistence, BagIgnoresCase_DefaultsAreLeftOut_StoredFormIsTaken
               std::pair(QString("Serif"), 0x80000007u));
     EXPECT_EQ(rejected.count() + changed.count(), 0) << "neither a beep nor a notice";
 }
+
+// Colour values as QColor, for hosts with colour editors: system colours from the fixed
+// classic table (button face is 212, 208, 200), literals with red in the low byte.
+TEST(ProgressBarColours, SystemColoursFromTheFixedTable_LiteralsRedInTheLowByte)
+{
+    EXPECT_EQ(ProgressBar::toColor(0x8000000F), QColor(212, 208, 200));
+    EXPECT_EQ(ProgressBar::toColor(0x80001234), QColor(Qt::black)); // no such system colour
+    EXPECT_EQ(ProgressBar::toColor(0x0000FF), QColor(Qt::red));
+    EXPECT_EQ(ProgressBar::fromColor(QColor(0x12, 0x34, 0x56, 0x80)), 0x563412u);
+}

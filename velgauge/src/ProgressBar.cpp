@@ -281,6 +281,16 @@ void ProgressBar::paint(QPainter &painter) const
         painter.drawImage(0, 0, picture);
 }
 
+QColor ProgressBar::toColor(quint32 color)
+{
+    return QColor::fromRgb(toRgb(color));
+}
+
+quint32 ProgressBar::fromColor(const QColor &color)
+{
+    return fromRgb(color.rgb());
+}
+
 QSize ProgressBar::sizeHint() const
 {
     const int thickness = fontMetrics().height() + 8;
