@@ -115,6 +115,20 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     /// length, rounded to whole pixels; an empty range shows an empty bar. Repaints only
     /// the stretch between the bar's old and new end.
     Q_PROPERTY(double Value READ value WRITE setValue NOTIFY propertyChanged)
+    /// BackColor as the colour it shows, for colour editors such as Designer's: reading
+    /// resolves a system colour, writing sets BackColor to a literal colour. Not stored:
+    /// forms and the property store keep the number.
+    Q_PROPERTY(QColor BackColorRgb READ backColorRgb WRITE setBackColorRgb
+                   STORED false NOTIFY propertyChanged)
+    /// FillColor as the colour it shows; not stored, like BackColorRgb.
+    Q_PROPERTY(QColor FillColorRgb READ fillColorRgb WRITE setFillColorRgb
+                   STORED false NOTIFY propertyChanged)
+    /// FillColorGradient as the colour it shows; not stored, like BackColorRgb.
+    Q_PROPERTY(QColor FillColorGradientRgb READ fillColorGradientRgb WRITE setFillColorGradientRgb
+                   STORED false NOTIFY propertyChanged)
+    /// ForeColor as the colour it shows; not stored, like BackColorRgb.
+    Q_PROPERTY(QColor ForeColorRgb READ foreColorRgb WRITE setForeColorRgb
+                   STORED false NOTIFY propertyChanged)
 
   public:
     /// Where the caption sits along the bar (Alignment). Any other number is accepted too and
@@ -256,6 +270,23 @@ class VELGAUGE_EXPORT ProgressBar : public QWidget
     static QColor toColor(quint32 color);
     /// The literal colour value 0x00BBGGRR of color, without its alpha.
     static quint32 fromColor(const QColor &color);
+
+    /// The BackColorRgb property: toColor(backColor()).
+    QColor backColorRgb() const { return toColor(backColor()); }
+    /// Sets BackColor to the literal colour fromColor(color).
+    void setBackColorRgb(const QColor &color) { setBackColor(fromColor(color)); }
+    /// The FillColorRgb property: toColor(fillColor()).
+    QColor fillColorRgb() const { return toColor(fillColor()); }
+    /// Sets FillColor to the literal colour fromColor(color).
+    void setFillColorRgb(const QColor &color) { setFillColor(fromColor(color)); }
+    /// The FillColorGradientRgb property: toColor(fillColorGradient()).
+    QColor fillColorGradientRgb() const { return toColor(fillColorGradient()); }
+    /// Sets FillColorGradient to the literal colour fromColor(color).
+    void setFillColorGradientRgb(const QColor &color) { setFillColorGradient(fromColor(color)); }
+    /// The ForeColorRgb property: toColor(foreColor()).
+    QColor foreColorRgb() const { return toColor(foreColor()); }
+    /// Sets ForeColor to the literal colour fromColor(color).
+    void setForeColorRgb(const QColor &color) { setForeColor(fromColor(color)); }
 
     /// 150 pixels along the bar by the caption font's height plus 8 across it.
     QSize sizeHint() const override;
