@@ -28,6 +28,18 @@ QRect inkBox(const QImage &coverage)
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The mask of text that reads upwards: its last column becomes the first row.
+QImage turnedCounterClockwise(const QImage &mask)
+{
+    QImage turned(mask.height(), mask.width(), QImage::Format_Alpha8);
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar *row = mask.constScanLine(y);
+        for (int x = 0; x < mask.width(); ++x)
+            turned.scanLine(mask.width() - 1 - x)[y] = row[x];
+    }
+    return turned;
+}
+
 } // namespace
 
 QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
@@ -115,12 +127,19 @@ void CaptionSprite::render(const Placement &placement)
     const QRect ink = inkBox(coverage);
     if (ink.isEmpty())
         return;
-    m_coverage = coverage.copy(ink);
-    m_coverageOrigin = cells.topLeft() + ink.topLeft();
+    const QImage mask = coverage.copy(ink);
+    const QPoint cell = cells.topLeft() + ink.topLeft(); // (u, v) of the mask's first pixel
+    if (placement.vertical) {
+        m_coverage = turnedCounterClockwise(mask);
+        m_origin = QPoint(placement.at.x() + cell.y(), placement.at.y() - cell.x() - mask.width());
+    } else {
+        m_coverage = mask;
+        m_origin = placement.at + cell;
+    }
 }
 
-// The mask only holds cells inside the picture (visibleCells), so each mask row maps onto a
-// run of pixels: along a row of the picture, or up a column of it for vertical text.
+// The mask lies on the picture as it is (turned already for upward text), inside it
+// (visibleCells), so each of its rows is a run of pixels along a row of the picture.
 template <typename Apply>
 void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QRect clip,
                                       Apply apply)
@@ -128,31 +147,17 @@ void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, Q
     const Placement placement{image.size(), at, vertical};
     if (!m_rendered || !(placement == m_placement))
         render(placement);
-    clip &= image.rect();
-    if (m_coverage.isNull() || clip.isEmpty())
+    const QRect area = QRect(m_origin, m_coverage.size()) & clip & image.rect();
+    if (m_coverage.isNull() || area.isEmpty())
         return;
-    QRgb *const pixels = reinterpret_cast<QRgb *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const int u0 = m_coverageOrigin.x();
-    for (int sy = 0; sy < m_coverage.height(); ++sy) {
-        const int v = sy + m_coverageOrigin.y();
-        // Upward text: along the text is up the screen, down the glyph is to the right.
-        const QPoint first =
-            vertical ? QPoint(at.x() + v, at.y() - 1 - u0) : QPoint(at.x() + u0, at.y() + v);
-        const int across = vertical ? first.x() : first.y();
-        if (across < (vertical ? clip.left() : clip.top()) ||
-            across > (vertical ? clip.right() : clip.bottom()))
-            continue;
-        // The mask row's stretch of pixels that falls inside the clip.
-        const int begin = qMax(0, vertical ? first.y() - clip.bottom() : clip.left() - first.x());
-        const int end = qMin(m_coverage.width(),
-                             vertical ? first.y() - clip.top() + 1 : clip.right() - first.x() + 1);
-        const qsizetype step = vertical ? -stride : 1;
-        qsizetype offset = first.y() * stride + first.x() + begin * step;
-        const uchar *coverage = m_coverage.constScanLine(sy);
-        for (int sx = begin; sx < end; ++sx, offset += step)
-            if (coverage[sx])
-                apply(pixels[offset], coverage[sx]);
+    QRgb *line = reinterpret_cast<QRgb *>(image.bits()) + area.top() * stride + area.left();
+    for (int y = area.top(); y <= area.bottom(); ++y, line += stride) {
+        const uchar *coverage =
+            m_coverage.constScanLine(y - m_origin.y()) + (area.left() - m_origin.x());
+        for (int i = 0; i < area.width(); ++i)
+            if (coverage[i])
+                apply(line[i], coverage[i]);
     }
 }
 

@@ -64,8 +64,8 @@ class CaptionSprite
     QRect m_inkCells; // where glyphs may reach, in text coordinates
     Placement m_placement;
     bool m_rendered = false;
-    QImage m_coverage; // Alpha8; pixel (0, 0) is the text cell m_coverageOrigin
-    QPoint m_coverageOrigin;
+    QImage m_coverage; // Alpha8, as the glyphs lie on the picture, its pixel (0, 0) at m_origin
+    QPoint m_origin;
 };
 
 // The font the glyphs are drawn in, for a caption in controlFont on a surface of dpiY whose
