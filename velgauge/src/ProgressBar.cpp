@@ -93,7 +93,9 @@ void ProgressBar::Private::rangeChanged(int endBefore)
 
 void ProgressBar::Private::notify()
 {
-    if (state.value != announcedValue) {
+    // Only a listening assistive technology needs the event, which costs more to build than
+    // the repaint of a value change.
+    if (state.value != announcedValue && QAccessible::isActive()) {
         announcedValue = state.value;
         QAccessibleValueChangeEvent event(q, state.value);
         QAccessible::updateAccessibility(&event);

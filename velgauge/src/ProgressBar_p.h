@@ -53,7 +53,7 @@ class VELGAUGE_NO_EXPORT ProgressBar::Private
     QString caption;
     QFont notifiedFont;                  // the font as of the last notification
     bool reading = false;                // loading stored properties, which notifies nobody
-    double announcedValue = state.value; // the value as assistive technology last heard it
+    double announcedValue = state.value; // the value assistive technology last heard, if any
 
     QImage gradient;
     GaugeLook gradientLook;
