@@ -149,6 +149,8 @@ TEST(DesignerPlugin, NewGaugeHasACaption_AColourEditedAsColourIsSavedAsItsNumber
     EXPECT_EQ(gauge->property("FillColor"), QVariant(0x0000FFu));
     EXPECT_TRUE(changed("FillColor"));
     EXPECT_FALSE(changed("BackColor") || changed("FillColorGradient") || changed("ForeColor"));
+    gauge.reset();
+    plugin->initialize(nullptr); // the plugin outlives this form editor
 }
 
 #include "DesignerTest.moc"
