@@ -242,7 +242,12 @@ void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const 
     drawCaption(work, look, state, caption, ratio, work.rect());
 }
 
-void DrawBarPart(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
+namespace
+{
+
+// Redraws only the pixels of work inside clip, exactly as DrawBar at a device pixel ratio of 1
+// would draw them, provided every other pixel already shows this state's picture.
+void drawBarPart(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
                  CaptionSprite &caption, QRect clip)
 {
     clip &= work.rect();
@@ -250,6 +255,67 @@ void DrawBarPart(QImage &work, const QImage &gradient, const GaugeLook &look, co
         return;
     drawBody(work, gradient, look, state, clip);
     drawCaption(work, look, state, caption, 1.0, clip);
+}
+
+} // namespace
+
+void DrawBarExtremes(BarExtremes &extremes, const QImage &gradient, const GaugeLook &look,
+                     const BarState &state, CaptionSprite &caption)
+{
+    // No cut edge: the cut column is drawn apart, over whichever picture lies beneath.
+    GaugeLook uncut = look;
+    uncut.fillMode = 0;
+    BarState at = state;
+    at.minValue = 0;
+    at.maxValue = 1;
+    at.value = 0;
+    DrawBar(extremes.empty, gradient, uncut, at, caption);
+    at.value = 1;
+    DrawBar(extremes.full, gradient, uncut, at, caption);
+}
+
+namespace
+{
+
+void copyPixels(QImage &work, const QImage &from, QRect rect)
+{
+    rect &= work.rect() & from.rect();
+    if (rect.isEmpty())
+        return;
+    QRgb *to = pixelAt(work, rect.left(), rect.top());
+    const QRgb *source =
+        reinterpret_cast<const QRgb *>(from.constBits() + rect.top() * from.bytesPerLine()) +
+        rect.left();
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        std::memcpy(to, source, std::size_t(rect.width()) * 4);
+        to += work.bytesPerLine() / 4;
+        source += from.bytesPerLine() / 4;
+    }
+}
+
+} // namespace
+
+void DrawBarChange(QImage &work, const BarExtremes &extremes, const QImage &gradient,
+                   const GaugeLook &look, const BarState &state, CaptionSprite &caption, int from,
+                   int to)
+{
+    const QRect span = barChange(look, from, to);
+    if (span.isEmpty())
+        return;
+    // Within the bar's rows (columns), each pixel shows the bar or the back colour under the
+    // caption; only the cut edge, read and drawn at the new end, differs from both.
+    const int w = look.width, h = look.height;
+    const QRect bar =
+        look.direction == 0 ? QRect(2, 2, to, h - 4) : QRect(QPoint(2, to), QPoint(w - 3, h - 3));
+    const QRect shown = span & bar;
+    copyPixels(work, extremes.full, shown);
+    copyPixels(work, extremes.empty,
+               shown.isEmpty() ? span
+               : look.direction == 0
+                   ? QRect(QPoint(shown.right() + 1, span.top()), span.bottomRight())
+                   : QRect(span.topLeft(), QPoint(span.right(), shown.top() - 1)));
+    const QRect cut = look.direction == 0 ? QRect(to, 2, 2, h - 4) : QRect(2, to, w - 4, 2);
+    drawBarPart(work, gradient, look, state, caption, cut);
 }
 
 } // namespace Velgauge

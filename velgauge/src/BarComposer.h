@@ -26,10 +26,21 @@ struct BarState {
 void DrawBar(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
              CaptionSprite &caption, qreal ratio = 1.0);
 
-// Redraws only the pixels of work inside clip, exactly as DrawBar at a device pixel ratio of
-// 1 would draw them, provided every other pixel already shows this state's picture.
-void DrawBarPart(QImage &work, const QImage &gradient, const GaugeLook &look, const BarState &state,
-                 CaptionSprite &caption, QRect clip);
+// The pictures of a state with the bar shown nowhere and everywhere, caption included, cut
+// edges left out: every picture of that state but for its value is made of these two, and a
+// cut edge.
+struct BarExtremes {
+    QImage empty;
+    QImage full;
+};
+void DrawBarExtremes(BarExtremes &extremes, const QImage &gradient, const GaugeLook &look,
+                     const BarState &state, CaptionSprite &caption);
+
+// Turns work from the picture of a bar ending at from (barEnd) into that of the same state
+// ending at to, from the extremes of this state, touching only the pixels between both ends.
+void DrawBarChange(QImage &work, const BarExtremes &extremes, const QImage &gradient,
+                   const GaugeLook &look, const BarState &state, CaptionSprite &caption, int from,
+                   int to);
 
 // Where the bar ends: horizontally the number of columns it covers, vertically its top row.
 int barEnd(const GaugeLook &look, const BarState &state);

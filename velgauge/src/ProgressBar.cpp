@@ -55,10 +55,15 @@ const QImage &ProgressBar::Private::compose(qreal ratio)
             state.foreColor != composedState.foreColor ||
             state.invertText != composedState.invertText;
     const int end = barEnd(look, state);
-    if (whole)
+    if (whole) {
         DrawBar(work, gradient, look, state, sprite, ratio);
-    else
-        DrawBarPart(work, gradient, look, state, sprite, barChange(look, composedEnd, end));
+        extremesValid = false;
+    } else if (end != composedEnd) {
+        if (!extremesValid)
+            DrawBarExtremes(extremes, gradient, look, state, sprite);
+        extremesValid = true;
+        DrawBarChange(work, extremes, gradient, look, state, sprite, composedEnd, end);
+    }
     composedValid = ratio == 1.0;
     composedState = state;
     composedEnd = end;

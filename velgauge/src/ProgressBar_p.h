@@ -64,6 +64,8 @@ class VELGAUGE_NO_EXPORT ProgressBar::Private
     bool composedValid = false;
     BarState composedState;
     int composedEnd = 0;
+    BarExtremes extremes; // of composedState, drawn at the first change of value after it
+    bool extremesValid = false;
 
   private:
     void notify();
