@@ -15,9 +15,10 @@ build_depends() {
 }
 
 # The compiler and make come with build-essential, which a package build assumes; the
-# benchmarks are built by developers only.
+# benchmarks, the library's reference (doxygen), the format check (clang-format-14) and the
+# compiler cache serve developers and CI only.
 mapfile -t packages < <(build_depends)
-packages+=(g++ make libbenchmark-dev)
+packages+=(g++ make libbenchmark-dev doxygen clang-format-14 ccache)
 case "${1:-}" in
 run) packages+=(xvfb xauth) ;;
 package) packages+=(dpkg-dev debhelper lintian) ;;

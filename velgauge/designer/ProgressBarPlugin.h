@@ -7,8 +7,8 @@ namespace Velgauge
 {
 
 // Offers ProgressBar in Qt Designer's widget box, in a "Velgauge" group; its properties are
-// edited in the property editor like those of any Qt widget, and QUiLoader builds it from
-// forms through this plugin too.
+// edited in the property editor like those of any Qt widget, the colours also through their
+// colour views, and QUiLoader builds it from forms through this plugin too.
 class ProgressBarPlugin : public QObject, public QDesignerCustomWidgetInterface
 {
     Q_OBJECT
@@ -32,6 +32,7 @@ class ProgressBarPlugin : public QObject, public QDesignerCustomWidgetInterface
 
   private:
     bool m_initialized = false;
+    QDesignerFormEditorInterface *m_core = nullptr; // set inside Designer, not in form loaders
 };
 
 } // namespace Velgauge

@@ -8,6 +8,40 @@
 namespace Velgauge
 {
 
+namespace
+{
+
+// The bounding box of the pixels of an Alpha8 image that are not fully transparent.
+QRect inkBox(const QImage &coverage)
+{
+    int left = coverage.width(), right = -1, top = coverage.height(), bottom = -1;
+    for (int y = 0; y < coverage.height(); ++y) {
+        const uchar *line = coverage.constScanLine(y);
+        for (int x = 0; x < coverage.width(); ++x)
+            if (line[x]) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+                top = qMin(top, y);
+                bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The mask of text that reads upwards: its last column becomes the first row.
+QImage turnedCounterClockwise(const QImage &mask)
+{
+    QImage turned(mask.height(), mask.width(), QImage::Format_Alpha8);
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar *row = mask.constScanLine(y);
+        for (int x = 0; x < mask.width(); ++x)
+            turned.scanLine(mask.width() - 1 - x)[y] = row[x];
+    }
+    return turned;
+}
+
+} // namespace
+
 QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
 {
     QFont font(controlFont.family());
@@ -25,7 +59,7 @@ QFont captionFont(const QFont &controlFont, int dpiY, qreal ratio)
     return font;
 }
 
-void CaptionSprite::update(const QString &caption, const QFont &controlFont,
+bool CaptionSprite::update(const QString &caption, const QFont &controlFont,
                            const QPaintDevice *device, bool inverted, qreal ratio)
 {
     const int dpiY = device ? device->logicalDpiY() : 96;
@@ -33,7 +67,7 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
     const bool sameText = caption.isSharedWith(m_caption) || caption == m_caption;
     if (m_valid && sameText && controlFont == m_controlFont && dpiY == m_dpiY &&
         inverted == m_inverted && ratio == m_ratio)
-        return;
+        return false;
     m_caption = caption;
     m_controlFont = controlFont;
     m_dpiY = dpiY;
@@ -51,12 +85,13 @@ void CaptionSprite::update(const QString &caption, const QFont &controlFont,
         m_glyphFont.setStyleStrategy(QFont::NoAntialias);
     m_inkCells = QRect();
     if (caption.isEmpty())
-        return;
+        return true;
     const QFontMetrics glyphMetrics(m_glyphFont);
     // Room for glyphs that reach past their advance or above the ascent.
     const int pad = glyphMetrics.height() / 2 + 2;
     m_inkCells = QRect(-pad, -pad, glyphMetrics.horizontalAdvance(caption) + 2 * pad,
                        glyphMetrics.height() + 2 * pad);
+    return true;
 }
 
 QRect CaptionSprite::visibleCells(const Placement &placement) const
@@ -87,48 +122,48 @@ void CaptionSprite::render(const Placement &placement)
         painter.drawText(-cells.left(), -cells.top() + QFontMetrics(m_glyphFont).ascent(),
                          m_caption);
     }
-    m_coverage = canvas.convertToFormat(QImage::Format_Alpha8);
-    m_coverageOrigin = cells.topLeft();
+    const QImage coverage = canvas.convertToFormat(QImage::Format_Alpha8);
+    // Each stamp walks the mask: keep only the box the glyphs actually reach.
+    const QRect ink = inkBox(coverage);
+    if (ink.isEmpty())
+        return;
+    const QImage mask = coverage.copy(ink);
+    const QPoint cell = cells.topLeft() + ink.topLeft(); // (u, v) of the mask's first pixel
+    if (placement.vertical) {
+        m_coverage = turnedCounterClockwise(mask);
+        m_origin = QPoint(placement.at.x() + cell.y(), placement.at.y() - cell.x() - mask.width());
+    } else {
+        m_coverage = mask;
+        m_origin = placement.at + cell;
+    }
 }
 
-// The mask only holds cells inside the picture (visibleCells), so each mask row maps onto a
-// run of pixels: along a row of the picture, or up a column of it for vertical text.
+// The mask lies on the picture as it is (turned already for upward text), inside it
+// (visibleCells), so each of its rows is a run of pixels along a row of the picture.
 template <typename Apply>
-void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft,
+void CaptionSprite::forEachGlyphPixel(QImage &image, QPoint at, bool vertical, QRect clip,
                                       Apply apply)
 {
     const Placement placement{image.size(), at, vertical};
     if (!m_rendered || !(placement == m_placement))
         render(placement);
-    if (m_coverage.isNull())
+    const QRect area = QRect(m_origin, m_coverage.size()) & clip & image.rect();
+    if (m_coverage.isNull() || area.isEmpty())
         return;
-    QRgb *const pixels = reinterpret_cast<QRgb *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const int u0 = m_coverageOrigin.x();
-    for (int sy = 0; sy < m_coverage.height(); ++sy) {
-        const int v = sy + m_coverageOrigin.y();
-        // Upward text: along the text is up the screen, down the glyph is to the right.
-        const QPoint first =
-            vertical ? QPoint(at.x() + v, at.y() - 1 - u0) : QPoint(at.x() + u0, at.y() + v);
-        int begin = 0, end = m_coverage.width();
-        if (vertical ? first.x() < clipTopLeft.x() : first.y() < clipTopLeft.y())
-            continue;
-        if (vertical)
-            end = qMin(end, first.y() - clipTopLeft.y() + 1);
-        else
-            begin = qMax(begin, clipTopLeft.x() - first.x());
-        const qsizetype step = vertical ? -stride : 1;
-        qsizetype offset = first.y() * stride + first.x() + begin * step;
-        const uchar *coverage = m_coverage.constScanLine(sy);
-        for (int sx = begin; sx < end; ++sx, offset += step)
-            if (coverage[sx])
-                apply(pixels[offset], coverage[sx]);
+    QRgb *line = reinterpret_cast<QRgb *>(image.bits()) + area.top() * stride + area.left();
+    for (int y = area.top(); y <= area.bottom(); ++y, line += stride) {
+        const uchar *coverage =
+            m_coverage.constScanLine(y - m_origin.y()) + (area.left() - m_origin.x());
+        for (int i = 0; i < area.width(); ++i)
+            if (coverage[i])
+                apply(line[i], coverage[i]);
     }
 }
 
-void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
+void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color, QRect clip)
 {
-    forEachGlyphPixel(image, at, vertical, QPoint(0, 0), [color](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, clip, [color](QRgb &pixel, int alpha) {
         if (alpha == 255) {
             pixel = color;
             return;
@@ -141,9 +176,9 @@ void CaptionSprite::stamp(QImage &image, QPoint at, bool vertical, QRgb color)
     });
 }
 
-void CaptionSprite::invert(QImage &image, QPoint at, bool vertical, QPoint clipTopLeft)
+void CaptionSprite::invert(QImage &image, QPoint at, bool vertical, QRect clip)
 {
-    forEachGlyphPixel(image, at, vertical, clipTopLeft, [](QRgb &pixel, int alpha) {
+    forEachGlyphPixel(image, at, vertical, clip, [](QRgb &pixel, int alpha) {
         if (alpha >= 128)
             pixel ^= 0x00FFFFFF;
     });

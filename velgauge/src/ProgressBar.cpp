@@ -41,20 +41,66 @@ const QImage &ProgressBar::Private::compose(qreal ratio)
 {
     look.width = q->width();
     look.height = q->height();
+    // Only the part of the bar between its old and new end is redrawn when nothing but the
+    // value or range changed since the last picture at the control's own resolution.
+    bool whole = !composedValid || ratio != 1.0;
     if (gradientRebuilds == 0 || look != gradientLook) {
         gradient = RebuildGradient(look);
         gradientLook = look;
         ++gradientRebuilds;
+        whole = true;
     }
-    sprite.update(caption, q->font(), q, state.invertText, ratio);
-    DrawBar(work, gradient, look, state, sprite, ratio);
+    whole = sprite.update(caption, q->font(), q, state.invertText, ratio) || whole;
+    whole = whole || state.alignment != composedState.alignment ||
+            state.foreColor != composedState.foreColor ||
+            state.invertText != composedState.invertText;
+    const int end = barEnd(look, state);
+    if (whole) {
+        DrawBar(work, gradient, look, state, sprite, ratio);
+        extremesValid = false;
+    } else if (end != composedEnd) {
+        if (!extremesValid)
+            DrawBarExtremes(extremes, gradient, look, state, sprite);
+        extremesValid = true;
+        DrawBarChange(work, extremes, gradient, look, state, sprite, composedEnd, end);
+    }
+    composedValid = ratio == 1.0;
+    composedState = state;
+    composedEnd = end;
     return work;
+}
+
+GaugeLook ProgressBar::Private::currentLook() const
+{
+    GaugeLook now = look;
+    now.width = q->width();
+    now.height = q->height();
+    return now;
+}
+
+int ProgressBar::Private::currentEnd() const
+{
+    return barEnd(currentLook(), state);
 }
 
 void ProgressBar::Private::changed()
 {
     q->update();
-    if (state.value != announcedValue) {
+    notify();
+}
+
+void ProgressBar::Private::rangeChanged(int endBefore)
+{
+    const GaugeLook now = currentLook();
+    q->update(barChange(now, endBefore, barEnd(now, state)));
+    notify();
+}
+
+void ProgressBar::Private::notify()
+{
+    // Only a listening assistive technology needs the event, which costs more to build than
+    // the repaint of a value change.
+    if (state.value != announcedValue && QAccessible::isActive()) {
         announcedValue = state.value;
         QAccessibleValueChangeEvent event(q, state.value);
         QAccessible::updateAccessibility(&event);
@@ -189,11 +235,12 @@ double ProgressBar::maxValue() const
 }
 void ProgressBar::setMaxValue(double maxValue)
 {
+    const int endBefore = d->currentEnd();
     bool changed = d->assign(d->state.maxValue, maxValue);
     if (d->state.value > maxValue)
         changed = d->assign(d->state.value, maxValue) || changed;
     if (changed)
-        d->changed();
+        d->rangeChanged(endBefore);
 }
 
 double ProgressBar::minValue() const
@@ -202,11 +249,12 @@ double ProgressBar::minValue() const
 }
 void ProgressBar::setMinValue(double minValue)
 {
+    const int endBefore = d->currentEnd();
     bool changed = d->assign(d->state.minValue, minValue);
     if (d->state.value < minValue)
         changed = d->assign(d->state.value, minValue) || changed;
     if (changed)
-        d->changed();
+        d->rangeChanged(endBefore);
 }
 
 qint32 ProgressBar::systemColors() const
@@ -226,7 +274,9 @@ void ProgressBar::setValue(double value)
         Q_EMIT valueRejected(value);
         return;
     }
-    d->set(d->state.value, value);
+    const int endBefore = d->currentEnd();
+    if (d->assign(d->state.value, value))
+        d->rangeChanged(endBefore);
 }
 
 void ProgressBar::paint(QPainter &painter) const
@@ -236,6 +286,16 @@ void ProgressBar::paint(QPainter &painter) const
     const QImage &picture = d->compose(device ? device->devicePixelRatioF() : 1.0);
     if (!picture.isNull())
         painter.drawImage(0, 0, picture);
+}
+
+QColor ProgressBar::toColor(quint32 color)
+{
+    return QColor::fromRgb(toRgb(color));
+}
+
+quint32 ProgressBar::fromColor(const QColor &color)
+{
+    return fromRgb(color.rgb());
 }
 
 QSize ProgressBar::sizeHint() const

@@ -31,6 +31,12 @@ class VELGAUGE_NO_EXPORT ProgressBar::Private
     }
     // Schedules a repaint and tells the host a stored property changed.
     void changed();
+    // The same after a change of value or range, repainting only the part of the bar between
+    // its end before the change and its end now.
+    void rangeChanged(int endBefore);
+    // The look at the control's current size, and where the bar ends in it (barEnd).
+    GaugeLook currentLook() const;
+    int currentEnd() const;
     // Stores value in field, and repaints and notifies if that changed anything.
     template <typename T> void set(T &field, const T &value)
     {
@@ -47,13 +53,22 @@ class VELGAUGE_NO_EXPORT ProgressBar::Private
     QString caption;
     QFont notifiedFont;                  // the font as of the last notification
     bool reading = false;                // loading stored properties, which notifies nobody
-    double announcedValue = state.value; // the value as assistive technology last heard it
+    double announcedValue = state.value; // the value assistive technology last heard, if any
 
     QImage gradient;
     GaugeLook gradientLook;
     int gradientRebuilds = 0;
     QImage work;
     CaptionSprite sprite;
+    // What work shows, so that a picture differing only in the bar's end is redrawn in part.
+    bool composedValid = false;
+    BarState composedState;
+    int composedEnd = 0;
+    BarExtremes extremes; // of composedState, drawn at the first change of value after it
+    bool extremesValid = false;
+
+  private:
+    void notify();
 };
 
 } // namespace Velgauge

@@ -13,7 +13,8 @@ class QWidget;
 namespace Velgauge
 {
 
-/// The programmatic identifier of ProgressBar.
+/// The programmatic identifier of ProgressBar, "VelgaugeLib.ProgressBar": the name by which
+/// hosts that create controls by name ask createControl() for a gauge.
 inline constexpr char ProgressBarId[] = "VelgaugeLib.ProgressBar";
 
 /**
@@ -25,7 +26,7 @@ inline constexpr char ProgressBarId[] = "VelgaugeLib.ProgressBar";
 VELGAUGE_EXPORT QWidget *createControl(const QString &progId, const QString &instanceName,
                                        QWidget *parent = nullptr);
 
-/// The identifiers createControl() knows.
+/// The identifiers createControl() knows, as written: ProgressBarId only.
 VELGAUGE_EXPORT QStringList registeredControls();
 
 } // namespace Velgauge
