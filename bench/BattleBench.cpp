@@ -2,9 +2,9 @@
 // most of the pause to the eye.
 #include "RatioReporter.h"
 
+#include "app/frmMain.h"
 #include "battle/PirateFleet.h"
 #include "battle/frmPirate.h"
-#include "app/frmMain.h"
 #include "ui/QtRuntime.h"
 
 #include <QApplication>

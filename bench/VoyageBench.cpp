@@ -3,9 +3,9 @@
 // log text still built, should cost little more than its random draws.
 #include "RatioReporter.h"
 
+#include "app/frmMain.h"
 #include "core/GameState.h"
 #include "core/PirateEncounter.h"
-#include "app/frmMain.h"
 #include "runtime/HeadlessRuntime.h"
 #include "ui/QtRuntime.h"
 #include "voyage/SilentVoyageView.h"

@@ -1,10 +1,10 @@
 #include "app/frmMain.h"
 
+#include "app/frmNew.h"
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
 #include "core/Purchases.h"
 #include "core/QuitQuestion.h"
-#include "app/frmNew.h"
 #include "info/Links.h"
 #include "info/ScoreRank.h"
 #include "info/frmAbout.h"
@@ -12,13 +12,13 @@
 #include "info/frmStats.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
-#include "ui/WindowAccess.h"
 #include "services/frmMoney.h"
 #include "services/frmRepair.h"
 #include "services/frmTransfer.h"
 #include "services/frmVisit.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
+#include "ui/WindowAccess.h"
 
 #include <Velgauge/ProgressBar.h>
 

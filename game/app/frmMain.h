@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/CaptionFrame.h"
 #include "core/CompradorLog.h"
 #include "core/GameState.h"
 #include "core/MainForm.h"
+#include "ui/CaptionFrame.h"
 #include "ui/LogTextBox.h"
 
 #include <QMainWindow>

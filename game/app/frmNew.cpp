@@ -1,7 +1,7 @@
 #include "app/frmNew.h"
 
-#include "core/NewGame.h"
 #include "app/frmMain.h"
+#include "core/NewGame.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "battle/frmPirate.h"
 
 #include "battle/PirateFleet.h"
-#include "ui/CaptionFrame.h"
 #include "core/MainForm.h"
 #include "core/QuitQuestion.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
+#include "ui/CaptionFrame.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #include "services/AmountPairDialog.h"
 
 #include "core/MainForm.h"
-#include "ui/AmountComboBox.h"
-#include "ui/AmountKeyFilter.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
 #include "runtime/MakeNumber.h"
+#include "ui/AmountComboBox.h"
+#include "ui/AmountKeyFilter.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/Goods.h"
 #include "runtime/Currency.h"
 #include "services/ServiceOutcome.h"
 #include "services/TypedAmount.h"
-#include "core/Goods.h"
 
 namespace Sardek
 {

@@ -1,9 +1,9 @@
 #include "services/frmMoney.h"
 
-#include "services/ShowServiceOutcome.h"
 #include "core/MainForm.h"
-#include "ui/AmountComboBox.h"
 #include "services/MoneyLender.h"
+#include "services/ShowServiceOutcome.h"
+#include "ui/AmountComboBox.h"
 
 namespace Sardek
 {

@@ -2,9 +2,9 @@
 
 #include "core/MainForm.h"
 #include "runtime/Formats.h"
-#include "ui/Twips.h"
 #include "services/Repair.h"
 #include "services/ShowServiceOutcome.h"
+#include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 #include "services/frmTransfer.h"
 
-#include "services/ShowServiceOutcome.h"
 #include "core/MainForm.h"
-#include "ui/AmountComboBox.h"
-#include "ui/AmountKeyFilter.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
-#include "ui/Twips.h"
+#include "services/ShowServiceOutcome.h"
 #include "services/Transfer.h"
+#include "ui/AmountComboBox.h"
+#include "ui/AmountKeyFilter.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "services/frmVisit.h"
 
-#include "services/ShowServiceOutcome.h"
 #include "core/MainForm.h"
-#include "ui/AmountComboBox.h"
 #include "services/Bank.h"
+#include "services/ShowServiceOutcome.h"
+#include "ui/AmountComboBox.h"
 
 namespace Sardek
 {

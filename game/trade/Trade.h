@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/Currency.h"
 #include "core/Goods.h"
 #include "core/Refusals.h"
+#include "runtime/Currency.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,14 +1,14 @@
 #include "trade/TradeDialog.h"
 
 #include "core/MainForm.h"
-#include "ui/AmountComboBox.h"
-#include "ui/AmountKeyFilter.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
-#include "ui/Twips.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"
+#include "ui/AmountComboBox.h"
+#include "ui/AmountKeyFilter.h"
+#include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/Currency.h"
 #include "core/Goods.h"
+#include "runtime/Currency.h"
 
 #include <QString>
 

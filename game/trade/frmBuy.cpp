@@ -1,10 +1,10 @@
 #include "trade/frmBuy.h"
 
 #include "core/MainForm.h"
-#include "ui/AmountComboBox.h"
 #include "runtime/Formats.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"
+#include "ui/AmountComboBox.h"
 
 #include <QPushButton>
 

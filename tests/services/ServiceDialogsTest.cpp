@@ -2,8 +2,8 @@
 // from its list, click the buttons.
 #include "AmountDialogs.h"
 
-#include "ui/AmountComboBox.h"
 #include "runtime/MakeNumber.h"
+#include "ui/AmountComboBox.h"
 
 #include <Velgauge/ProgressBar.h>
 

@@ -1,10 +1,10 @@
 // The Buy and Sell dialogs driven through their controls, each alone and both alike.
 #include "AmountDialogs.h"
 
-#include "ui/AmountComboBox.h"
-#include "ui/Twips.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
+#include "ui/AmountComboBox.h"
+#include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
