@@ -4,7 +4,6 @@
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
 #include "core/Purchases.h"
-#include "core/QuitQuestion.h"
 #include "info/Links.h"
 #include "info/ScoreRank.h"
 #include "info/frmAbout.h"
@@ -18,6 +17,7 @@
 #include "services/frmVisit.h"
 #include "trade/frmBuy.h"
 #include "trade/frmSell.h"
+#include "ui/QuitQuestion.h"
 #include "ui/WindowAccess.h"
 
 #include <Velgauge/ProgressBar.h>

@@ -2,10 +2,10 @@
 
 #include "battle/PirateFleet.h"
 #include "core/MainForm.h"
-#include "core/QuitQuestion.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
 #include "ui/CaptionFrame.h"
+#include "ui/QuitQuestion.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>

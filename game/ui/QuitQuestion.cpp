@@ -1,4 +1,4 @@
-#include "core/QuitQuestion.h"
+#include "ui/QuitQuestion.h"
 
 #include "runtime/Runtime.h"
 
