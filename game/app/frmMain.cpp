@@ -4,6 +4,7 @@
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
 #include "core/Purchases.h"
+#include "info/EndOfGame.h"
 #include "info/Links.h"
 #include "info/ScoreRank.h"
 #include "info/frmAbout.h"
@@ -231,13 +232,14 @@ void frmMain::showGauges()
 
 void frmMain::runEndOfGameChecks()
 {
-    if (m_state.NetWorth >= Million && m_state.NetWorth < Trillion && !m_state.MillionaireShown) {
+    const EndOfGameDue due = endOfGameDue(m_state);
+    if (due.millionaire) {
         showStatistics(QStringLiteral("You are a Millionaire!"), true);
         m_state.MillionaireShown = true;
     }
-    if (m_state.NetWorth >= Trillion)
+    if (due.trillionaire)
         showStatistics(QStringLiteral("You are a Trillionaire!"), true, false);
-    if (m_state.Debt >= Trillion) {
+    if (due.bankrupt) {
         const MsgBoxResult answer = m_runtime.MsgBox(
             QStringLiteral("Sardek, you are Bankrupt.  Would you like to play again?   "),
             MsgBoxStyle::ExclamationYesNo, QStringLiteral("Game Over"), this);

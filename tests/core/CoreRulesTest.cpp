@@ -1,5 +1,6 @@
 #include "core/NewGame.h"
 #include "core/Purchases.h"
+#include "info/EndOfGame.h"
 #include "info/ScoreRank.h"
 
 #include "CoreTestSupport.h"
@@ -157,6 +158,27 @@ TEST(ScoreOfState, IsNetWorthPerHundredDollarsAndMonthRoundedDown_KeptUntilFebru
                   std::tuple(c.netWorth, c.score, QLatin1String(c.rank)))
             << c.bank.raw() << " " << c.cash.raw() << " " << c.debt.raw();
     }
+}
+
+// Worth and debt at each side of a million and a trillion: which windows and questions are due.
+TEST(EndOfGameDue, MillionOncePerGameTrillionAlwaysBankruptcyFromATrillionOfDebt)
+{
+    const auto due = [](qint64 worth, qint64 debt, bool shown) {
+        GameState state;
+        std::tie(state.NetWorth, state.Debt, state.MillionaireShown) =
+            std::tuple(Currency(worth), Currency(debt), shown);
+        const EndOfGameDue d = endOfGameDue(state);
+        return std::tuple(d.millionaire, d.trillionaire, d.bankrupt);
+    };
+    constexpr qint64 T = 1'000'000'000'000;
+    EXPECT_EQ(due(999'999, 0, false), std::tuple(false, false, false));
+    EXPECT_EQ(due(1'000'000, 0, false), std::tuple(true, false, false));
+    EXPECT_EQ(due(1'000'000, 0, true), std::tuple(false, false, false));
+    EXPECT_EQ(due(T - 1, 0, false), std::tuple(true, false, false));
+    EXPECT_EQ(due(T, 0, false), std::tuple(false, true, false));
+    EXPECT_EQ(due(T, 0, true), std::tuple(false, true, false));
+    EXPECT_EQ(due(0, T - 1, false), std::tuple(false, false, false));
+    EXPECT_EQ(due(-T, T, false), std::tuple(false, false, true));
 }
 
 TEST(MonthsTrading, CountsCalendarMonthBoundariesFromJanuary1860_SingularForOne)

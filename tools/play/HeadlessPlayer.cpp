@@ -6,6 +6,7 @@
 #include "core/GameState.h"
 #include "core/NewGame.h"
 #include "core/Purchases.h"
+#include "info/EndOfGame.h"
 #include "info/ScoreRank.h"
 #include "runtime/HeadlessRuntime.h"
 #include "services/Bank.h"
@@ -171,9 +172,10 @@ class PlayerGame
     void redraw()
     {
         updateNetWorthScoreRank(m_state);
-        if (m_state.NetWorth >= Million && m_state.NetWorth < Trillion)
+        const EndOfGameDue due = endOfGameDue(m_state);
+        if (due.millionaire)
             m_state.MillionaireShown = true;
-        if (m_state.Debt >= Trillion)
+        if (due.bankrupt)
             m_inProgress = false;
     }
 
