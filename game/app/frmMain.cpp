@@ -1,5 +1,7 @@
 #include "app/frmMain.h"
 
+#include "app/TurnLock.h"
+
 #include "app/frmNew.h"
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
@@ -44,6 +46,11 @@ frmMain::frmMain(Runtime &runtime, QWidget *parent)
     buildControls();
     createMenus();
     m_logBox = std::make_unique<LogTextBox>(*txtLog);
+    m_turn = std::make_unique<TurnLock>(QList<QAction *>{mnuNewItem, mnuLoadItem, mnuSaveItem,
+                                                         mnuExitItem, mnuMoneyItem, mnuStatsItem,
+                                                         mnuHelpItem, mnuItemUpdates, mnuAboutItem},
+                                        std::array{cmdBuy, cmdSell, cmdLeave, cmdVisit, cmdMoney,
+                                                   cmdTransfer, cmdRepair, cmdCannon, cmdShip});
     m_log = CompradorLog(m_logBox.get());
     m_encounter = createPirateEncounter();
     qApp->installEventFilter(new WindowAccessWatcher(this));
@@ -91,14 +98,9 @@ QPushButton *frmMain::buttonOf(Order order) const
     return buttons[static_cast<int>(order)];
 }
 
-// During a turn the buttons stay off; what the turn sets (an offer on arrival, say) shows
-// when it ends.
 void frmMain::setOrderEnabled(Order order, bool enabled)
 {
-    if (turnRunning())
-        m_ordersAfterTurn[std::size_t(order)] = enabled;
-    else
-        buttonOf(order)->setEnabled(enabled);
+    m_turn->setOrderEnabled(order, enabled);
 }
 
 bool frmMain::isOrderEnabled(Order order) const
@@ -113,40 +115,17 @@ void frmMain::setLogBackground(LogColour colour)
     txtLog->setPalette(colours);
 }
 
-// A save, load or new game in the middle of a voyage would act on a half-finished turn, and a
-// click on an order would trade at sea or start a voyage inside the voyage. A battle inside a
-// voyage may mark its own turn: only the outermost end gives the window back.
+bool frmMain::turnRunning() const
+{
+    return m_turn->running();
+}
+
 void frmMain::setTurnRunning(bool running)
 {
-    if (running) {
-        if (m_turnDepth++ == 0)
-            holdOrdersAndMenus();
-    } else if (m_turnDepth > 0 && --m_turnDepth == 0) {
-        releaseOrdersAndMenus();
-    }
-}
-
-void frmMain::holdOrdersAndMenus()
-{
-    m_menusBeforeTurn.clear();
-    for (QAction *item : {mnuNewItem, mnuLoadItem, mnuSaveItem, mnuExitItem, mnuMoneyItem,
-                          mnuStatsItem, mnuHelpItem, mnuItemUpdates, mnuAboutItem}) {
-        m_menusBeforeTurn.append({item, item->isEnabled()});
-        item->setEnabled(false);
-    }
-    for (Order order : AllOrders) {
-        m_ordersAfterTurn[std::size_t(order)] = buttonOf(order)->isEnabled();
-        buttonOf(order)->setEnabled(false);
-    }
-}
-
-void frmMain::releaseOrdersAndMenus()
-{
-    for (const auto &[item, enabled] : std::as_const(m_menusBeforeTurn))
-        item->setEnabled(enabled);
-    m_menusBeforeTurn.clear();
-    for (Order order : AllOrders)
-        buttonOf(order)->setEnabled(m_ordersAfterTurn[std::size_t(order)]);
+    if (running)
+        m_turn->begin();
+    else
+        m_turn->end();
 }
 
 void frmMain::previewStatus(Currency status)

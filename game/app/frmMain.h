@@ -25,6 +25,7 @@ namespace Sardek
 {
 
 class PirateEncounter;
+class TurnLock;
 class Runtime;
 enum class MsgBoxResult : int;
 
@@ -59,7 +60,7 @@ class frmMain : public QMainWindow, public MainForm
     void setLogBackground(LogColour colour) override;
     void setTurnRunning(bool running) override;
     void previewStatus(Currency status) override;
-    bool turnRunning() const { return m_turnDepth > 0; }
+    bool turnRunning() const;
 
     /// The window-side steps of starting or loading a game: the house caption, the log's
     /// first line, the menus and the purchase buttons.
@@ -122,20 +123,13 @@ class frmMain : public QMainWindow, public MainForm
     void showGauges();
     QPushButton *buttonOf(Order order) const;
     void runEndOfGameChecks();
-    void holdOrdersAndMenus();
-    void releaseOrdersAndMenus();
     void UnloadAllForms();
 
     Runtime &m_runtime;
     GameState m_state;
     std::unique_ptr<LogTextBox> m_logBox;
     CompradorLog m_log;
-    /// Turns begun and not yet ended: a battle may mark one inside a voyage's.
-    int m_turnDepth = 0;
-    /// The menu items' enabled states when the turn began, restored when it ends.
-    QList<std::pair<QAction *, bool>> m_menusBeforeTurn;
-    /// The orders' enabled states as the turn has set them, shown when it ends.
-    std::array<bool, 9> m_ordersAfterTurn{};
+    std::unique_ptr<TurnLock> m_turn;
     std::unique_ptr<PirateEncounter> m_encounter;
 };
 
