@@ -68,7 +68,7 @@ BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 
 // One game as the main window would let a player play it: the orders its port offers, the
 // lender closed after a loan and away from home, a cannon or ship offer open until taken or the
-// next voyage. Choices have their own generator, so the game's Rnd draws are the rules' alone.
+// next voyage. Choices have their own generator, so the game's Rnd rolls are the rules' alone.
 class PlayerGame
 {
   public:
@@ -109,7 +109,7 @@ class PlayerGame
         m_tally.actions += actions;
         m_tally.voyages += m_voyages;
         m_tally.battles += m_battle.battles().battlesFought();
-        m_tally.draws += m_runtime.draws();
+        m_tally.rolls += m_runtime.rolls();
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
@@ -209,7 +209,7 @@ class PlayerGame
     // Buys or sells a random share of what the rules allow.
     QString trade(bool buying)
     {
-        // The warehouse is a choice at home only; the choice is drawn everywhere all the same.
+        // The warehouse is a choice at home only; the choice is rolled everywhere all the same.
         const bool warehouse = pick(2) && m_state.CurrentPort == HongKong;
         const Place place = warehouse ? Place::Warehouse : Place::Ship;
         std::array<QString, 4> texts;
