@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/MainForm.h"
+#include "core/Refusals.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
 
@@ -10,10 +11,6 @@ namespace Sardek
 
 namespace
 {
-
-// The purchase refusals end in five blanks, unlike the trade dialogs' three.
-const QString InsufficientHold = QStringLiteral("Insufficient Hold     ");
-const QString InsufficientFunds = QStringLiteral("Insufficient Funds     ");
 
 constexpr int CannonHoldUnits = 10;
 constexpr int LargerShipCapacity = 50;
@@ -36,9 +33,9 @@ void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcom
 PurchaseOutcome purchaseCannon(GameState &state)
 {
     if (state.HoldUsed + CannonHoldUnits > state.HoldCapacity)
-        return {InsufficientHold, {}};
+        return {PurchaseInsufficientHold, {}};
     if (state.CannonPrice > state.Cash)
-        return {InsufficientFunds, {}};
+        return {PurchaseInsufficientFunds, {}};
     state.Cash -= state.CannonPrice;
     state.Cannons += 1;
     state.HoldUsed += CannonHoldUnits;
@@ -49,7 +46,7 @@ PurchaseOutcome purchaseCannon(GameState &state)
 PurchaseOutcome purchaseShip(GameState &state)
 {
     if (state.ShipPrice > state.Cash)
-        return {InsufficientFunds, {}};
+        return {PurchaseInsufficientFunds, {}};
     state.Cash -= state.ShipPrice;
     state.HoldCapacity += LargerShipCapacity;
     state.ShipStatus = 100;

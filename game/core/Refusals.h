@@ -13,4 +13,9 @@ inline const QString InsufficientStorage =
     QStringLiteral("Insufficient Storage Space, Warehouse Limited to 10,000 units   ");
 inline const QString InsufficientCargo = QStringLiteral("Insufficient Cargo   ");
 
+/// The cannon and ship purchases' refusals end in five blanks, not three. Every message is
+/// shown exactly as the game words it, so these two are constants of their own.
+inline const QString PurchaseInsufficientHold = QStringLiteral("Insufficient Hold     ");
+inline const QString PurchaseInsufficientFunds = QStringLiteral("Insufficient Funds     ");
+
 } // namespace Sardek
