@@ -4,7 +4,6 @@
 #include "core/MainForm.h"
 #include "core/Refusals.h"
 #include "runtime/Formats.h"
-#include "runtime/Runtime.h"
 
 namespace Sardek
 {
@@ -19,8 +18,7 @@ void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcom
 {
     main.moveLogCaretToEnd();
     if (outcome.refusal) {
-        main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"),
-                              &main.window());
+        showRefusal(main.runtime(), *outcome.refusal, &main.window());
         return;
     }
     main.setOrderEnabled(order, false);

@@ -2,8 +2,12 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace Sardek
 {
+
+class Runtime;
 
 /// The refusals that trade and the Hong Kong services share, each with the three blanks the
 /// game's messages end in; they are shown in a box titled "Sorry".
@@ -17,5 +21,9 @@ inline const QString InsufficientCargo = QStringLiteral("Insufficient Cargo   ")
 /// shown exactly as the game words it, so these two are constants of their own.
 inline const QString PurchaseInsufficientHold = QStringLiteral("Insufficient Hold     ");
 inline const QString PurchaseInsufficientFunds = QStringLiteral("Insufficient Funds     ");
+
+/// Shows a refused order's text in the box every refusal uses: titled "Sorry", information
+/// icon, OK, modal over the window the order came from.
+void showRefusal(Runtime &runtime, const QString &text, QWidget *over);
 
 } // namespace Sardek
