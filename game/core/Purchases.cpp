@@ -14,7 +14,7 @@ namespace
 constexpr int CannonHoldUnits = 10;
 constexpr int LargerShipCapacity = 50;
 
-void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcome)
+void completePurchase(MainForm &main, Order order, const Outcome &outcome)
 {
     main.moveLogCaretToEnd();
     if (outcome.refusal) {
@@ -22,34 +22,42 @@ void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcom
         return;
     }
     main.setOrderEnabled(order, false);
-    main.LogAppend(outcome.logEntry);
+    for (const QString &entry : outcome.logEntries)
+        main.LogAppend(entry);
     main.UpdateMainForm();
+}
+
+Outcome bought(const QString &logEntry)
+{
+    Outcome outcome;
+    outcome.logEntries << logEntry;
+    return outcome;
 }
 
 } // namespace
 
-PurchaseOutcome purchaseCannon(GameState &state)
+Outcome purchaseCannon(GameState &state)
 {
     if (state.HoldUsed + CannonHoldUnits > state.HoldCapacity)
-        return {PurchaseInsufficientHold, {}};
+        return {{}, PurchaseInsufficientHold};
     if (state.CannonPrice > state.Cash)
-        return {PurchaseInsufficientFunds, {}};
+        return {{}, PurchaseInsufficientFunds};
     state.Cash -= state.CannonPrice;
     state.Cannons += 1;
     state.HoldUsed += CannonHoldUnits;
-    return {std::nullopt, QStringLiteral(" - Bought a New Cannon for ") +
-                              FormatNumber(state.CannonPrice, NumberFormat::Dollars)};
+    return bought(QStringLiteral(" - Bought a New Cannon for ") +
+                  FormatNumber(state.CannonPrice, NumberFormat::Dollars));
 }
 
-PurchaseOutcome purchaseShip(GameState &state)
+Outcome purchaseShip(GameState &state)
 {
     if (state.ShipPrice > state.Cash)
-        return {PurchaseInsufficientFunds, {}};
+        return {{}, PurchaseInsufficientFunds};
     state.Cash -= state.ShipPrice;
     state.HoldCapacity += LargerShipCapacity;
     state.ShipStatus = 100;
-    return {std::nullopt, QStringLiteral(" - Bought a New Ship for ") +
-                              FormatNumber(state.ShipPrice, NumberFormat::Dollars)};
+    return bought(QStringLiteral(" - Bought a New Ship for ") +
+                  FormatNumber(state.ShipPrice, NumberFormat::Dollars));
 }
 
 void BuyCannon(MainForm &main)

@@ -8,7 +8,7 @@
 namespace Sardek
 {
 
-void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome)
+void finishService(MainForm &main, QDialog &dialog, const Outcome &outcome)
 {
     main.moveLogCaretToEnd();
     for (const QString &entry : outcome.logEntries)

@@ -148,7 +148,7 @@ void TradeDialog::done(int result)
     m_main.UpdateMainForm();
 }
 
-void TradeDialog::finishTrade(const TradeOutcome &outcome)
+void TradeDialog::finishTrade(const Outcome &outcome)
 {
     if (outcome.refusal) {
         showRefusal(m_main.runtime(), *outcome.refusal, this);

@@ -77,7 +77,7 @@ TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourRollsAndTheTypedName)
 
 // A purchase on a ship of 60 at 40 %: the refusal, or the record after it.
 struct PurchaseCase {
-    PurchaseOutcome (*purchase)(GameState &);
+    Outcome (*purchase)(GameState &);
     int cash, holdUsed, price;
     const char *outcome; // the refusal or the log entry
     Currency cashAfter = 0, holdUsedAfter = 0, capacityAfter = 0, cannonsAfter = 0, statusAfter = 0;
@@ -100,8 +100,10 @@ TEST(Purchase, ChecksInOrderThenBuysLeavingGameSavedAsItWas)
         state.ShipStatus = 40;
         state.CannonPrice = state.ShipPrice = c.price;
         GameState expected = state;
-        const PurchaseOutcome outcome = c.purchase(state);
-        EXPECT_EQ(outcome.refusal.value_or(outcome.logEntry), QLatin1String(c.outcome));
+        const Outcome outcome = c.purchase(state);
+        EXPECT_EQ(outcome.refusal.value_or(outcome.logEntries.join(u'|')),
+                  QLatin1String(c.outcome));
+        EXPECT_EQ(outcome.logEntries.isEmpty(), outcome.refusal.has_value()) << c.outcome;
         if (!outcome.refusal)
             std::tie(expected.Cash, expected.HoldUsed, expected.HoldCapacity, expected.Cannons,
                      expected.ShipStatus) = std::tie(c.cashAfter, c.holdUsedAfter, c.capacityAfter,
