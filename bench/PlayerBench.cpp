@@ -1,5 +1,5 @@
 // Whole headless games, log text built and every promise checked, against the bare cost of
-// the same number of Rnd draws measured in the same run.
+// the same number of Rnd rolls measured in the same run.
 #include "RatioReporter.h"
 
 #include "Play.h"
@@ -13,12 +13,12 @@ using namespace Sardek;
 constexpr int GamesPerIteration = 20;
 constexpr int VoyagesPerGame = 100;
 
-// The draws the same games make (they replay exactly).
-std::uint64_t drawsOfTheGames()
+// The rolls the same games make (they replay exactly).
+std::uint64_t rollsOfTheGames()
 {
     Play::Tally tally;
     Play::playGames(1, GamesPerIteration, VoyagesPerGame, tally);
-    return tally.draws;
+    return tally.rolls;
 }
 
 void WholeGames(benchmark::State &bench)
@@ -31,23 +31,23 @@ void WholeGames(benchmark::State &bench)
     bench.counters["voyages_per_game"] = double(tally.voyages) / double(tally.games);
 }
 
-void RndDrawsOfTheGames(benchmark::State &bench)
+void RndRollsOfTheGames(benchmark::State &bench)
 {
-    static const std::uint64_t draws = drawsOfTheGames();
+    static const std::uint64_t rolls = rollsOfTheGames();
     HeadlessRuntime runtime(1860);
     for (auto _ : bench)
-        for (std::uint64_t i = 0; i < draws; ++i)
+        for (std::uint64_t i = 0; i < rolls; ++i)
             benchmark::DoNotOptimize(runtime.Rnd());
-    bench.counters["draws"] = double(draws);
+    bench.counters["rolls"] = double(rolls);
 }
 
 } // namespace
 
 BENCHMARK(WholeGames)->Unit(benchmark::kMillisecond);
-BENCHMARK(RndDrawsOfTheGames)->Unit(benchmark::kMillisecond);
+BENCHMARK(RndRollsOfTheGames)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
     return runWithRatios(argc, argv,
-                         {{"WholeGames", "RndDrawsOfTheGames", RatioReporter::NoBudget}});
+                         {{"WholeGames", "RndRollsOfTheGames", RatioReporter::NoBudget}});
 }

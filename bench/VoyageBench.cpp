@@ -1,6 +1,6 @@
 // The voyage's costs: a paced voyage on the shown main window should leave the processor
 // idle (its CPU time against its wall-clock time), and a voyage without windows or pauses,
-// log text still built, should cost little more than its random draws.
+// log text still built, should cost little more than its random rolls.
 #include "RatioReporter.h"
 
 #include "app/frmMain.h"
@@ -104,29 +104,29 @@ void HeadlessVoyage(benchmark::State &bench)
     int voyage = 0;
     for (auto _ : bench)
         voyages.sail(++voyage);
-    bench.counters["draws_per_voyage"] = double(voyages.runtime.draws()) / double(voyage);
+    bench.counters["rolls_per_voyage"] = double(voyages.runtime.rolls()) / double(voyage);
     bench.counters["voyages_per_second"] =
         benchmark::Counter(double(voyage), benchmark::Counter::kIsRate);
 }
 
-// The draws of an average voyage, counted over many voyages first.
-int drawsPerVoyage()
+// The rolls of an average voyage, counted over many voyages first.
+int rollsPerVoyage()
 {
     HeadlessVoyages voyages;
     constexpr int Count = 20000;
     for (int voyage = 1; voyage <= Count; ++voyage)
         voyages.sail(voyage);
-    return int(std::lround(double(voyages.runtime.draws()) / Count));
+    return int(std::lround(double(voyages.runtime.rolls()) / Count));
 }
 
-void RndDrawsOfAVoyage(benchmark::State &bench)
+void RndRollsOfAVoyage(benchmark::State &bench)
 {
-    static const int draws = drawsPerVoyage();
+    static const int rolls = rollsPerVoyage();
     HeadlessRuntime runtime(1860);
     for (auto _ : bench)
-        for (int i = 0; i < draws; ++i)
+        for (int i = 0; i < rolls; ++i)
             benchmark::DoNotOptimize(runtime.Rnd());
-    bench.counters["draws"] = draws;
+    bench.counters["rolls"] = rolls;
 }
 
 } // namespace
@@ -134,7 +134,7 @@ void RndDrawsOfAVoyage(benchmark::State &bench)
 BENCHMARK(PacedVoyageCpuTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(PacedVoyageWallTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(HeadlessVoyage)->Unit(benchmark::kMicrosecond);
-BENCHMARK(RndDrawsOfAVoyage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RndRollsOfAVoyage)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
@@ -143,6 +143,6 @@ int main(int argc, char **argv)
                           // a slower or busier machine stays within 1 %.
                           {"PacedVoyageCpuTime/iterations:2/manual_time",
                            "PacedVoyageWallTime/iterations:2/manual_time", 0.005},
-                          // 200,000 voyages a second here is about 12 times their draws.
-                          {"HeadlessVoyage", "RndDrawsOfAVoyage", 12.0}});
+                          // 200,000 voyages a second here is about 12 times their rolls.
+                          {"HeadlessVoyage", "RndRollsOfAVoyage", 12.0}});
 }

@@ -51,7 +51,7 @@ bool frmMain::SaveGame()
         m_runtime.GetSaveFileName(this, QStringLiteral("Save Game"), FileFilter, QString());
     if (!path)
         return false;
-    if (const SaveResult saved = saveGame(m_state, *path); !saved.ok) {
+    if (const SaveResult saved = writeSavedGame(m_state, *path); !saved.ok) {
         m_runtime.MsgBox(QStringLiteral("Error Saving File   "), MsgBoxStyle::CriticalOk,
                          saved.error, this);
         return false;
@@ -74,7 +74,7 @@ void frmMain::LoadGame()
 // exactly as it was.
 void frmMain::LoadGameFile(const QString &path)
 {
-    const LoadResult loaded = loadGame(path);
+    const LoadResult loaded = readSavedGame(path);
     if (!loaded.values) {
         m_runtime.MsgBox(QStringLiteral("Error Opening File   "), MsgBoxStyle::CriticalOk,
                          loaded.error, this);

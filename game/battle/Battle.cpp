@@ -1,7 +1,7 @@
 #include "battle/Battle.h"
 
-#include "battle/BattleDraws.h"
 #include "battle/BattlePauses.h"
+#include "battle/BattleRolls.h"
 #include "battle/BattleView.h"
 #include "core/GameState.h"
 #include "runtime/Runtime.h"
@@ -46,9 +46,9 @@ void Battle::Open()
     // The opening wants a whole gun to fight (a saved file may hold half of one); after a
     // volley any gun left will do.
     enableOrders(ordersWhenArmed(m_game.Cannons >= 1));
-    const float fleetDraw = m_runtime.Rnd();
-    m_pirateLord = BattleDraws::TributeOverdue(m_game.TributeCounter);
-    m_state.EnemyShips = BattleDraws::FleetSize(fleetDraw, m_game.HoldCapacity, m_pirateLord);
+    const float fleetRoll = m_runtime.Rnd();
+    m_pirateLord = BattleRolls::TributeOverdue(m_game.TributeCounter);
+    m_state.EnemyShips = BattleRolls::FleetSize(fleetRoll, m_game.HoldCapacity, m_pirateLord);
     m_view.showEnemyShips(m_state.EnemyShips);
     m_view.showStatus(m_game.ShipStatus);
     m_view.showCannons(m_game.Cannons);
@@ -89,7 +89,7 @@ void Battle::fightTurn()
     const Currency guns = m_game.Cannons;
     for (Currency gun = 1; gun <= guns; gun += 1) {
         pause(BattlePauses::Shot, BattlePauses::ShotToDeath);
-        if (!BattleDraws::PlayerShotHits(m_runtime.Rnd()))
+        if (!BattleRolls::PlayerShotHits(m_runtime.Rnd()))
             continue;
         ++sunkThisTurn;
         sinkPirate();
@@ -124,20 +124,20 @@ void Battle::Run()
     enableOrders({});
     say(QStringLiteral("Aye, we'll run, Sardek!"));
     m_runtime.Delay(BattlePauses::RunStart);
-    if (BattleDraws::RunGetsAway(m_runtime.Rnd(), m_game.HoldUsed, m_game.HoldCapacity,
+    if (BattleRolls::RunGetsAway(m_runtime.Rnd(), m_game.HoldUsed, m_game.HoldCapacity,
                                  m_state.EnemyShips)) {
         say(QStringLiteral("We got away from them, Sardek!!"));
         m_runtime.Delay(BattlePauses::RunOutcome);
         m_outcome = BattleOutcome::GotAway;
         return;
     }
-    if (BattleDraws::LordsFleetNear(m_runtime.Rnd()) && m_game.TributeCounter < 11) {
+    if (BattleRolls::LordsFleetNear(m_runtime.Rnd()) && m_game.TributeCounter < 11) {
         say(QStringLiteral("Mok Sai's fleet drove them off!"));
         m_runtime.Delay(BattlePauses::RunOutcome);
         m_outcome = BattleOutcome::DrivenOff;
         return;
     }
-    leaveShipsBehind(BattleDraws::ShipsLeftBehind(m_runtime.Rnd(), m_state.EnemyShips));
+    leaveShipsBehind(BattleRolls::ShipsLeftBehind(m_runtime.Rnd(), m_state.EnemyShips));
     m_runtime.Delay(BattlePauses::RunOutcome);
     enemyFire();
     continueFightToDeath();

@@ -26,7 +26,7 @@ class Battle
   public:
     Battle(GameState &game, Runtime &runtime, BattleView &view);
 
-    /// Meets the fleet: resets the battle state, draws the fleet's size and shows it all.
+    /// Meets the fleet: resets the battle state, rolls the fleet's size and shows it all.
     void Open();
     /// The pirate lord's own fleet attacks (the tribute is overdue).
     bool pirateLord() const { return m_pirateLord; }

@@ -1,8 +1,8 @@
 // The pirates' volley and the two ways it can end a battle, and the victory.
 #include "battle/Battle.h"
 
-#include "battle/BattleDraws.h"
 #include "battle/BattlePauses.h"
+#include "battle/BattleRolls.h"
 #include "battle/BattleView.h"
 #include "core/GameState.h"
 #include "runtime/Formats.h"
@@ -25,7 +25,7 @@ void Battle::enemyFire()
 
 bool Battle::pirateShot()
 {
-    if (BattleDraws::PirateShotHits(m_runtime.Rnd())) {
+    if (BattleRolls::PirateShotHits(m_runtime.Rnd())) {
         m_view.showHit(true);
         m_runtime.Delay(BattlePauses::HitFlash);
         m_view.showHit(false);
@@ -56,7 +56,7 @@ void Battle::askToPlayAgain()
 
 void Battle::maybeLoseCannon()
 {
-    if (!BattleDraws::CannonLost(m_runtime.Rnd()) || m_game.Cannons <= 0)
+    if (!BattleRolls::CannonLost(m_runtime.Rnd()) || m_game.Cannons <= 0)
         return;
     say(QStringLiteral("The buggers hit a Cannon, Sardek!"));
     m_game.Cannons -= 1;
@@ -76,7 +76,7 @@ void Battle::endVolley()
 
 void Battle::victory()
 {
-    const Currency booty = BattleDraws::BootyPerShip(m_runtime.Rnd()) * m_state.ShipsSunk;
+    const Currency booty = BattleRolls::BootyPerShip(m_runtime.Rnd()) * m_state.ShipsSunk;
     const QString worth = FormatNumber(booty, NumberFormat::Dollars);
     m_runtime.MsgBox(QStringLiteral("You got some booty worth ") + worth + QStringLiteral("     "),
                      MsgBoxStyle::InformationOk, {}, m_view.messageParent());

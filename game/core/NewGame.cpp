@@ -15,7 +15,7 @@ constexpr int StartDay = 15;
 
 // One opening price: Int(r * 21 + 5) of the good's unit, in double, where r * 21 is exact, so
 // no rounding can lift r just below 1 to the next whole number.
-Currency drawPrice(Runtime &runtime, Currency::Raw unit)
+Currency rollPrice(Runtime &runtime, Currency::Raw unit)
 {
     const double r = runtime.Rnd();
     Currency price = Int(r * 21.0 + 5.0) * unit;
@@ -47,13 +47,13 @@ QString upperCaseFirst(const QString &name)
 
 } // namespace
 
-void drawPrices(GameState &state, Runtime &runtime)
+void rollPrices(GameState &state, Runtime &runtime)
 {
-    // Sequenced statements, not one expression, so the draws keep their order.
-    state.PriceOpium = drawPrice(runtime, 1000);
-    state.PriceSilk = drawPrice(runtime, 100);
-    state.PriceArms = drawPrice(runtime, 10);
-    state.PriceGeneral = drawPrice(runtime, 1);
+    // Sequenced statements, not one expression, so the rolls keep their order.
+    state.PriceOpium = rollPrice(runtime, 1000);
+    state.PriceSilk = rollPrice(runtime, 100);
+    state.PriceArms = rollPrice(runtime, 10);
+    state.PriceGeneral = rollPrice(runtime, 1);
 }
 
 QString firmNameFrom(const QString &typed)
@@ -81,7 +81,7 @@ void startGame(GameState &state, Runtime &runtime, Scenario scenario, const QStr
     state.MillionaireShown = false;
     state.GameInProgress = true;
     state.GameOver = false;
-    drawPrices(state, runtime);
+    rollPrices(state, runtime);
     state.GameDate = GameDate::fromYmd(StartYear, StartMonth, StartDay).value();
     if (scenario == Scenario::CashAndDebt) {
         state.Cash = 400;

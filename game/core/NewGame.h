@@ -12,11 +12,11 @@ class Runtime;
 enum class Scenario { CashAndDebt, Cannons };
 
 /**
- * Draws the port's four prices, Rnd() once each in the order Opium, Silk, Arms, General:
+ * Rolls the port's four prices, Rnd() once each in the order Opium, Silk, Arms, General:
  * Int(r * 21 + 5) times 1000, 100, 10 and 1 (5,000 to 25,000 for opium ... 5 to 25 for
  * general cargo), as a new game and every arrival do.
  */
-void drawPrices(GameState &state, Runtime &runtime);
+void rollPrices(GameState &state, Runtime &runtime);
 
 /**
  * The firm's name as typed made fit for the record: blanks (spaces) trimmed at both ends,
@@ -30,7 +30,7 @@ QString firmNameFrom(const QString &typed);
  * sound ship of 60 hold units, the scenario's cash, debt and cannons, the firm's name made by
  * firmNameFrom(), and the flags of a started, saved, not lost game.
  *
- * Draws Rnd() exactly four times, for the opening prices in the order Opium, Silk, Arms,
+ * Calls Rnd() exactly four times, for the opening prices in the order Opium, Silk, Arms,
  * General, each Int(r * 21 + 5) times 1000, 100, 10 and 1 (5,000 to 25,000 for opium ... 5 to
  * 25 for general cargo).
  *

@@ -2,8 +2,8 @@
 
 #include "core/GameState.h"
 #include "core/MainForm.h"
+#include "core/Refusals.h"
 #include "runtime/Formats.h"
-#include "runtime/Runtime.h"
 
 namespace Sardek
 {
@@ -11,50 +11,53 @@ namespace Sardek
 namespace
 {
 
-// The purchase refusals end in five blanks, unlike the trade dialogs' three.
-const QString InsufficientHold = QStringLiteral("Insufficient Hold     ");
-const QString InsufficientFunds = QStringLiteral("Insufficient Funds     ");
-
 constexpr int CannonHoldUnits = 10;
 constexpr int LargerShipCapacity = 50;
 
-void completePurchase(MainForm &main, Order order, const PurchaseOutcome &outcome)
+void completePurchase(MainForm &main, Order order, const Outcome &outcome)
 {
     main.moveLogCaretToEnd();
     if (outcome.refusal) {
-        main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"),
-                              &main.window());
+        showRefusal(main.runtime(), *outcome.refusal, &main.window());
         return;
     }
     main.setOrderEnabled(order, false);
-    main.LogAppend(outcome.logEntry);
+    for (const QString &entry : outcome.logEntries)
+        main.LogAppend(entry);
     main.UpdateMainForm();
+}
+
+Outcome bought(const QString &logEntry)
+{
+    Outcome outcome;
+    outcome.logEntries << logEntry;
+    return outcome;
 }
 
 } // namespace
 
-PurchaseOutcome purchaseCannon(GameState &state)
+Outcome purchaseCannon(GameState &state)
 {
     if (state.HoldUsed + CannonHoldUnits > state.HoldCapacity)
-        return {InsufficientHold, {}};
+        return {{}, PurchaseInsufficientHold};
     if (state.CannonPrice > state.Cash)
-        return {InsufficientFunds, {}};
+        return {{}, PurchaseInsufficientFunds};
     state.Cash -= state.CannonPrice;
     state.Cannons += 1;
     state.HoldUsed += CannonHoldUnits;
-    return {std::nullopt, QStringLiteral(" - Bought a New Cannon for ") +
-                              FormatNumber(state.CannonPrice, NumberFormat::Dollars)};
+    return bought(QStringLiteral(" - Bought a New Cannon for ") +
+                  FormatNumber(state.CannonPrice, NumberFormat::Dollars));
 }
 
-PurchaseOutcome purchaseShip(GameState &state)
+Outcome purchaseShip(GameState &state)
 {
     if (state.ShipPrice > state.Cash)
-        return {InsufficientFunds, {}};
+        return {{}, PurchaseInsufficientFunds};
     state.Cash -= state.ShipPrice;
     state.HoldCapacity += LargerShipCapacity;
     state.ShipStatus = 100;
-    return {std::nullopt, QStringLiteral(" - Bought a New Ship for ") +
-                              FormatNumber(state.ShipPrice, NumberFormat::Dollars)};
+    return bought(QStringLiteral(" - Bought a New Ship for ") +
+                  FormatNumber(state.ShipPrice, NumberFormat::Dollars));
 }
 
 void BuyCannon(MainForm &main)

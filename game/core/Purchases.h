@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
+#include "core/Outcome.h"
 
 namespace Sardek
 {
@@ -10,19 +8,13 @@ namespace Sardek
 struct GameState;
 class MainForm;
 
-/// What a purchase did: refused with a message and changed nothing, or done with its log entry.
-struct PurchaseOutcome {
-    std::optional<QString> refusal;
-    QString logEntry;
-};
-
 /**
  * Buys the cannon on offer at CannonPrice: refused with "Insufficient Hold     " when 10 more
  * units would not fit the hold (checked first), then with "Insufficient Funds     " when the
  * price is above Cash. Otherwise takes the price from Cash, adds a cannon and its 10 hold
  * units. GameSaved is left as it was.
  */
-PurchaseOutcome purchaseCannon(GameState &state);
+Outcome purchaseCannon(GameState &state);
 
 /**
  * Trades the ship in for one with 50 more capacity at ShipPrice: refused with "Insufficient
@@ -30,7 +22,7 @@ PurchaseOutcome purchaseCannon(GameState &state);
  * HoldCapacity and makes the ship sound (ShipStatus 100); cargo and cannons stay aboard.
  * GameSaved is left as it was.
  */
-PurchaseOutcome purchaseShip(GameState &state);
+Outcome purchaseShip(GameState &state);
 
 /// The Buy Cannon and Buy Ship orders: buy at once; a refusal shows its "Sorry" box and
 /// leaves the offer open, a purchase closes it, is logged and redraws the main window.

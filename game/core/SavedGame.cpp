@@ -245,7 +245,7 @@ void applySavedValues(const SavedValues &values, GameState &state)
     state.MillionaireShown = values.MillionaireShown;
 }
 
-SaveResult saveGame(const GameState &state, const QString &path)
+SaveResult writeSavedGame(const GameState &state, const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -263,7 +263,7 @@ SaveResult saveGame(const GameState &state, const QString &path)
     return {};
 }
 
-LoadResult loadGame(const QString &path)
+LoadResult readSavedGame(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
@@ -282,10 +282,10 @@ LoadResult loadGame(const QString &path)
     // Cut a long file at a line end, so no character is split at the limit.
     if (!file.atEnd())
         bytes.truncate(bytes.lastIndexOf('\n') + 1);
-    return readSavedGame(bytes);
+    return readSavedGameBytes(bytes);
 }
 
-LoadResult readSavedGame(const QByteArray &bytes)
+LoadResult readSavedGameBytes(const QByteArray &bytes)
 {
     return parseSavedGame(decode(bytes));
 }

@@ -44,13 +44,13 @@ struct SavedValues {
     bool operator==(const SavedValues &) const = default;
 };
 
-/// The outcome of saveGame(): success, or a short description of what went wrong.
+/// The outcome of writeSavedGame(): success, or a short description of what went wrong.
 struct SaveResult {
     bool ok = true;
     QString error; ///< why not ok; never empty then
 };
 
-/// The outcome of loadGame(): all 26 values, or a short description of what went wrong.
+/// The outcome of readSavedGame(): all 26 values, or a short description of what went wrong.
 struct LoadResult {
     std::optional<SavedValues> values; ///< set exactly when the whole file was good
     QString error;                     ///< set exactly when values is not
@@ -70,7 +70,7 @@ void applySavedValues(const SavedValues &values, GameState &state);
  * end be without breaking the file's lines: in FirmName and CurrentPort they are written as an
  * apostrophe and a blank, so the file always reads back.
  */
-SaveResult saveGame(const GameState &state, const QString &path);
+SaveResult writeSavedGame(const GameState &state, const QString &path);
 
 /**
  * Reads a saved game from path and checks all of it before anything is handed out: a missing
@@ -80,10 +80,10 @@ SaveResult saveGame(const GameState &state, const QString &path);
  * CR alone end lines too, and anything after the 26th value is ignored. Text that is not valid
  * UTF-8 is read as Latin-1. Only the first MaxReadBytes of the file are read.
  */
-LoadResult loadGame(const QString &path);
+LoadResult readSavedGame(const QString &path);
 
-/// Reads a saved game from the bytes of a file, as loadGame() does once it has read them.
-LoadResult readSavedGame(const QByteArray &bytes);
+/// Reads a saved game from the bytes of a file, as readSavedGame() does once it has read them.
+LoadResult readSavedGameBytes(const QByteArray &bytes);
 
 /// Far beyond any real saved game: 26 short values.
 inline constexpr qint64 MaxReadBytes = 1 << 20;

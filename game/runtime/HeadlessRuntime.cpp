@@ -7,7 +7,7 @@ HeadlessRuntime::HeadlessRuntime(std::uint32_t seed) : m_generator(seed) {}
 
 float HeadlessRuntime::Rnd()
 {
-    ++m_draws;
+    ++m_rolls;
     return RndFromBits(static_cast<std::uint32_t>(m_generator()));
 }
 

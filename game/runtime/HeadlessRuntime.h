@@ -39,7 +39,7 @@ class HeadlessRuntime final : public Runtime
     void setAnswerer(Answerer answerer) { m_answerer = std::move(answerer); }
     void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
     /// How many numbers Rnd() has given since construction.
-    std::uint64_t draws() const { return m_draws; }
+    std::uint64_t rolls() const { return m_rolls; }
     /// Whether the game asked to end the program, and how many times.
     bool programEnded() const { return m_programEnds > 0; }
     int programEnds() const { return m_programEnds; }
@@ -52,7 +52,7 @@ class HeadlessRuntime final : public Runtime
     std::mt19937 m_generator;
     Answerer m_answerer;
     FileChooser m_fileChooser = [](bool) { return std::optional<QString>(); };
-    std::uint64_t m_draws = 0;
+    std::uint64_t m_rolls = 0;
     std::uint32_t m_ticks = 0;
     int m_programEnds = 0;
 };

@@ -11,7 +11,7 @@ namespace
 {
 
 // Moves amount from one balance to the other and logs it; false when refused.
-bool move(ServiceOutcome &outcome, const TypedAmount &amount, Currency &from, Currency &to,
+bool move(Outcome &outcome, const TypedAmount &amount, Currency &from, Currency &to,
           const char *verb)
 {
     if (!amount.isPositive())
@@ -29,10 +29,9 @@ bool move(ServiceOutcome &outcome, const TypedAmount &amount, Currency &from, Cu
 
 } // namespace
 
-ServiceOutcome visitBank(GameState &state, const TypedAmount &deposit,
-                         const TypedAmount &withdrawal)
+Outcome visitBank(GameState &state, const TypedAmount &deposit, const TypedAmount &withdrawal)
 {
-    ServiceOutcome outcome;
+    Outcome outcome;
     if (move(outcome, deposit, state.Cash, state.Bank, " - Deposited "))
         move(outcome, withdrawal, state.Bank, state.Cash, " - Withdrew ");
     // A deposit kept after a refused withdrawal is an unsaved change too.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/ServiceOutcome.h"
+#include "core/Outcome.h"
 #include "services/TypedAmount.h"
 
 namespace Sardek
@@ -16,7 +16,6 @@ struct GameState;
  * GameSaved is cleared when the visit completes, even with both amounts 0, and whenever money
  * moved.
  */
-ServiceOutcome visitBank(GameState &state, const TypedAmount &deposit,
-                         const TypedAmount &withdrawal);
+Outcome visitBank(GameState &state, const TypedAmount &deposit, const TypedAmount &withdrawal);
 
 } // namespace Sardek

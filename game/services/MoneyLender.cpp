@@ -17,7 +17,7 @@ QString logEntry(const char *verb, Currency amount)
     return QLatin1String(verb) + FormatNumber(amount, NumberFormat::Dollars);
 }
 
-bool lend(GameState &state, ServiceOutcome &outcome, const TypedAmount &borrow)
+bool lend(GameState &state, Outcome &outcome, const TypedAmount &borrow)
 {
     if (!borrow.isPositive())
         return true;
@@ -33,7 +33,7 @@ bool lend(GameState &state, ServiceOutcome &outcome, const TypedAmount &borrow)
     return true;
 }
 
-void takeRepayment(GameState &state, ServiceOutcome &outcome, const TypedAmount &repay,
+void takeRepayment(GameState &state, Outcome &outcome, const TypedAmount &repay,
                    bool overPaymentAllowed)
 {
     if (!repay.isPositive())
@@ -64,10 +64,10 @@ Currency repayMaximum(const GameState &state)
     return std::min(state.Debt, state.Cash);
 }
 
-ServiceOutcome visitLender(GameState &state, const TypedAmount &borrow, const TypedAmount &repay,
-                           bool overPaymentAllowed)
+Outcome visitLender(GameState &state, const TypedAmount &borrow, const TypedAmount &repay,
+                    bool overPaymentAllowed)
 {
-    ServiceOutcome outcome;
+    Outcome outcome;
     if (lend(state, outcome, borrow))
         takeRepayment(state, outcome, repay, overPaymentAllowed);
     // A loan kept after a refused repayment is an unsaved change too.

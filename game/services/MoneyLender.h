@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "runtime/Currency.h"
-#include "services/ServiceOutcome.h"
 #include "services/TypedAmount.h"
 
 namespace Sardek
@@ -32,7 +32,7 @@ Currency repayMaximum(const GameState &state);
  * and logged " - Repayed $5,000". GameSaved is cleared when the visit completes, even with
  * both amounts 0, and whenever money moved.
  */
-ServiceOutcome visitLender(GameState &state, const TypedAmount &borrow, const TypedAmount &repay,
-                           bool overPaymentAllowed);
+Outcome visitLender(GameState &state, const TypedAmount &borrow, const TypedAmount &repay,
+                    bool overPaymentAllowed);
 
 } // namespace Sardek

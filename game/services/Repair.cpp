@@ -28,12 +28,12 @@ Currency affordablePoints(const GameState &state)
     return Int(state.Cash.toDouble() / rate.toDouble());
 }
 
-ServiceOutcome repaired(GameState &state, Currency points, Currency price)
+Outcome repaired(GameState &state, Currency points, Currency price)
 {
     state.Cash -= price;
     state.ShipStatus += points;
     state.GameSaved = false;
-    ServiceOutcome outcome;
+    Outcome outcome;
     outcome.logEntries << QStringLiteral(" - Repaired ") + PlainNumber(points) +
                               QStringLiteral("% of Ship for ") +
                               FormatNumber(price, NumberFormat::Dollars);
@@ -70,21 +70,21 @@ Currency repairPrice(const GameState &state, int target)
     return roundedWhole((Currency(target) - state.ShipStatus) * repairRate(state));
 }
 
-ServiceOutcome repairTo(GameState &state, int target)
+Outcome repairTo(GameState &state, int target)
 {
     target = std::min(target, FullRepair);
     if (Currency(target) <= state.ShipStatus)
         return {};
     const Currency price = repairPrice(state, target);
     if (price > state.Cash) {
-        ServiceOutcome outcome;
+        Outcome outcome;
         outcome.refusal = InsufficientFunds;
         return outcome;
     }
     return repaired(state, Currency(target) - state.ShipStatus, price);
 }
 
-ServiceOutcome repairMax(GameState &state)
+Outcome repairMax(GameState &state)
 {
     Currency points = affordablePoints(state);
     if (points < 1)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "runtime/Currency.h"
-#include "services/ServiceOutcome.h"
 
 namespace Sardek
 {
@@ -37,13 +37,13 @@ Currency repairPrice(const GameState &state, int target);
  * " - Repaired 5% of Ship for $3,000" and clears GameSaved. A target not above ShipStatus
  * repairs nothing and changes nothing.
  */
-ServiceOutcome repairTo(GameState &state, int target);
+Outcome repairTo(GameState &state, int target);
 
 /**
  * Repairs as many whole points as the cash pays for, up to 100, logged as for repairTo().
  * When the cash pays for less than one point (or the ship needs none) nothing changes and the
  * outcome is empty.
  */
-ServiceOutcome repairMax(GameState &state);
+Outcome repairMax(GameState &state);
 
 } // namespace Sardek

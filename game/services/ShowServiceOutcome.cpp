@@ -1,14 +1,14 @@
 #include "services/ShowServiceOutcome.h"
 
 #include "core/MainForm.h"
-#include "runtime/Runtime.h"
+#include "core/Refusals.h"
 
 #include <QDialog>
 
 namespace Sardek
 {
 
-void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome)
+void finishService(MainForm &main, QDialog &dialog, const Outcome &outcome)
 {
     main.moveLogCaretToEnd();
     for (const QString &entry : outcome.logEntries)
@@ -16,8 +16,7 @@ void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcom
     if (outcome.loanGranted)
         main.setOrderEnabled(Order::Money, false);
     if (outcome.refusal) {
-        main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"),
-                              &dialog);
+        showRefusal(main.runtime(), *outcome.refusal, &dialog);
         return;
     }
     dialog.accept();

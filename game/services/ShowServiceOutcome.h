@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/ServiceOutcome.h"
+#include "core/Outcome.h"
 
 class QDialog;
 
@@ -14,6 +14,6 @@ class MainForm;
  * logs nothing), appends its log entries, then either shows the refusal
  * ("Sorry", information icon) over dialog, which stays open, or closes dialog as accepted.
  */
-void finishService(MainForm &main, QDialog &dialog, const ServiceOutcome &outcome);
+void finishService(MainForm &main, QDialog &dialog, const Outcome &outcome);
 
 } // namespace Sardek

@@ -57,9 +57,9 @@ Currency toShipMaximum(const GameState &state, Good good)
     return std::min(stockOf(state, Place::Warehouse, good), freeHold(state));
 }
 
-ServiceOutcome transferCargo(GameState &state, const TransferOrder &order)
+Outcome transferCargo(GameState &state, const TransferOrder &order)
 {
-    ServiceOutcome outcome;
+    Outcome outcome;
     outcome.refusal = firstFailedCheck(state, order);
     if (outcome.refusal)
         return outcome;

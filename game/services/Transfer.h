@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Goods.h"
+#include "core/Outcome.h"
 #include "runtime/Currency.h"
-#include "services/ServiceOutcome.h"
 #include "services/TypedAmount.h"
 
 namespace Sardek
@@ -41,6 +41,6 @@ Currency toShipMaximum(const GameState &state, Good good);
  * to Warehouse"), each only when above 0 and each quoting its amount's digits as typed
  * ("007"); GameSaved is cleared.
  */
-ServiceOutcome transferCargo(GameState &state, const TransferOrder &order);
+Outcome transferCargo(GameState &state, const TransferOrder &order);
 
 } // namespace Sardek

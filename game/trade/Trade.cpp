@@ -57,9 +57,9 @@ Currency affordableUnits(Currency money, Currency price)
     return Currency(std::min(units, Currency::MaxWhole));
 }
 
-TradeOutcome refused(const QString &message)
+Outcome refused(const QString &message)
 {
-    return TradeOutcome{message, {}};
+    return Outcome{{}, message};
 }
 
 QString logEntry(const char *verb, const QString &amount, Good good, Currency price)
@@ -90,7 +90,7 @@ Currency largestPurchase(const GameState &state, Place destination, Good good,
                     Currency(0));
 }
 
-TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order)
+Outcome buy(GameState &state, Place destination, const TradeOrder &order)
 {
     const MaybeCurrency cost = totalOf([&](Good good) { return costOf(state, order, good); });
     if (!cost || *cost > state.Cash)
@@ -100,7 +100,7 @@ TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order)
     if (!units || !space || *units > *space)
         return refused(destination == Place::Ship ? InsufficientHold : InsufficientStorage);
 
-    TradeOutcome outcome;
+    Outcome outcome;
     for (Good good : AllGoods)
         stockOf(state, destination, good) += *order.amount(good);
     if (destination == Place::Ship)
@@ -114,7 +114,7 @@ TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order)
     return outcome;
 }
 
-TradeOutcome sell(GameState &state, Place source, const TradeOrder &order)
+Outcome sell(GameState &state, Place source, const TradeOrder &order)
 {
     const GameState &before = state;
     for (Good good : AllGoods) {
@@ -123,7 +123,7 @@ TradeOutcome sell(GameState &state, Place source, const TradeOrder &order)
             return refused(InsufficientCargo);
     }
 
-    TradeOutcome outcome;
+    Outcome outcome;
     for (Good good : AllGoods)
         stockOf(state, source, good) -= *order.amount(good);
     if (source == Place::Ship)

@@ -1,26 +1,17 @@
 #pragma once
 
 #include "core/Goods.h"
+#include "core/Outcome.h"
 #include "core/Refusals.h"
 #include "runtime/Currency.h"
 
 #include <QString>
-#include <QStringList>
-
-#include <optional>
 
 namespace Sardek
 {
 
 struct GameState;
 class TradeOrder;
-
-/// What a trade did: refused with a message and changed nothing, or done with its log entries.
-struct TradeOutcome {
-    std::optional<QString> refusal;
-    /// One per good traded, in goods order: " - Bought 25 Silk @ $310 Each".
-    QStringList logEntries;
-};
 
 /**
  * The most units of good a player can buy into destination besides the other three amounts of
@@ -42,7 +33,7 @@ Currency largestPurchase(const GameState &state, Place destination, Good good,
  * the ship), takes the cost from Cash, logs each good bought with its amount as a plain
  * number, and clears GameSaved.
  */
-TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order);
+Outcome buy(GameState &state, Place destination, const TradeOrder &order);
 
 /**
  * Sells order's amounts from source at the current prices. Refused with InsufficientCargo when
@@ -51,6 +42,6 @@ TradeOutcome buy(GameState &state, Place destination, const TradeOrder &order);
  * price into Cash (stopping at Currency's limit), logs each good sold with its box's text as
  * the player wrote it ("007"), and clears GameSaved, even when nothing was sold.
  */
-TradeOutcome sell(GameState &state, Place source, const TradeOrder &order);
+Outcome sell(GameState &state, Place source, const TradeOrder &order);
 
 } // namespace Sardek

@@ -1,9 +1,9 @@
 #include "trade/TradeDialog.h"
 
 #include "core/MainForm.h"
+#include "core/Refusals.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
-#include "runtime/Runtime.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"
 #include "ui/AmountComboBox.h"
@@ -148,11 +148,10 @@ void TradeDialog::done(int result)
     m_main.UpdateMainForm();
 }
 
-void TradeDialog::finishTrade(const TradeOutcome &outcome)
+void TradeDialog::finishTrade(const Outcome &outcome)
 {
     if (outcome.refusal) {
-        m_main.runtime().MsgBox(*outcome.refusal, MsgBoxStyle::InformationOk,
-                                QStringLiteral("Sorry"), this);
+        showRefusal(m_main.runtime(), *outcome.refusal, this);
         return;
     }
     for (const QString &entry : outcome.logEntries)

@@ -20,7 +20,7 @@ class AmountComboBox;
 class Currency;
 class TradeOrder;
 class MainForm;
-struct TradeOutcome;
+struct Outcome;
 
 /**
  * What the Buy and Sell dialogs share: a goods frame with a label, an amount box and a button
@@ -75,7 +75,7 @@ class TradeDialog : public QDialog
     virtual void cmdMax_Click(Good good) = 0;
     /// A refusal shows its message and keeps the dialog open; a done trade is logged and
     /// closes it.
-    void finishTrade(const TradeOutcome &outcome);
+    void finishTrade(const Outcome &outcome);
 
     QGroupBox *placeFrame() const { return m_placeFrame; }
     MainForm &m_main;

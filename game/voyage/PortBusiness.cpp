@@ -2,8 +2,8 @@
 // money lender, the shipyard and the pirate lord's demand for tribute in Hong Kong.
 #include "core/GameState.h"
 #include "runtime/Formats.h"
-#include "voyage/VoyageDraws.h"
 #include "voyage/VoyageEvents.h"
+#include "voyage/VoyageRolls.h"
 #include "voyage/VoyageView.h"
 
 namespace Sardek
@@ -38,12 +38,12 @@ void ShipyardVisit(const VoyageContext &voyage)
 }
 
 // NetWorth is the one of the last redraw, from before the voyage. A negative worth can make
-// the first draw negative; the absolute value then makes the demand large.
-Currency drawTribute(const VoyageContext &voyage)
+// the first roll negative; the absolute value then makes the demand large.
+Currency rollTribute(const VoyageContext &voyage)
 {
-    Currency demand = drawShare(voyage.runtime, voyage.state.NetWorth, 20);
+    Currency demand = rollShare(voyage.runtime, voyage.state.NetWorth, 20);
     if (demand < 20) {
-        demand += drawWhole(voyage.runtime, 80, 21);
+        demand += rollWhole(voyage.runtime, 80, 21);
         if (demand < 0)
             demand = -demand;
     }
@@ -53,7 +53,7 @@ Currency drawTribute(const VoyageContext &voyage)
 void TributeDemand(const VoyageContext &voyage)
 {
     GameState &state = voyage.state;
-    const Currency demand = drawTribute(voyage);
+    const Currency demand = rollTribute(voyage);
     const MsgBoxResult answer = voyage.runtime.MsgBox(
         QStringLiteral("Mok Sai asks for ") + dollars(demand) +
             QStringLiteral(" in donation to the temple of Tin Hau, the Sea Goddess.   "),

@@ -1,7 +1,7 @@
 #include "voyage/Ports.h"
 
 #include "core/GameState.h"
-#include "voyage/VoyageDraws.h"
+#include "voyage/VoyageRolls.h"
 
 namespace Sardek
 {
@@ -21,15 +21,15 @@ int nextPort(int index)
     return index % PortCount + 1;
 }
 
-int drawPort(Runtime &runtime)
+int rollPort(Runtime &runtime)
 {
-    return drawWhole(runtime, PortCount, 1);
+    return rollWhole(runtime, PortCount, 1);
 }
 
 int preselectedPort(const QString &currentPort, Runtime &runtime)
 {
-    const int drawn = drawPort(runtime);
-    return portName(drawn) == currentPort ? nextPort(drawn) : drawn;
+    const int rolled = rollPort(runtime);
+    return portName(rolled) == currentPort ? nextPort(rolled) : rolled;
 }
 
 } // namespace Sardek

@@ -17,12 +17,12 @@ int portIndex(const QString &name);
 /// The port after index in index order, Batavia wrapping around to Hong Kong.
 int nextPort(int index);
 
-/// One draw of a port index, Int(Rnd * 7 + 1).
-int drawPort(Runtime &runtime);
+/// One roll of a port index, Int(Rnd * 7 + 1).
+int rollPort(Runtime &runtime);
 
 /**
- * The destination the Leave Port window offers first: one drawPort(), moved on to the next
- * port when it is currentPort (in Batavia a draw of 7 gives Hong Kong).
+ * The destination the Leave Port window offers first: one rollPort(), moved on to the next
+ * port when it is currentPort (in Batavia a roll of 7 gives Hong Kong).
  */
 int preselectedPort(const QString &currentPort, Runtime &runtime);
 

@@ -4,8 +4,8 @@
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
 #include "voyage/Ports.h"
-#include "voyage/VoyageDraws.h"
 #include "voyage/VoyageEvents.h"
+#include "voyage/VoyageRolls.h"
 #include "voyage/VoyageView.h"
 
 namespace Sardek
@@ -39,7 +39,7 @@ void sail(const VoyageContext &voyage, PirateEncounter &encounter)
     for (int step = 1; step <= VoyageSteps; ++step) {
         voyage.view.logAppendRaw(QStringLiteral("."));
         voyage.runtime.Delay(StepMilliseconds);
-        if (drawWhole(voyage.runtime, 110, 1) == 5 && encounters < MostEncounters) {
+        if (rollWhole(voyage.runtime, 110, 1) == 5 && encounters < MostEncounters) {
             ++encounters;
             encounter.MeetPirates(voyage.view.battleOwner());
         }
@@ -57,14 +57,14 @@ void addInterest(GameState &state)
 void arrive(const VoyageContext &voyage, int destination)
 {
     GameState &state = voyage.state;
-    drawPrices(state, voyage.runtime);
+    rollPrices(state, voyage.runtime);
     state.GameDate = state.GameDate.addMonths(1);
     state.CurrentPort = portName(destination);
     BlownOffCourse(voyage);
     Storm(voyage);
     voyage.view.logAppend(QStringLiteral(" - Arriving at ") + state.CurrentPort);
     addInterest(state);
-    state.TributeCounter += drawWhole(voyage.runtime, 2, 1);
+    state.TributeCounter += rollWhole(voyage.runtime, 2, 1);
     ArrivalEvents(voyage);
     PortBusiness(voyage);
     state.GameSaved = false;

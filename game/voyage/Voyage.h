@@ -19,12 +19,12 @@ inline constexpr int MostEncounters = 2;
  *
  * Disables the nine orders, hides the Leave Port window, logs " - Departing " + the port with
  * the old date and leaves that line open, and shows the busy pointer. Then 25 steps: a "." on
- * the departure line, Delay 90, and one draw Int(Rnd * 110 + 1); a 5 meets pirates (waiting
+ * the departure line, Delay 90, and one roll Int(Rnd * 110 + 1); a 5 meets pirates (waiting
  * for encounter) while fewer than two battles were fought. Once GameInProgress is false (the
  * ship sank and the player chose to play again) no further step runs, and nothing of the
  * arrival happens. The busy pointer ends.
  *
- * The arrival: prices drawn anew (Opium, Silk, Arms, General), the date one calendar month on,
+ * The arrival: prices rolled anew (Opium, Silk, Arms, General), the date one calendar month on,
  * the destination, blown off course, storm, " - Arriving at " + the port, 0.5 % interest on
  * Bank and 10 % on Debt (both rounded down, so a negative debt grows more negative),
  * TributeCounter up by Int(Rnd * 2 + 1), the arrival events and the port's business, and

@@ -3,7 +3,7 @@
 #include "core/GameState.h"
 #include "runtime/Formats.h"
 #include "voyage/Ports.h"
-#include "voyage/VoyageDraws.h"
+#include "voyage/VoyageRolls.h"
 #include "voyage/VoyageView.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ QString dollars(Currency amount)
 
 bool rollHits(const VoyageContext &voyage, int count, int hit)
 {
-    return drawWhole(voyage.runtime, count, 1) == hit;
+    return rollWhole(voyage.runtime, count, 1) == hit;
 }
 
 // A good's name with its price and warehouse stock, in goods order.
@@ -44,7 +44,7 @@ void CannonOffer(const VoyageContext &voyage)
     if (!rollHits(voyage, 5, 1))
         return;
     GameState &state = voyage.state;
-    state.CannonPrice = drawWhole(voyage.runtime, 2601, 400);
+    state.CannonPrice = rollWhole(voyage.runtime, 2601, 400);
     voyage.view.logAppend(QStringLiteral(" - Sardek, a ship's cannon is available for ") +
                           dollars(state.CannonPrice));
     voyage.view.setOrderEnabled(Order::Cannon, true);
@@ -70,7 +70,7 @@ void OpiumSeizure(const VoyageContext &voyage)
     GameState &state = voyage.state;
     if (!rollHits(voyage, 25, 3) || state.ShipOpium <= 0)
         return;
-    const Currency fine = state.Cash <= 0 ? Currency(0) : drawShare(voyage.runtime, state.Cash, 2);
+    const Currency fine = state.Cash <= 0 ? Currency(0) : rollShare(voyage.runtime, state.Cash, 2);
     voyage.view.logAppend(QStringLiteral(" - Bad Joss!  The local authorities have seized your "
                                          "opium") +
                           Continuation + QStringLiteral("and fined you ") + dollars(fine));
@@ -85,7 +85,7 @@ void Robbery(const VoyageContext &voyage)
     GameState &state = voyage.state;
     if (!rollHits(voyage, 25, 4) || state.Cash <= 9)
         return;
-    const Currency stolen = drawShare(voyage.runtime, state.Cash, 2);
+    const Currency stolen = rollShare(voyage.runtime, state.Cash, 2);
     voyage.view.logAppend(QStringLiteral(" - Bad Joss!  You have been beaten up and robbed of ") +
                           dollars(stolen));
     state.Cash -= stolen;
@@ -101,7 +101,7 @@ void WarehouseTheft(const VoyageContext &voyage)
         return;
     for (const GoodFields &good : Goods)
         if (stocked(good))
-            state.*good.warehouse -= drawShare(voyage.runtime, state.*good.warehouse, 2);
+            state.*good.warehouse -= rollShare(voyage.runtime, state.*good.warehouse, 2);
     voyage.view.logAppend(
         QStringLiteral(" - Bad Joss!  Messanger reports large theft from warehouse, Sardek!"));
     flashLog(voyage, LogRed);
@@ -112,7 +112,7 @@ void PriceJump(const VoyageContext &voyage)
 {
     if (!rollHits(voyage, 25, 1))
         return;
-    const int j = drawWhole(voyage.runtime, 8, 1);
+    const int j = rollWhole(voyage.runtime, 8, 1);
     const GoodFields &good = Goods[std::size_t((j - 1) / 2)];
     Currency &price = voyage.state.*good.price;
     const bool rise = j % 2 == 1;
@@ -144,9 +144,9 @@ void BlownOffCourse(const VoyageContext &voyage)
     if (!rollHits(voyage, 25, 1))
         return;
     GameState &state = voyage.state;
-    int port = drawPort(voyage.runtime);
+    int port = rollPort(voyage.runtime);
     while (portName(port) == state.CurrentPort)
-        port = drawPort(voyage.runtime);
+        port = rollPort(voyage.runtime);
     state.CurrentPort = portName(port);
     voyage.view.logAppend(QStringLiteral(" - Sardek, we have been blown off course to ") +
                           state.CurrentPort);
@@ -158,7 +158,7 @@ void Storm(const VoyageContext &voyage)
     GameState &state = voyage.state;
     if (!rollHits(voyage, 50, 5) || state.ShipStatus <= 9)
         return;
-    const Currency damage = drawShare(voyage.runtime, state.ShipStatus, 2);
+    const Currency damage = rollShare(voyage.runtime, state.ShipStatus, 2);
     voyage.view.logAppend(QStringLiteral(" - Sardek!, we have received ") + PlainNumber(damage) +
                           QStringLiteral("% Damage from a storm"));
     state.ShipStatus -= damage;

@@ -5,11 +5,11 @@
 namespace Sardek
 {
 
-// The events of an arrival. Each trigger roll is drawn whether or not its condition holds;
-// further draws come only when the event happens. Every line carries the arrival date.
+// The events of an arrival. Each trigger roll is made whether or not its condition holds;
+// further rolls come only when the event happens. Every line carries the arrival date.
 
 /**
- * Roll Int(Rnd * 25 + 1) = 1: port indexes Int(Rnd * 7 + 1) are drawn until one is not
+ * Roll Int(Rnd * 25 + 1) = 1: port indexes Int(Rnd * 7 + 1) are rolled until one is not
  * CurrentPort (the chosen destination), which then replaces it; " - Sardek, we have been blown
  * off course to " + the port; red flash.
  */

@@ -16,7 +16,7 @@ class PirateEncounter;
 
 /**
  * The Leave Port window: the player picks one of the seven ports (not the one the ship lies
- * in; one is preselected by a draw when the window opens) and departs. Depart runs the whole
+ * in; one is preselected by a roll when the window opens) and departs. Depart runs the whole
  * voyage with this window hidden and the main window's orders and menus inert, meeting
  * pirates through encounter, then closes the window. Cancel, Esc and the close box leave
  * without sailing. However it closes, the main window is redrawn.

@@ -1,11 +1,11 @@
-// The battle's rules: on the scripted runtime, what each order shows, draws and pauses for, in
+// The battle's rules: on the scripted runtime, what each order shows, rolls and pauses for, in
 // order; on the program's own generator, its odds and whole battles played headless.
 #include "GameStates.h"
 #include "QtPrinters.h"
 #include "ScriptedRuntime.h"
 
 #include "battle/Battle.h"
-#include "battle/BattleDraws.h"
+#include "battle/BattleRolls.h"
 #include "battle/BattleView.h"
 #include "battle/HeadlessBattle.h"
 #include "runtime/Formats.h"
@@ -86,17 +86,17 @@ void arm(GameState &s, int cannons, int opium = 0)
     s.HoldUsed = 10 * cannons + opium;
 }
 
-// Draws: 0 misses every shot and loses no cannon but always gets away; 0.9 hits every shot;
+// Rolls: 0 misses every shot and loses no cannon but always gets away; 0.9 hits every shot;
 // 0.99 neither gets away nor brings the pirate lord.
 constexpr float Miss = 0.0f, Hit = 0.9f, NoLuck = 0.99f, CannonHit = 0.05f;
 
 class BattleRulesTest : public ::testing::Test
 {
   protected:
-    void queue(const std::vector<float> &draws)
+    void queue(const std::vector<float> &rolls)
     {
-        for (float draw : draws)
-            runtime.queueRnd({draw});
+        for (float roll : rolls)
+            runtime.queueRnd({roll});
     }
 
     // Meets a fleet of 3 to 6 ships (capacity 60) and forgets what the opening showed.
@@ -114,11 +114,11 @@ class BattleRulesTest : public ::testing::Test
     Battle battle{game, runtime, view};
 };
 
-// A fleet met: the guns, cargo and pirate lord decide the orders; the draws are the fleet's,
-// then, if any, those of a run, which ends as its draws say with its own pauses.
+// A fleet met: the guns, cargo and pirate lord decide the orders; the rolls are the fleet's,
+// then, if any, those of a run, which ends as its rolls say with its own pauses.
 struct FleetCase {
     int capacity, tribute, cannons, opium;
-    std::vector<float> draws;
+    std::vector<float> rolls;
     int ships;
     const char *orders;
     BattleOutcome outcome = BattleOutcome::Running;
@@ -135,7 +135,7 @@ TEST_P(BattleFleetTest, OpensWithItsOrders_ThenRuns)
     game.HoldCapacity = c.capacity;
     game.TributeCounter = c.tribute;
     arm(game, c.cannons, c.opium);
-    queue(c.draws);
+    queue(c.rolls);
     battle.Open();
     EXPECT_EQ(battle.state().EnemyShips, c.ships);
     EXPECT_EQ(battle.pirateLord(), c.tribute > 10);
@@ -145,7 +145,7 @@ TEST_P(BattleFleetTest, OpensWithItsOrders_ThenRuns)
                   " | report Sardek, what shall we do?");
     EXPECT_EQ(view.trace.size(), 5 + c.ships);
     EXPECT_EQ(view.trace.last(), "ship " + QString::number(c.ships - 1) + " afloat");
-    if (c.draws.size() == 1)
+    if (c.rolls.size() == 1)
         return;
     battle.Run();
     EXPECT_EQ(battle.outcome(), c.outcome);
@@ -161,7 +161,7 @@ std::string fleetName(const ::testing::TestParamInfo<FleetCase> &info)
     const FleetCase &c = info.param;
     const auto n = [](int v) { return (v < 0 ? "M" : "") + std::to_string(std::abs(v)); };
     return "Hold" + n(c.capacity) + "Tribute" + n(c.tribute) + "Guns" + n(c.cannons) + "Opium" +
-           n(c.opium) + "Meets" + n(c.ships) + (c.draws.size() > 1 ? "ThenRuns" : "");
+           n(c.opium) + "Meets" + n(c.ships) + (c.rolls.size() > 1 ? "ThenRuns" : "");
 }
 
 using enum BattleOutcome;
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Fleets, BattleFleetTest, ::testing::Values(
 
 // A turn shoots each gun, then takes the volley, with the long pauses and one between the
 // frames of a sinking pirate; fighting to the death, the pauses are short, the frames have none
-// and the next turn follows at once. The booty is one draw per ship sunk in every turn.
+// and the next turn follows at once. The booty is one roll per ship sunk in every turn.
 TEST_F(BattleRulesTest, FightThenFightToDeath_ToVictory)
 {
     arm(game, 2);
@@ -255,12 +255,12 @@ TEST_F(BattleRulesTest, BootyCountsSunkShipsOnlyNotThoseLeftBehind)
     EXPECT_EQ(view.trace.last(), "log - You got some booty worth $2,700");
 }
 
-// Each of the battle's rolls on draws at and just below the edges of its buckets, from the
-// rules: what the draw decides there (1 for yes, 0 for no, or the number drawn).
+// Each of the battle's rolls on values at and just below the edges of its buckets, from the
+// rules: what the roll decides there (1 for yes, 0 for no, or the number rolled).
 TEST(BattleOdds, EachRollChangesItsOutcomeExactlyAtItsEdges)
 {
-    using namespace BattleDraws;
-    using Testing::belowEdge, Testing::edgeDraw;
+    using namespace BattleRolls;
+    using Testing::belowEdge, Testing::edgeRoll;
     const auto fleet = [](Currency capacity, bool lord) {
         return [=](float r) { return FleetSize(r, capacity, lord); };
     };
@@ -295,29 +295,29 @@ TEST(BattleOdds, EachRollChangesItsOutcomeExactlyAtItsEdges)
     // clang-format on
     for (const auto &e : edges) {
         EXPECT_EQ(e.decides(belowEdge(e.k, e.n)), e.below) << e.roll;
-        EXPECT_EQ(e.decides(edgeDraw(e.k, e.n)), e.at) << e.roll;
+        EXPECT_EQ(e.decides(edgeRoll(e.k, e.n)), e.at) << e.roll;
     }
 }
 
-// 20,000 draws of the program's generator put each share within five standard errors of its
+// 20,000 rolls of the program's generator put each share within five standard errors of its
 // chance: the generator's numbers spread evenly over the buckets the edges above pin.
 TEST(BattleOdds, SharesMatchTheChances)
 {
     const std::pair<std::function<bool(float)>, double> odds[] = {
-        {BattleDraws::PlayerShotHits, 0.4},
-        {BattleDraws::PirateShotHits, 0.7},
-        {BattleDraws::CannonLost, 1.0 / 25},
-        {BattleDraws::LordsFleetNear, 1.0 / 8},
-        {[](float r) { return BattleDraws::RunGetsAway(r, 0, 60, 3); }, 1.0 / 4},
-        {[](float r) { return BattleDraws::RunGetsAway(r, 60, 60, 3); }, 1.0 / 8}};
-    constexpr int Draws = 20000;
+        {BattleRolls::PlayerShotHits, 0.4},
+        {BattleRolls::PirateShotHits, 0.7},
+        {BattleRolls::CannonLost, 1.0 / 25},
+        {BattleRolls::LordsFleetNear, 1.0 / 8},
+        {[](float r) { return BattleRolls::RunGetsAway(r, 0, 60, 3); }, 1.0 / 4},
+        {[](float r) { return BattleRolls::RunGetsAway(r, 60, 60, 3); }, 1.0 / 8}};
+    constexpr int Rolls = 20000;
     HeadlessRuntime runtime(20261207);
     for (std::size_t i = 0; i < std::size(odds); ++i) {
         const auto &[happens, chance] = odds[i];
         int count = 0;
-        for (int n = 0; n < Draws; ++n)
+        for (int n = 0; n < Rolls; ++n)
             count += happens(runtime.Rnd()) ? 1 : 0;
-        EXPECT_NEAR(double(count) / Draws, chance, 5 * std::sqrt(chance * (1 - chance) / Draws))
+        EXPECT_NEAR(double(count) / Rolls, chance, 5 * std::sqrt(chance * (1 - chance) / Rolls))
             << "case " << i;
     }
 }
@@ -363,7 +363,7 @@ class StackDepthView : public SilentBattleView
 TEST(HeadlessBattleTest, FightToDeathAgainst48RunsInASmallStack)
 {
     GameState game = atSea();
-    game.HoldCapacity = 100000; // 48 pirates unless the draw is below 1 in 2,000
+    game.HoldCapacity = 100000; // 48 pirates unless the roll is below 1 in 2,000
     game.ShipStatus = 1000000;
     arm(game, 3);
     HeadlessRuntime runtime(48);

@@ -54,10 +54,10 @@ class PirateWindowTest : public GameWindowTest
 
     static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    // Meets the pirates with fleetDraw and plays the battle; returns once the window closed.
-    void meetPirates(float fleetDraw, std::function<void(frmPirate &)> play)
+    // Meets the pirates with fleetRoll and plays the battle; returns once the window closed.
+    void meetPirates(float fleetRoll, std::function<void(frmPirate &)> play)
     {
-        runtime.queueRnd({fleetDraw});
+        runtime.queueRnd({fleetRoll});
         whenDialogOpens([&](QDialog &dialog) {
             auto *window = qobject_cast<frmPirate *>(&dialog);
             ASSERT_NE(window, nullptr);

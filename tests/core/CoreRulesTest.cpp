@@ -19,10 +19,10 @@ using namespace Sardek;
 namespace
 {
 
-// A start: the scenario, the draws, the name typed, and the prices and firm the game begins with.
+// A start: the scenario, the rolls, the name typed, and the prices and firm the game begins with.
 struct Start {
     Scenario scenario;
-    std::vector<float> draws;
+    std::vector<float> rolls;
     const char16_t *typed;
     std::array<Currency, 4> prices;
     const char16_t *firm;
@@ -46,12 +46,12 @@ GameState expectedStart(const Start &start)
 
 } // namespace
 
-// Exactly four draws go to Opium, Silk, Arms and General, each changing its step exactly at
+// Exactly four rolls go to Opium, Silk, Arms and General, each changing its step exactly at
 // the edges of Int(Rnd * 21 + 5); the name is trimmed, defaulted and capitalised once.
-TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
+TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourRollsAndTheTypedName)
 {
-    const float b1 = Testing::belowEdge(1, 21), a1 = Testing::edgeDraw(1, 21);
-    const float b19 = Testing::belowEdge(20, 21), a20 = Testing::edgeDraw(20, 21);
+    const float b1 = Testing::belowEdge(1, 21), a1 = Testing::edgeRoll(1, 21);
+    const float b19 = Testing::belowEdge(20, 21), a20 = Testing::edgeRoll(20, 21);
     const float top = 0.99999994f; // the largest float below 1
     const auto Cash = Scenario::CashAndDebt, Cannons = Scenario::Cannons;
     const Start starts[] = {
@@ -67,17 +67,17 @@ TEST(StartGame, FillsEveryFieldOfEitherScenario_FromFourDrawsAndTheTypedName)
     for (const Start &start : starts) {
         GameState state = Testing::clutteredState();
         ScriptedRuntime runtime;
-        for (const float draw : start.draws)
-            runtime.queueRnd({draw});
+        for (const float roll : start.rolls)
+            runtime.queueRnd({roll});
         startGame(state, runtime, start.scenario, QString::fromUtf16(start.typed));
-        EXPECT_EQ(runtime.rndLeft(), start.draws.size() - 4) << "exactly four draws";
+        EXPECT_EQ(runtime.rndLeft(), start.rolls.size() - 4) << "exactly four rolls";
         EXPECT_EQ(state, expectedStart(start)) << QString::fromUtf16(start.typed).toStdString();
     }
 }
 
 // A purchase on a ship of 60 at 40 %: the refusal, or the record after it.
 struct PurchaseCase {
-    PurchaseOutcome (*purchase)(GameState &);
+    Outcome (*purchase)(GameState &);
     int cash, holdUsed, price;
     const char *outcome; // the refusal or the log entry
     Currency cashAfter = 0, holdUsedAfter = 0, capacityAfter = 0, cannonsAfter = 0, statusAfter = 0;
@@ -100,8 +100,10 @@ TEST(Purchase, ChecksInOrderThenBuysLeavingGameSavedAsItWas)
         state.ShipStatus = 40;
         state.CannonPrice = state.ShipPrice = c.price;
         GameState expected = state;
-        const PurchaseOutcome outcome = c.purchase(state);
-        EXPECT_EQ(outcome.refusal.value_or(outcome.logEntry), QLatin1String(c.outcome));
+        const Outcome outcome = c.purchase(state);
+        EXPECT_EQ(outcome.refusal.value_or(outcome.logEntries.join(u'|')),
+                  QLatin1String(c.outcome));
+        EXPECT_EQ(outcome.logEntries.isEmpty(), outcome.refusal.has_value()) << c.outcome;
         if (!outcome.refusal)
             std::tie(expected.Cash, expected.HoldUsed, expected.HoldCapacity, expected.Cannons,
                      expected.ShipStatus) = std::tie(c.cashAfter, c.holdUsedAfter, c.capacityAfter,

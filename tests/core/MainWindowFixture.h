@@ -17,13 +17,13 @@ namespace Sardek
 class MainWindowTest : public GameWindowTest
 {
   protected:
-    // Draws that give the opening prices 12,000 / 1,500 / 120 / 9.
-    static constexpr float PriceDraws[4] = {7.5f / 21, 10.5f / 21, 7.5f / 21, 4.5f / 21};
+    // Rolls that give the opening prices 12,000 / 1,500 / 120 / 9.
+    static constexpr float PriceRolls[4] = {7.5f / 21, 10.5f / 21, 7.5f / 21, 4.5f / 21};
 
     // New Game from the menu, choosing the scenario and typing the name in the dialog.
     void startGame(bool cashAndDebt, const QString &firm = QStringLiteral("Lee"))
     {
-        runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
+        runtime.queueRnd({PriceRolls[0], PriceRolls[1], PriceRolls[2], PriceRolls[3]});
         whenDialogOpens([=](QDialog &dialog) {
             if (cashAndDebt)
                 QTest::mouseClick(control<QRadioButton>(dialog, "optCash"), Qt::LeftButton);

@@ -50,8 +50,8 @@ TEST(SavedGameRoundTrip, GivesBackEverySavedValueAndTouchesNothingElse)
     for (const char16_t *firm : {u"Lee, Sons, & Co.", u"  leading and trailing  ", u"", u"#1#, 2",
                                  u"Ünïcödé 香港 \U00010400", u"Tab\there"}) {
         const GameState saved = clutteredState(QString::fromUtf16(firm));
-        ASSERT_TRUE(saveGame(saved, path).ok);
-        const LoadResult loaded = loadGame(path);
+        ASSERT_TRUE(writeSavedGame(saved, path).ok);
+        const LoadResult loaded = readSavedGame(path);
         ASSERT_TRUE(loaded.values) << loaded.error.toStdString();
         EXPECT_EQ(*loaded.values, savedValuesOf(saved)) << saved.FirmName.toStdString();
     }
@@ -77,8 +77,9 @@ TEST(SavedGameFile, SavingOverAnOldFile_ReplacesItWhole_WritingQuotesAndLineEnds
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("game.srd"));
     writeBytes(path, QByteArray(4000, 'x'));
-    ASSERT_TRUE(saveGame(clutteredState(QStringLiteral("Lee\"s\r\nFirm")), path).ok);
-    EXPECT_EQ(loadGame(path).values, savedValuesOf(clutteredState(QStringLiteral("Lee's  Firm"))));
+    ASSERT_TRUE(writeSavedGame(clutteredState(QStringLiteral("Lee\"s\r\nFirm")), path).ok);
+    EXPECT_EQ(readSavedGame(path).values,
+              savedValuesOf(clutteredState(QStringLiteral("Lee's  Firm"))));
     const QByteArray bytes = readBytes(path);
     EXPECT_EQ(bytes.count("\r\n"), 26);
     EXPECT_FALSE(bytes.contains('x'));
@@ -135,7 +136,7 @@ TEST(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
         for (const FileCase &c : cases) {
             SCOPED_TRACE(c.name);
             writeBytes(path, c.bytes);
-            const LoadResult loaded = loadGame(path);
+            const LoadResult loaded = readSavedGame(path);
             if (c.error) {
                 EXPECT_FALSE(loaded.values);
                 EXPECT_TRUE(loaded.error.contains(QLatin1String(c.error)))
@@ -150,7 +151,7 @@ TEST(SavedGameFileRead, GivesEveryValueOrRefusesTheWholeFileWithADescription)
 }
 
 // A named pipe or a device would block the window for ever once opened.
-TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
+TEST(SavedGameFileRead, AnythingButARegularFile_IsRefusedBeforeOpening)
 {
     QTemporaryDir dir;
     const QString pipe = dir.filePath(QStringLiteral("pipe.srd"));
@@ -161,7 +162,7 @@ TEST(LoadGame, AnythingButARegularFile_IsRefusedBeforeOpening)
         {pipe, "Not a regular file"},
         {QStringLiteral("/dev/zero"), "Not a regular file"}};
     for (const auto &[path, error] : cases) {
-        const LoadResult loaded = loadGame(path);
+        const LoadResult loaded = readSavedGame(path);
         EXPECT_FALSE(loaded.values) << qPrintable(path);
         EXPECT_EQ(loaded.error, error);
     }

@@ -102,7 +102,7 @@ class KeyboardAccess : public MainWindowTest
 // New game, a purchase, a bank deposit, a voyage and a save, by keys alone.
 TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
 {
-    runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
+    runtime.queueRnd({PriceRolls[0], PriceRolls[1], PriceRolls[2], PriceRolls[3]});
     openByKey(
         [](QDialog &) {
             QTest::keyClicks(focused(), "Lee");
@@ -137,7 +137,7 @@ TEST_F(KeyboardAccess, WholeTurn_ByKeysAlone)
     runtime.queueRnd({0.5f}); // Saigon offered first; then no pirates, fair prices, no events
     for (int step = 0; step < 25; ++step)
         runtime.queueRnd({0.0f});
-    runtime.queueRnd({PriceDraws[0], PriceDraws[1], PriceDraws[2], PriceDraws[3]});
+    runtime.queueRnd({PriceRolls[0], PriceRolls[1], PriceRolls[2], PriceRolls[3]});
     runtime.queueRnd({0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
     tabTo("cmdLeave");
     openByKey([](QDialog &) {

@@ -46,7 +46,7 @@ QString listProblem(Currency most)
 QString savedGameProblem(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const LoadResult read = readSavedGame(bytes);
+    const LoadResult read = readSavedGameBytes(bytes);
     if (!read.values)
         return read.error.isEmpty() ? QStringLiteral("refused without a reason") : QString();
     if (!PortNames.contains(read.values->CurrentPort))

@@ -22,7 +22,7 @@ using Sardek::MsgBoxStyle;
 using Sardek::QtRuntime;
 using Sardek::whenDialogOpens;
 
-TEST(QtRuntimeRnd, Draws_AreUniformOnZeroToOne)
+TEST(QtRuntimeRnd, Rolls_AreUniformOnZeroToOne)
 {
     QtRuntime runtime;
     runtime.Randomize(42);

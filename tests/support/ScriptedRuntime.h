@@ -146,7 +146,7 @@ namespace Testing
 
 /// The first float r with r * n >= k, where Int(Rnd * n + m) first gives m + k: exact, for a
 /// float times a whole number below 2^29 is exact in double.
-inline float edgeDraw(long long k, long long n)
+inline float edgeRoll(long long k, long long n)
 {
     float r = float(double(k) / double(n));
     while (double(r) * double(n) < double(k))
@@ -156,10 +156,10 @@ inline float edgeDraw(long long k, long long n)
     return r;
 }
 
-/// The last float below edgeDraw(k, n): the last draw that still gives m + k - 1.
+/// The last float below edgeRoll(k, n): the last roll that still gives m + k - 1.
 inline float belowEdge(long long k, long long n)
 {
-    return std::nextafter(edgeDraw(k, n), 0.0f);
+    return std::nextafter(edgeRoll(k, n), 0.0f);
 }
 
 /// Checks the message boxes shown: prompt, style and title of each.

@@ -130,13 +130,13 @@ TEST(WarehouseTrade, BuyingInAndSellingOut_MoveTheCashAndTheStockButNotTheHold)
                                      s.HoldUsed};
     };
     // 1 × 500 + 2 × 100 + 7 × 10 = 770.
-    const TradeOutcome bought = buy(state, Place::Warehouse, order("0", "1", "2", "7"));
+    const Outcome bought = buy(state, Place::Warehouse, order("0", "1", "2", "7"));
     EXPECT_EQ(stocks(), (std::vector<Currency>{9230, 9990, 1, 2, 7, 20, 20}));
     EXPECT_EQ(bought.logEntries,
               (QStringList{" - Bought 1 Silk @ $500 Each", " - Bought 2 Arms @ $100 Each",
                            " - Bought 7 General @ $10 Each"}));
     // 5 × 1,000 + 1 × 500 + 7 × 10 = 5,570.
-    const TradeOutcome sold = sell(state, Place::Warehouse, order("5", "1", "0", "07"));
+    const Outcome sold = sell(state, Place::Warehouse, order("5", "1", "0", "07"));
     EXPECT_EQ(stocks(), (std::vector<Currency>{14800, 9985, 0, 2, 0, 20, 20}));
     EXPECT_EQ(sold.logEntries,
               (QStringList{" - Sold 5 Opium @ $1,000 Each", " - Sold 1 Silk @ $500 Each",

@@ -15,13 +15,13 @@ class LeaveWindow : public MainWindowTest
   protected:
     LeaveWindow() { startGame(false); } // five cannons, no cash
 
-    // Leave Port with a preselection draw of Saigon, the port chosen by a click, atDepart
-    // run first, then Depart on exactly draws.
-    void sail(const char *port, const std::vector<float> &draws,
+    // Leave Port with a preselection roll of Saigon, the port chosen by a click, atDepart
+    // run first, then Depart on exactly rolls.
+    void sail(const char *port, const std::vector<float> &rolls,
               std::function<void(QDialog &)> atDepart = {})
     {
         runtime.queueRnd({0.5f});
-        for (float r : draws)
+        for (float r : rolls)
             runtime.queueRnd({r});
         whenDialogOpens([=](QDialog &dialog) {
             if (atDepart)
@@ -76,7 +76,7 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
     };
     VoyageScript script;
     script.steps[4] = 4.5f / 110;
-    sail("optShanghai", script.draws(), opening);
+    sail("optShanghai", script.rolls(), opening);
     EXPECT_EQ(seen, std::vector<bool>(26, false));
     ASSERT_EQ(runtime.messageBoxes().size(), 2u);
     EXPECT_EQ(runtime.messageBoxes()[1].prompt, "Do you want to quit this game?     ");
@@ -91,7 +91,7 @@ TEST_F(LeaveWindow, VoyageToArrival_InertAtSeaThenOrdersByPort)
 
     script.steps[4] = 0.0f;
     script.cannon = {0.0f, 0.5f}; // $1,700
-    sail("optHongKong", script.draws());
+    sail("optHongKong", script.rolls());
     EXPECT_EQ(orders(), std::vector<bool>({1, 1, 1, 1, 1, 1, 0, 1, 0}));
     QTest::mouseClick(main.cmdCannon, Qt::LeftButton); // no cash
     ASSERT_EQ(runtime.messageBoxes().size(), 3u);
@@ -116,11 +116,11 @@ TEST_F(LeaveWindow, SunkAndPlayingAgain_EndsTheVoyageInANewGameOfNothingOld)
     runtime.queueMsgBoxResults({MsgBoxResult::Yes});
     QString logAtNewGame;
     // Three pirates; a failed run leaves one behind; the first of two shots hits; the new
-    // game's prices drawn at and below the edges of their steps: 5,000 / 600 / 240 / 25.
-    std::vector<float> draws{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f, 0.9f};
-    draws.insert(draws.end(),
-                 {belowEdge(1, 21), edgeDraw(1, 21), belowEdge(20, 21), edgeDraw(20, 21)});
-    sail("optShanghai", draws, [&](QDialog &) {
+    // game's prices rolled at and below the edges of their steps: 5,000 / 600 / 240 / 25.
+    std::vector<float> rolls{4.5f / 110, 0.0f, 0.9f, 0.9f, 0.0f, 0.9f};
+    rolls.insert(rolls.end(),
+                 {belowEdge(1, 21), edgeRoll(1, 21), belowEdge(20, 21), edgeRoll(20, 21)});
+    sail("optShanghai", rolls, [&](QDialog &) {
         whenDialogOpens([&](QDialog &battle) {
             EXPECT_EQ(battle.parentWidget()->objectName(), "frmLeave");
             whenDialogOpens([&](QDialog &newGame) {

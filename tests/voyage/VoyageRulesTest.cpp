@@ -1,4 +1,4 @@
-// The voyage's rules: on scripted draws, every step, event and edge in order; on the
+// The voyage's rules: on scripted rolls, every step, event and edge in order; on the
 // program's own generator, the chances of each.
 #include "VoyageTestSupport.h"
 
@@ -54,13 +54,13 @@ struct RecordingView : SilentVoyageView {
 class VoyageRules : public ::testing::Test
 {
   protected:
-    // Runs one Depart on exactly draws.
-    void depart(const std::vector<float> &draws = VoyageScript().draws(), int destination = 2)
+    // Runs one Depart on exactly rolls.
+    void depart(const std::vector<float> &rolls = VoyageScript().rolls(), int destination = 2)
     {
-        for (float r : draws)
+        for (float r : rolls)
             runtime.queueRnd({r});
         Depart({state, runtime, view}, encounter, destination);
-        EXPECT_EQ(runtime.rndLeft(), 0u) << "draws left over";
+        EXPECT_EQ(runtime.rndLeft(), 0u) << "rolls left over";
     }
 
     ScriptedRuntime runtime;
@@ -89,12 +89,12 @@ TEST_F(VoyageRules, QuietVoyage_DotsOnTheDepartureLineThenArrivalOneMonthLater)
     EXPECT_TRUE(view.flashes.isEmpty());
 }
 
-// Draws on both sides of the edges of Int(Rnd * 7 + 1): 7 in Batavia and 1 in Hong Kong move on.
+// Rolls on both sides of the edges of Int(Rnd * 7 + 1): 7 in Batavia and 1 in Hong Kong move on.
 TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
 {
     runtime.queueRnd(
-        {edgeDraw(6, 7), belowEdge(1, 7), edgeDraw(1, 7), belowEdge(6, 7), edgeDraw(3, 7)});
-    // The elements of a braced list are evaluated in order: one draw each.
+        {edgeRoll(6, 7), belowEdge(1, 7), edgeRoll(1, 7), belowEdge(6, 7), edgeRoll(3, 7)});
+    // The elements of a braced list are evaluated in order: one roll each.
     EXPECT_EQ(
         std::vector<int>({preselectedPort("Batavia", runtime),
                           preselectedPort("Hong Kong", runtime), preselectedPort("Saigon", runtime),
@@ -102,8 +102,8 @@ TEST_F(VoyageRules, Preselection_SkipsTheCurrentPortWrappingToHongKong)
         std::vector<int>({1, 2, 2, 6, 5}));
 }
 
-// Every event on one arrival, with the draws of each in the table's order: the queue empties
-// exactly and every amount comes from the draw meant for it.
+// Every event on one arrival, with the rolls of each in the table's order: the queue empties
+// exactly and every amount comes from the roll meant for it.
 TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
 {
     state.TributeCounter = 9;
@@ -113,7 +113,7 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
     state.WarehouseOpium = 1;
     state.WarehouseSilk = 40;
     VoyageScript script;
-    script.blown = {0.0f, 2.5f / 7, 0.0f}; // Nagasaki is the destination: drawn again
+    script.blown = {0.0f, 2.5f / 7, 0.0f}; // Nagasaki is the destination: rolled again
     script.storm = {0.09f, 0.99f};
     script.tribute = {0.5f};
     script.cannon = {0.0f, 0.5f};
@@ -124,7 +124,7 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
     script.jump = {0.0f, 2.5f / 8};
     script.portBusiness = {0.2f, 0.5f};
     runtime.queueMsgBoxResults({MsgBoxResult::Yes});
-    depart(script.draws(), 3);
+    depart(script.rolls(), 3);
 
     EXPECT_EQ(
         entriesOf(view.log().text()).join('|'),
@@ -156,15 +156,15 @@ TEST_F(VoyageRules, EveryEventOnOneArrival_InTheTablesOrder)
     EXPECT_EQ(runtime.delays().size(), 25u + 7u);
 }
 
-// One event's edge: fields before, the draws that differ from a quiet voyage, the events'
+// One event's edge: fields before, the rolls that differ from a quiet voyage, the events'
 // entries and fields after. Destination 1 sails from Shanghai to Hong Kong answering the
 // tribute demand; otherwise from Hong Kong to Shanghai.
 using Field = Currency GameState::*;
-using Draws = std::vector<float> VoyageScript::*;
+using Rolls = std::vector<float> VoyageScript::*;
 struct EventCase {
     const char *name;
     std::vector<std::pair<Field, Currency>> before;
-    std::vector<std::pair<Draws, std::vector<float>>> draws;
+    std::vector<std::pair<Rolls, std::vector<float>>> rolls;
     const char *events; // the entries but departure and arrival, joined by "|"
     std::vector<std::pair<Field, Currency>> after;
     int battles = 0;
@@ -176,20 +176,20 @@ class VoyageEvent : public VoyageRules, public ::testing::WithParamInterface<Eve
 {
 };
 
-TEST_P(VoyageEvent, HappensOnlyAsItsConditionsAndDrawsSay)
+TEST_P(VoyageEvent, HappensOnlyAsItsConditionsAndRollsSay)
 {
     const EventCase &c = GetParam();
     VoyageScript script;
     for (const auto &[field, value] : c.before)
         state.*field = value;
-    for (const auto &[part, draws] : c.draws)
-        script.*part = draws;
+    for (const auto &[part, rolls] : c.rolls)
+        script.*part = rolls;
     const bool home = c.answer != MsgBoxResult::Cancel;
     if (home) {
         state.CurrentPort = QStringLiteral("Shanghai");
         runtime.queueMsgBoxResults({c.answer});
     }
-    depart(script.draws(), home ? 1 : 2);
+    depart(script.rolls(), home ? 1 : 2);
     const QStringList events =
         entriesOf(view.log().text()).mid(1).filter(QRegularExpression("^ - (?!Arriving)"));
     EXPECT_EQ(events.join('|'), QLatin1String(c.events));
@@ -235,30 +235,30 @@ const EventCase EventCases[] = {
 INSTANTIATE_TEST_SUITE_P(Edges, VoyageEvent, ::testing::ValuesIn(EventCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// One roll on draws at and just below the edges the rules give it: the list the draw goes
-// into, behind the draws before it, ahead of those a hit adds; each draw shows the text after
+// One roll on values at and just below the edges the rules give it: the list the roll goes
+// into, behind the rolls before it, ahead of those a hit adds; each roll shows the text after
 // sign in the entry holding it, or no such entry (nullptr). Every event's condition holds on
 // the voyage to Shanghai, or (destination 1) from there to Hong Kong, where the tribute is due.
 using Shown = std::vector<std::pair<float, const char *>>;
 struct RollCase {
     const char *name;
-    Draws part;
+    Rolls part;
     std::vector<float> before, after;
     const char *sign;
-    Shown draws;
+    Shown rolls;
     int destination = 2;
 };
 
 // Around the bucket of Int(Rnd * n + 1) = hit: hit, or miss, on each side of both its edges.
 Shown aroundHit(int n, int hit, const char *hitShows, const char *missShows = nullptr)
 {
-    Shown draws;
+    Shown rolls;
     if (hit > 1)
-        draws.emplace_back(belowEdge(hit - 1, n), missShows);
-    draws.emplace_back(edgeDraw(hit - 1, n), hitShows);
-    draws.emplace_back(belowEdge(hit, n), hitShows);
-    draws.emplace_back(edgeDraw(hit, n), missShows);
-    return draws;
+        rolls.emplace_back(belowEdge(hit - 1, n), missShows);
+    rolls.emplace_back(edgeRoll(hit - 1, n), hitShows);
+    rolls.emplace_back(belowEdge(hit, n), hitShows);
+    rolls.emplace_back(edgeRoll(hit, n), missShows);
+    return rolls;
 }
 
 // $1,000, a worth of 400, 10 opium aboard and in the warehouse, TributeCounter 9 (10 towards
@@ -270,7 +270,7 @@ QStringList voyageOn(const VoyageScript &script, int destination)
     std::tie(state.Cash, state.NetWorth, state.TributeCounter) = std::tuple(1000, 400, 9);
     state.ShipOpium = state.HoldUsed = state.WarehouseOpium = 10;
     ScriptedRuntime runtime;
-    for (float r : script.draws())
+    for (float r : script.rolls())
         runtime.queueRnd({r});
     if (destination == 1) {
         std::tie(state.CurrentPort, state.TributeCounter) = std::tuple("Shanghai", 10);
@@ -279,7 +279,7 @@ QStringList voyageOn(const VoyageScript &script, int destination)
     SilentVoyageView view(state);
     EncounterDouble encounter;
     Depart({state, runtime, view}, encounter, destination);
-    EXPECT_EQ(runtime.rndLeft(), 0u) << "draws left over";
+    EXPECT_EQ(runtime.rndLeft(), 0u) << "rolls left over";
     QStringList entries = entriesOf(view.log().text());
     entries << " - Battles " + QString::number(encounter.calls)
             << " - Warehouse opium " + PlainNumber(state.WarehouseOpium);
@@ -296,17 +296,17 @@ TEST_P(VoyageRoll, EachSideOfItsEdgesShowsItsOwnOutcome)
 {
     const RollCase &c = GetParam();
     const QLatin1String sign(c.sign);
-    for (const auto &[draw, shown] : c.draws) {
+    for (const auto &[roll, shown] : c.rolls) {
         VoyageScript script;
         std::vector<float> &list = script.*c.part;
         list = c.before;
-        list.push_back(draw);
+        list.push_back(roll);
         if (shown)
             list.insert(list.end(), c.after.begin(), c.after.end());
         const QStringList found = voyageOn(script, c.destination).filter(sign);
         const QString after = found.value(0).section(sign, 1);
         EXPECT_EQ(found.isEmpty() ? "(none)" : after, shown ? shown : "(none)")
-            << std::setprecision(9) << draw;
+            << std::setprecision(9) << roll;
     }
 }
 
@@ -315,40 +315,40 @@ const RollCase RollCases[] = {
     {"AttackOn5Of110", &VS::steps, {}, std::vector<float>(24, 0.0f), " - Battles ", aroundHit(110, 5, "1", "0")},
     {"BlownOffCourseOn1Of25", &VS::blown, {}, {0.0f}, "course to ", aroundHit(25, 1, "Hong Kong")},
     {"BlownToPort1To7", &VS::blown, {0.0f}, {}, "course to ", {{belowEdge(1, 7), "Hong Kong"},
-     {edgeDraw(2, 7), "Nagasaki"}, {belowEdge(6, 7), "Singapore"}, {edgeDraw(6, 7), "Batavia"}}},
+     {edgeRoll(2, 7), "Nagasaki"}, {belowEdge(6, 7), "Singapore"}, {edgeRoll(6, 7), "Batavia"}}},
     {"StormOn5Of50", &VS::storm, {}, {0.5f}, "received ", aroundHit(50, 5, "26% Damage from a storm")},
-    {"StormDamage1ToHalfTheStatus", &VS::storm, {edgeDraw(4, 50)}, {}, "received ",
-     {{belowEdge(1, 50), "1% Damage from a storm"}, {edgeDraw(1, 50), "2% Damage from a storm"},
-      {belowEdge(49, 50), "49% Damage from a storm"}, {edgeDraw(49, 50), "50% Damage from a storm"}}},
+    {"StormDamage1ToHalfTheStatus", &VS::storm, {edgeRoll(4, 50)}, {}, "received ",
+     {{belowEdge(1, 50), "1% Damage from a storm"}, {edgeRoll(1, 50), "2% Damage from a storm"},
+      {belowEdge(49, 50), "49% Damage from a storm"}, {edgeRoll(49, 50), "50% Damage from a storm"}}},
     {"CannonOfferOn1Of5", &VS::cannon, {}, {0.5f}, "available for ", aroundHit(5, 1, "$1,700")},
     {"CannonPrice400To3000", &VS::cannon, {0.0f}, {}, "available for ", {{belowEdge(1, 2601), "$400"},
-     {edgeDraw(1, 2601), "$401"}, {belowEdge(2600, 2601), "$2,999"}, {edgeDraw(2600, 2601), "$3,000"}}},
+     {edgeRoll(1, 2601), "$401"}, {belowEdge(2600, 2601), "$2,999"}, {edgeRoll(2600, 2601), "$3,000"}}},
     {"ShipOfferOn2Of12", &VS::ship, {}, {0.5f}, "additional ", aroundHit(12, 2, "$14,500")},
-    {"ShipPrice5000To24000", &VS::ship, {edgeDraw(1, 12)}, {}, "additional ", {{belowEdge(1, 19001), "$5,000"},
-     {edgeDraw(1, 19001), "$5,001"}, {belowEdge(19000, 19001), "$23,999"}, {edgeDraw(19000, 19001), "$24,000"}}},
+    {"ShipPrice5000To24000", &VS::ship, {edgeRoll(1, 12)}, {}, "additional ", {{belowEdge(1, 19001), "$5,000"},
+     {edgeRoll(1, 19001), "$5,001"}, {belowEdge(19000, 19001), "$23,999"}, {edgeRoll(19000, 19001), "$24,000"}}},
     {"SeizureOn3Of25", &VS::seizure, {}, {0.5f}, "fined you ", aroundHit(25, 3, "$251")},
-    {"Fine1ToHalfTheCash", &VS::seizure, {edgeDraw(2, 25)}, {}, "fined you ", {{belowEdge(1, 500), "$1"},
-     {edgeDraw(1, 500), "$2"}, {belowEdge(499, 500), "$499"}, {edgeDraw(499, 500), "$500"}}},
+    {"Fine1ToHalfTheCash", &VS::seizure, {edgeRoll(2, 25)}, {}, "fined you ", {{belowEdge(1, 500), "$1"},
+     {edgeRoll(1, 500), "$2"}, {belowEdge(499, 500), "$499"}, {edgeRoll(499, 500), "$500"}}},
     {"RobberyOn4Of25", &VS::robbery, {}, {0.5f}, "robbed of ", aroundHit(25, 4, "$251")},
-    {"RobberyUpToHalfTheCash", &VS::robbery, {edgeDraw(3, 25)}, {}, "robbed of ",
-     {{belowEdge(499, 500), "$499"}, {edgeDraw(499, 500), "$500"}}},
+    {"RobberyUpToHalfTheCash", &VS::robbery, {edgeRoll(3, 25)}, {}, "robbed of ",
+     {{belowEdge(499, 500), "$499"}, {edgeRoll(499, 500), "$500"}}},
     {"TheftOn5Of25", &VS::theft, {}, {0.5f}, "large theft ", aroundHit(25, 5, "from warehouse, Sardek!")},
-    {"Theft1ToHalfTheStock", &VS::theft, {edgeDraw(4, 25)}, {}, "Warehouse opium ",
-     {{belowEdge(1, 5), "9"}, {edgeDraw(1, 5), "8"}, {belowEdge(4, 5), "6"}, {edgeDraw(4, 5), "5"}}},
+    {"Theft1ToHalfTheStock", &VS::theft, {edgeRoll(4, 25)}, {}, "Warehouse opium ",
+     {{belowEdge(1, 5), "9"}, {edgeRoll(1, 5), "8"}, {belowEdge(4, 5), "6"}, {edgeRoll(4, 5), "5"}}},
     {"PriceJumpOn1Of25", &VS::jump, {}, {0.0f}, "price of ", aroundHit(25, 1, "Opium has risen to $72,000")},
     // 12,000 / 1,500 / 120 / 9 times 6 or a sixth, each of the 8 once.
     {"PriceJumpOfEachGoodUpAndDown", &VS::jump, {0.0f}, {}, "price of ",
-     {{belowEdge(1, 8), "Opium has risen to $72,000"}, {edgeDraw(1, 8), "Opium has dropped to $2,000"},
-      {edgeDraw(2, 8), "Silk has risen to $9,000"}, {belowEdge(4, 8), "Silk has dropped to $250"},
-      {edgeDraw(4, 8), "Arms has risen to $720"}, {belowEdge(6, 8), "Arms has dropped to $20"},
-      {belowEdge(7, 8), "General has risen to $54"}, {edgeDraw(7, 8), "General has dropped to $1"}}},
+     {{belowEdge(1, 8), "Opium has risen to $72,000"}, {edgeRoll(1, 8), "Opium has dropped to $2,000"},
+      {edgeRoll(2, 8), "Silk has risen to $9,000"}, {belowEdge(4, 8), "Silk has dropped to $250"},
+      {edgeRoll(4, 8), "Arms has risen to $720"}, {belowEdge(6, 8), "Arms has dropped to $20"},
+      {belowEdge(7, 8), "General has risen to $54"}, {edgeRoll(7, 8), "General has dropped to $1"}}},
     // From 9 to 10, or to 11, where the pirate lord's lieutenant comes.
     {"TributeCounterUp1Or2_LieutenantFrom11", &VS::tribute, {}, {}, "lieutenant, ", {{belowEdge(1, 2), nullptr},
-     {edgeDraw(1, 2), "Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!"}}},
+     {edgeRoll(1, 2), "Sardek.  He says his admiral wishes/to see you in Hong Kong, Posthaste!"}}},
     // Int(Rnd * 20) + 1 from a worth of 400, and 21 to 100 more when that is below 20.
-    {"TributeDemandOf20DrawnOnce", &VS::portBusiness, {}, {}, "asks for ", {{edgeDraw(19, 20), "$20"}}, 1},
+    {"TributeDemandOf20RolledOnce", &VS::portBusiness, {}, {}, "asks for ", {{edgeRoll(19, 20), "$20"}}, 1},
     {"TributeDemandBelow20Gets21To100More", &VS::portBusiness, {belowEdge(19, 20)}, {}, "asks for ",
-     {{belowEdge(1, 80), "$40"}, {edgeDraw(1, 80), "$41"}, {belowEdge(79, 80), "$118"}, {edgeDraw(79, 80), "$119"}}, 1},
+     {{belowEdge(1, 80), "$40"}, {edgeRoll(1, 80), "$41"}, {belowEdge(79, 80), "$118"}, {edgeRoll(79, 80), "$119"}}, 1},
 };
 // clang-format on
 
@@ -386,10 +386,10 @@ TEST(VoyageStatistics, PricesAndEncountersComeAtTheirStatedChances)
         if (jumped)
             continue; // a jump moved one price off its range
         ++steady;
-        const Currency drawn[] = {state.PriceOpium, state.PriceSilk, state.PriceArms,
-                                  state.PriceGeneral};
+        const Currency rolled[] = {state.PriceOpium, state.PriceSilk, state.PriceArms,
+                                   state.PriceGeneral};
         for (std::size_t g = 0; g < 4; ++g)
-            ++prices[g][std::size_t(drawn[g].raw() / Currency::Scale / units[g] - 5) % 21];
+            ++prices[g][std::size_t(rolled[g].raw() / Currency::Scale / units[g] - 5) % 21];
     }
     const double quiet = std::pow(109.0 / 110, 25);
     expectChance(met, Voyages, 1 - quiet, "at least one battle");

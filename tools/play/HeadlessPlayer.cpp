@@ -68,7 +68,7 @@ BattleOrder randomOrder(std::mt19937 &choices, UsableOrders usable)
 
 // One game as the main window would let a player play it: the orders its port offers, the
 // lender closed after a loan and away from home, a cannon or ship offer open until taken or the
-// next voyage. Choices have their own generator, so the game's Rnd draws are the rules' alone.
+// next voyage. Choices have their own generator, so the game's Rnd rolls are the rules' alone.
 class PlayerGame
 {
   public:
@@ -109,7 +109,7 @@ class PlayerGame
         m_tally.actions += actions;
         m_tally.voyages += m_voyages;
         m_tally.battles += m_battle.battles().battlesFought();
-        m_tally.draws += m_runtime.draws();
+        m_tally.rolls += m_runtime.rolls();
         if (problem.isEmpty())
             return std::nullopt;
         return QStringLiteral("seed %1 action %2 (%3): %4")
@@ -209,7 +209,7 @@ class PlayerGame
     // Buys or sells a random share of what the rules allow.
     QString trade(bool buying)
     {
-        // The warehouse is a choice at home only; the choice is drawn everywhere all the same.
+        // The warehouse is a choice at home only; the choice is rolled everywhere all the same.
         const bool warehouse = pick(2) && m_state.CurrentPort == HongKong;
         const Place place = warehouse ? Place::Warehouse : Place::Ship;
         std::array<QString, 4> texts;
@@ -218,7 +218,7 @@ class PlayerGame
                                          : stockOf(m_state, place, good);
             texts[std::size_t(good)] = pick(2) ? amount(most).text() : "0";
         }
-        const TradeOutcome outcome =
+        const Outcome outcome =
             (buying ? Sardek::buy : Sardek::sell)(m_state, place, TradeOrder(texts));
         return settled(outcome.logEntries, outcome.refusal.has_value(),
                        {&GameState::Cash, &GameState::HoldUsed}, true);
@@ -228,16 +228,16 @@ class PlayerGame
     // withdrawal alone now and then, the lender repaid up to the larger of debt and cash.
     QString bank()
     {
-        const ServiceOutcome outcome =
-            pick(8) ? visitBank(m_state, amount(m_state.Cash), amount(m_state.Bank))
-                    : visitBank(m_state, {}, amount(m_state.Bank));
+        const Outcome outcome = pick(8)
+                                    ? visitBank(m_state, amount(m_state.Cash), amount(m_state.Bank))
+                                    : visitBank(m_state, {}, amount(m_state.Bank));
         return settled(outcome.logEntries, outcome.refusal && outcome.logEntries.isEmpty(),
                        {&GameState::Cash, &GameState::Bank}, false);
     }
 
     QString lend()
     {
-        const ServiceOutcome outcome =
+        const Outcome outcome =
             visitLender(m_state, amount(BorrowLimit(m_state)),
                         amount(std::max(m_state.Debt, m_state.Cash)), m_overpaymentAllowed);
         if (outcome.loanGranted)
@@ -249,7 +249,7 @@ class PlayerGame
     QString transfer()
     {
         const Good stored = AllGoods[std::size_t(pick(4))], loaded = AllGoods[std::size_t(pick(4))];
-        const ServiceOutcome outcome =
+        const Outcome outcome =
             transferCargo(m_state, {stored, amount(toWarehouseMaximum(m_state, stored)), loaded,
                                     amount(toShipMaximum(m_state, loaded))});
         for (Good good : AllGoods)
@@ -263,7 +263,7 @@ class PlayerGame
     // refused; one of no point, or of a sound ship, changes nothing; none pays the player.
     QString repair()
     {
-        const ServiceOutcome outcome = pick(2) ? repairMax(m_state) : repairTo(m_state, pick(110));
+        const Outcome outcome = pick(2) ? repairMax(m_state) : repairTo(m_state, pick(110));
         if (m_state.Cash > m_before.Cash)
             return QStringLiteral("a repair paid the player");
         return settled(outcome.logEntries, outcome.logEntries.isEmpty(),
@@ -272,11 +272,11 @@ class PlayerGame
 
     QString purchase(bool ship)
     {
-        const PurchaseOutcome outcome = ship ? purchaseShip(m_state) : purchaseCannon(m_state);
+        const Outcome outcome = ship ? purchaseShip(m_state) : purchaseCannon(m_state);
         if (outcome.refusal)
             return unless(m_before == m_state, "a refusal changed the record");
         (ship ? m_shipOffered : m_cannonOffered) = false;
-        logAll({outcome.logEntry});
+        logAll(outcome.logEntries);
         // Exactly what was paid for: 50 more hold and a sound ship, or a gun and its 10 units.
         GameState delivered = m_before;
         delivered.Cash -= ship ? m_before.ShipPrice : m_before.CannonPrice;

@@ -25,7 +25,7 @@ struct Tally {
     long refusals = 0;
     long editedGames = 0;
     long sinkings = 0;       ///< games lost at sea and started anew
-    std::uint64_t draws = 0; ///< Rnd draws the games made
+    std::uint64_t rolls = 0; ///< Rnd rolls the games made
 };
 
 /**

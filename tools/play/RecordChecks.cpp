@@ -52,10 +52,10 @@ QString roundTripProblem(const GameState &state)
                                           ? QStringLiteral("/dev/shm/sardek-XXXXXX")
                                           : QDir::tempPath() + QStringLiteral("/sardek-XXXXXX"));
     const QString path = folder.filePath(QStringLiteral("game.srd"));
-    const SaveResult saved = saveGame(state, path);
+    const SaveResult saved = writeSavedGame(state, path);
     if (!saved.ok)
         return QStringLiteral("save failed: ") + saved.error;
-    const LoadResult loaded = loadGame(path);
+    const LoadResult loaded = readSavedGame(path);
     if (!loaded.values)
         return QStringLiteral("load failed: ") + loaded.error;
     GameState reloaded = state;

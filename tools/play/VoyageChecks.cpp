@@ -60,16 +60,16 @@ std::optional<QString> lineAfter(const QString &log, const QString &text)
     return log.mid(from, log.indexOf(QLatin1Char('\r'), from) - from);
 }
 
-// A price is drawn as 5 to 25 steps of its good's unit.
+// A price is rolled as 5 to 25 steps of its good's unit.
 constexpr Currency::Raw PriceUnits[] = {1000, 100, 10, 1};
 
-bool drawnPrice(Currency price, Good good)
+bool rolledPrice(Currency price, Good good)
 {
     const Currency::Raw unit = PriceUnits[std::size_t(good)] * Currency::Scale;
     return price.raw() % unit == 0 && price.raw() / unit >= 5 && price.raw() / unit <= 25;
 }
 
-// A drawn price divided by 6, rounded down, at least 1.
+// A rolled price divided by 6, rounded down, at least 1.
 bool droppedPrice(Currency price, Good good)
 {
     for (Currency::Raw step = 5; step <= 25; ++step)
@@ -150,13 +150,13 @@ void checkPrices(const GameState &arrived, const QString &log, GameState &expect
         jumps += rose.has_value() + fell.has_value();
         if (rose)
             promise(price == Currency(*rose) && price.raw() % 6 == 0 &&
-                        drawnPrice(Currency::fromRaw(price.raw() / 6), good),
+                        rolledPrice(Currency::fromRaw(price.raw() / 6), good),
                     "a price rose off its range");
         else if (fell)
             promise(price == Currency(*fell) && droppedPrice(price, good),
                     "a price dropped off its range");
         else
-            promise(drawnPrice(price, good), "a price was drawn off its range");
+            promise(rolledPrice(price, good), "a price was rolled off its range");
         priceOf(expected, good) = price;
     }
     promise(jumps <= 1, "two prices jumped");
@@ -274,7 +274,7 @@ QString freshGameProblem(const GameState &state)
     expected.CurrentPort = HongKong;
     for (Good good : AllGoods) {
         stockOf(expected, Place::Ship, good) = stockOf(expected, Place::Warehouse, good) = 0;
-        if (!drawnPrice(priceOf(state, good), good))
+        if (!rolledPrice(priceOf(state, good), good))
             return QStringLiteral("a new game's price off its range");
     }
     std::tie(expected.Cash, expected.Debt, expected.Bank) =

@@ -1,16 +1,16 @@
-#include "battle/BattleDraws.h"
+#include "battle/BattleRolls.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace Sardek::BattleDraws
+namespace Sardek::BattleRolls
 {
 
 namespace
 {
 
 // Int(rnd * n + m), a whole number from m to m + n - 1 for a whole n.
-double drawInt(float rnd, double n, double m)
+double rollInt(float rnd, double n, double m)
 {
     return std::floor(double(rnd) * n + m);
 }
@@ -19,7 +19,7 @@ double drawInt(float rnd, double n, double m)
 
 int FleetSize(float rnd, Currency holdCapacity, bool pirateLord)
 {
-    double ships = drawInt(rnd, holdCapacity.toDouble() / 10 - 3 + 1, 3);
+    double ships = rollInt(rnd, holdCapacity.toDouble() / 10 - 3 + 1, 3);
     if (pirateLord)
         ships *= 2;
     // A hold under 30 units could give no fleet at all; a battle needs a pirate to fight.
@@ -33,28 +33,28 @@ bool TributeOverdue(Currency tributeCounter)
 
 bool PlayerShotHits(float rnd)
 {
-    return drawInt(rnd, 10, 1) >= 7;
+    return rollInt(rnd, 10, 1) >= 7;
 }
 
 bool PirateShotHits(float rnd)
 {
-    return drawInt(rnd, 10, 1) >= 4;
+    return rollInt(rnd, 10, 1) >= 4;
 }
 
 bool CannonLost(float rnd)
 {
-    return drawInt(rnd, 25, 1) == 2;
+    return rollInt(rnd, 25, 1) == 2;
 }
 
 bool RunGetsAway(float rnd, Currency holdUsed, Currency holdCapacity, int enemyShips)
 {
     const double fill = holdCapacity > 0 ? holdUsed.toDouble() / holdCapacity.toDouble() : 1.0;
-    return drawInt(rnd, 4 * fill + 4 - 1 + 1, 1) == 1 || enemyShips < 2;
+    return rollInt(rnd, 4 * fill + 4 - 1 + 1, 1) == 1 || enemyShips < 2;
 }
 
 bool LordsFleetNear(float rnd)
 {
-    return drawInt(rnd, 8, 1) == 1;
+    return rollInt(rnd, 8, 1) == 1;
 }
 
 int ShipsLeftBehind(float rnd, int enemyShips)
@@ -64,7 +64,7 @@ int ShipsLeftBehind(float rnd, int enemyShips)
 
 Currency BootyPerShip(float rnd)
 {
-    return Currency(static_cast<long long>(drawInt(rnd, 1051, 300)));
+    return Currency(static_cast<long long>(rollInt(rnd, 1051, 300)));
 }
 
-} // namespace Sardek::BattleDraws
+} // namespace Sardek::BattleRolls

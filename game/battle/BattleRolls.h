@@ -6,11 +6,11 @@ namespace Sardek
 {
 
 /**
- * What each of the battle's random draws decides, given the draw (0 <= rnd < 1). The battle
- * draws the numbers in its own order; these say only what one number means, so the odds can
+ * What each of the battle's random rolls decides, given the roll (0 <= rnd < 1). The battle
+ * rolls the numbers in its own order; these say only what one number means, so the odds can
  * be checked on their own.
  */
-namespace BattleDraws
+namespace BattleRolls
 {
 
 /// The largest fleet the window can show.
@@ -38,6 +38,6 @@ int ShipsLeftBehind(float rnd, int enemyShips);
 /// The booty each sunk ship brings: 300 to 1,350.
 Currency BootyPerShip(float rnd);
 
-} // namespace BattleDraws
+} // namespace BattleRolls
 
 } // namespace Sardek

@@ -1,0 +1,13 @@
+#include "core/Refusals.h"
+
+#include "runtime/Runtime.h"
+
+namespace Sardek
+{
+
+void showRefusal(Runtime &runtime, const QString &text, QWidget *over)
+{
+    runtime.MsgBox(text, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"), over);
+}
+
+} // namespace Sardek
