@@ -20,3 +20,16 @@ function(sardek_precompile_qt target layer)
         message(FATAL_ERROR "sardek_precompile_qt: layer is CORE or WIDGETS, not ${layer}")
     endif()
 endfunction()
+
+# ccache caches a compile that uses a precompiled header only when told to overlook what the
+# header does not change (its own settings are replaced here).
+if(SARDEK_CCACHE AND CMAKE_CXX_COMPILER_LAUNCHER STREQUAL SARDEK_CCACHE)
+    set(CMAKE_CXX_COMPILER_LAUNCHER env
+        CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+        ${SARDEK_CCACHE})
+endif()
+# clang stamps its headers' times into the precompiled header, so one restored from the cache
+# would be refused after a checkout touched them.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    add_compile_options(-Xclang -fno-pch-timestamp)
+endif()
