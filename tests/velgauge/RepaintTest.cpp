@@ -70,8 +70,6 @@ class PartialRepaint : public ::testing::TestWithParam<std::tuple<int, int, int>
     ProgressBar bar;
 };
 
-} // namespace
-
 // Also on controls so thin that the bar's end is tested on the border.
 TEST_P(PartialRepaint, EveryPictureIsTheOneDrawnAfresh)
 {
@@ -130,3 +128,5 @@ TEST_P(PartialRepaint, ScreenRepaintsCoverEveryChangedPixelAndLittleElse)
 INSTANTIATE_TEST_SUITE_P(DirectionsModesCaptions, PartialRepaint,
                          ::testing::Combine(::testing::Values(0, 1), ::testing::Values(0, 1, 2),
                                             ::testing::Values(0, 1, 2, 3)));
+
+} // namespace
