@@ -21,12 +21,12 @@ bool nearTheLimit(Currency value)
     return value > Currency(Currency::MaxWhole / 4) || value < Currency(Currency::MinWhole / 4);
 }
 
-// Int(balance / divisor): rounded down, so a negative balance grows more negative.
-Currency interest(Currency balance, Currency::Raw divisor)
+// Int(value / divisor): rounded down, so a negative balance earns negative interest.
+Currency floorDivided(Currency value, Currency::Raw divisor)
 {
     const Currency::Raw step = divisor * Currency::Scale;
-    Currency::Raw whole = balance.raw() / step;
-    if (balance.raw() % step != 0 && balance.raw() < 0)
+    Currency::Raw whole = value.raw() / step;
+    if (value.raw() % step != 0 && value.raw() < 0)
         --whole;
     return Currency(whole);
 }
@@ -73,8 +73,8 @@ bool rolledPrice(Currency price, Good good)
 bool droppedPrice(Currency price, Good good)
 {
     for (Currency::Raw step = 5; step <= 25; ++step)
-        if (std::max(interest(Currency(step * PriceUnits[std::size_t(good)]), 6), Currency(1)) ==
-            price)
+        if (std::max(floorDivided(Currency(step * PriceUnits[std::size_t(good)]), 6),
+                     Currency(1)) == price)
             return true;
     return false;
 }
@@ -221,8 +221,8 @@ void checkOffers(const GameState &sailed, const QString &log, GameState &expecte
 void checkBalances(const GameState &sailed, const GameState &arrived, const QString &log,
                    GameState &expected, Promises &promise)
 {
-    expected.Bank += interest(sailed.Bank, 200);
-    expected.Debt += interest(sailed.Debt, 10);
+    expected.Bank += floorDivided(sailed.Bank, 200);
+    expected.Debt += floorDivided(sailed.Debt, 10);
     if (nearTheLimit(sailed.Bank))
         expected.Bank = arrived.Bank;
     if (nearTheLimit(sailed.Debt) || nearTheLimit(sailed.Cash))
