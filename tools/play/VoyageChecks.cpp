@@ -105,7 +105,13 @@ QString firstDifference(const GameState &expected, const GameState &actual)
         {"Debt", &GameState::Debt},
         {"Cash", &GameState::Cash},
         {"TributeCounter", &GameState::TributeCounter},
+        {"WarehouseOpium", &GameState::WarehouseOpium},
+        {"WarehouseSilk", &GameState::WarehouseSilk},
+        {"WarehouseArms", &GameState::WarehouseArms},
+        {"WarehouseGeneral", &GameState::WarehouseGeneral},
         {"PriceOpium", &GameState::PriceOpium},
+        {"PriceSilk", &GameState::PriceSilk},
+        {"PriceArms", &GameState::PriceArms},
         {"PriceGeneral", &GameState::PriceGeneral},
         {"CannonPrice", &GameState::CannonPrice},
         {"ShipPrice", &GameState::ShipPrice}};
