@@ -27,7 +27,7 @@ using namespace Sardek;
 class PiratesSailBy final : public PirateEncounter
 {
   public:
-    void MeetPirates(QWidget *) override {}
+    void MeetPirates(QObject *) override {}
 };
 
 GameState gameInHongKong()

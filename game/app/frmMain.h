@@ -2,9 +2,9 @@
 
 #include "core/CompradorLog.h"
 #include "core/GameState.h"
-#include "core/MainForm.h"
 #include "ui/CaptionFrame.h"
 #include "ui/LogTextBox.h"
+#include "ui/MainWindow.h"
 
 #include <QMainWindow>
 
@@ -31,10 +31,10 @@ enum class MsgBoxResult : int;
 
 /**
  * The main window: owner of the game record and the log for the program's life, showing the
- * whole firm, offering the orders and the menus. Dialogs reach it through MainForm: they read
+ * whole firm, offering the orders and the menus. Dialogs reach it through MainWindow: they read
  * and write its record, log through LogAppend() and call UpdateMainForm() when they close.
  */
-class frmMain : public QMainWindow, public MainForm
+class frmMain : public QMainWindow, public MainWindow
 {
     Q_OBJECT
 

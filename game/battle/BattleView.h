@@ -3,7 +3,7 @@
 #include "battle/BattleState.h"
 
 class QString;
-class QWidget;
+class QObject;
 
 namespace Sardek
 {
@@ -45,7 +45,7 @@ class BattleView
     /// Redraws the main window from the record.
     virtual void updateMainForm() = 0;
     /// The window the battle's message boxes are modal over; none without windows.
-    virtual QWidget *messageParent() { return nullptr; }
+    virtual QObject *messageParent() { return nullptr; }
 };
 
 } // namespace Sardek

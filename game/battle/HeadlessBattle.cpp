@@ -99,7 +99,7 @@ HeadlessBattle::HeadlessBattle(GameState &game, Runtime &runtime, BattleStrategy
 {
 }
 
-void HeadlessBattle::MeetPirates(QWidget *)
+void HeadlessBattle::MeetPirates(QObject *)
 {
     ++m_battles;
     m_lastOutcome = PlayBattle(m_game, m_runtime, m_view, m_strategy);

@@ -67,7 +67,7 @@ class HeadlessBattle final : public PirateEncounter
     HeadlessBattle(const HeadlessBattle &) = delete;
     HeadlessBattle &operator=(const HeadlessBattle &) = delete;
 
-    void MeetPirates(QWidget *owner) override;
+    void MeetPirates(QObject *owner) override;
 
     /// How the last battle ended (Running before the first). After ProgramEnded the runtime
     /// was asked to end the program: the caller stops playing.

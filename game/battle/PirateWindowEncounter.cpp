@@ -1,13 +1,14 @@
 #include "battle/PirateWindowEncounter.h"
 
 #include "battle/frmPirate.h"
+#include "ui/OwnerWidget.h"
 
 namespace Sardek
 {
 
-void PirateWindowEncounter::MeetPirates(QWidget *owner)
+void PirateWindowEncounter::MeetPirates(QObject *owner)
 {
-    frmPirate battle(m_main, owner);
+    frmPirate battle(m_main, ownerWidget(owner));
     battle.exec();
 }
 

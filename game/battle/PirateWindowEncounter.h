@@ -5,18 +5,18 @@
 namespace Sardek
 {
 
-class MainForm;
+class MainWindow;
 
 /// Battles met on a voyage in the battle window, modal over the voyage's window.
 class PirateWindowEncounter final : public PirateEncounter
 {
   public:
-    explicit PirateWindowEncounter(MainForm &main) : m_main(main) {}
+    explicit PirateWindowEncounter(MainWindow &main) : m_main(main) {}
 
-    void MeetPirates(QWidget *owner) override;
+    void MeetPirates(QObject *owner) override;
 
   private:
-    MainForm &m_main;
+    MainWindow &m_main;
 };
 
 } // namespace Sardek

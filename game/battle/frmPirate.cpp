@@ -1,10 +1,10 @@
 #include "battle/frmPirate.h"
 
 #include "battle/PirateFleet.h"
-#include "core/MainForm.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
 #include "ui/CaptionFrame.h"
+#include "ui/MainWindow.h"
 #include "ui/QuitQuestion.h"
 #include "ui/Twips.h"
 
@@ -34,7 +34,7 @@ template <typename Widget> Widget *named(Widget *widget, const char *name)
 
 } // namespace
 
-frmPirate::frmPirate(MainForm &main, QWidget *owner)
+frmPirate::frmPirate(MainWindow &main, QWidget *owner)
     : QDialog(owner ? owner : &main.window()), m_main(main),
       m_battle(main.state(), main.runtime(), *this)
 {

@@ -13,7 +13,7 @@ namespace Sardek
 {
 
 class CaptionFrame;
-class MainForm;
+class MainWindow;
 class PirateFleet;
 
 /**
@@ -29,7 +29,7 @@ class frmPirate : public QDialog, private BattleView
 
   public:
     /// owner: the window the battle is modal over (null: the main window).
-    frmPirate(MainForm &main, QWidget *owner = nullptr);
+    frmPirate(MainWindow &main, QWidget *owner = nullptr);
 
     const Battle &battle() const { return m_battle; }
 
@@ -71,9 +71,9 @@ class frmPirate : public QDialog, private BattleView
     void showHit(bool hit) override;
     void logAppend(const QString &entry) override;
     void updateMainForm() override;
-    QWidget *messageParent() override { return this; }
+    QObject *messageParent() override { return this; }
 
-    MainForm &m_main;
+    MainWindow &m_main;
     Battle m_battle;
     bool m_closingByProgram = false;
 };

@@ -3,7 +3,7 @@
 #include "core/GameState.h"
 
 class QString;
-class QWidget;
+class QObject;
 
 namespace Sardek
 {
@@ -30,10 +30,10 @@ inline constexpr Order AllOrders[] = {Order::Buy,    Order::Sell,   Order::Leave
                                       Order::Repair, Order::Cannon, Order::Ship};
 
 /**
- * What a dialog may reach of the main window: the one game record, the runtime, the log, the
+ * What the rules may reach of the main window: the one game record, the runtime, the log, the
  * redraw, the order buttons, the log's colour and the status preview. The main window
- * implements it; a test can host a dialog on a lighter double. Dialogs include this header,
- * never the main window's own.
+ * implements it through ui/MainWindow, which adds the window itself for the forms; neither
+ * rules nor forms include the main window's own header.
  */
 class MainForm
 {
@@ -42,8 +42,8 @@ class MainForm
 
     virtual GameState &state() = 0;
     virtual Runtime &runtime() = 0;
-    /// The main window itself: owner and placement reference of every dialog.
-    virtual QWidget &window() = 0;
+    /// The main window, as the owner of the messages the rules show over it.
+    virtual QObject &messageOwner() = 0;
 
     /// Appends a line break, the game date and entry (which begins " - ") to the log.
     virtual void LogAppend(const QString &entry) = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-class QWidget;
+class QObject;
 
 namespace Sardek
 {
@@ -18,7 +18,7 @@ class PirateEncounter
 
     /// owner is the window the battle is modal over (the hidden Leave Port window); null when
     /// the game runs without windows.
-    virtual void MeetPirates(QWidget *owner) = 0;
+    virtual void MeetPirates(QObject *owner) = 0;
 };
 
 } // namespace Sardek

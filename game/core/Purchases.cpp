@@ -18,7 +18,7 @@ void completePurchase(MainForm &main, Order order, const Outcome &outcome)
 {
     main.moveLogCaretToEnd();
     if (outcome.refusal) {
-        showRefusal(main.runtime(), *outcome.refusal, &main.window());
+        showRefusal(main.runtime(), *outcome.refusal, &main.messageOwner());
         return;
     }
     main.setOrderEnabled(order, false);

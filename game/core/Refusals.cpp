@@ -5,7 +5,7 @@
 namespace Sardek
 {
 
-void showRefusal(Runtime &runtime, const QString &text, QWidget *over)
+void showRefusal(Runtime &runtime, const QString &text, QObject *over)
 {
     runtime.MsgBox(text, MsgBoxStyle::InformationOk, QStringLiteral("Sorry"), over);
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QWidget;
+class QObject;
 
 namespace Sardek
 {
@@ -24,6 +24,6 @@ inline const QString PurchaseInsufficientFunds = QStringLiteral("Insufficient Fu
 
 /// Shows a refused order's text in the box every refusal uses: titled "Sorry", information
 /// icon, OK, modal over the window the order came from.
-void showRefusal(Runtime &runtime, const QString &text, QWidget *over);
+void showRefusal(Runtime &runtime, const QString &text, QObject *over);
 
 } // namespace Sardek

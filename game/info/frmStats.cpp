@@ -1,9 +1,9 @@
 #include "info/frmStats.h"
 
-#include "core/MainForm.h"
 #include "info/ScoreRank.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
@@ -28,7 +28,7 @@ QLabel *valueLabel(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-frmStats::frmStats(MainForm &main) : GuardedDialog(&main.window()), m_main(main)
+frmStats::frmStats(MainWindow &main) : GuardedDialog(&main.window()), m_main(main)
 {
     setObjectName(QStringLiteral("frmStats"));
     cmdRetire = new QPushButton(QStringLiteral("Retire"), this);

@@ -8,7 +8,7 @@ class QPushButton;
 namespace Sardek
 {
 
-class MainForm;
+class MainWindow;
 
 /**
  * The statistics window: time trading, worth, ship, cannons, score and rank with the legend
@@ -21,7 +21,7 @@ class frmStats : public GuardedDialog
 
   public:
     /// Fills the values from the game as it was at the last redraw.
-    explicit frmStats(MainForm &main);
+    explicit frmStats(MainWindow &main);
 
     QLabel *lblTimeValue = nullptr;
     QLabel *lblNetValue = nullptr;
@@ -41,7 +41,7 @@ class frmStats : public GuardedDialog
     QWidget *legendFrame();
     void cmdRetire_Click();
 
-    MainForm &m_main;
+    MainWindow &m_main;
 };
 
 } // namespace Sardek

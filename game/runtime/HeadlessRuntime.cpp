@@ -22,20 +22,20 @@ void HeadlessRuntime::Delay(std::uint32_t milliseconds)
     m_ticks += milliseconds;
 }
 
-std::optional<QString> HeadlessRuntime::GetOpenFileName(QWidget *, const QString &, const QString &,
+std::optional<QString> HeadlessRuntime::GetOpenFileName(QObject *, const QString &, const QString &,
                                                         const QString &)
 {
     return m_fileChooser(false);
 }
 
-std::optional<QString> HeadlessRuntime::GetSaveFileName(QWidget *, const QString &, const QString &,
+std::optional<QString> HeadlessRuntime::GetSaveFileName(QObject *, const QString &, const QString &,
                                                         const QString &)
 {
     return m_fileChooser(true);
 }
 
 MsgBoxResult HeadlessRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,
-                                             const QString &, QWidget *)
+                                             const QString &, QObject *)
 {
     if (m_answerer)
         return m_answerer(prompt, style);

@@ -28,9 +28,9 @@ class HeadlessRuntime final : public Runtime
     void Randomize(std::uint32_t seed) override;
     void Delay(std::uint32_t milliseconds) override;
     std::uint32_t TickCount() override { return m_ticks; }
-    std::optional<QString> GetOpenFileName(QWidget *, const QString &, const QString &,
+    std::optional<QString> GetOpenFileName(QObject *, const QString &, const QString &,
                                            const QString &) override;
-    std::optional<QString> GetSaveFileName(QWidget *, const QString &, const QString &,
+    std::optional<QString> GetSaveFileName(QObject *, const QString &, const QString &,
                                            const QString &) override;
     bool OpenLink(const QUrl &) override { return false; }
     void Beep() override {}
@@ -46,7 +46,7 @@ class HeadlessRuntime final : public Runtime
 
   protected:
     MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
-                                QWidget *parent) override;
+                                QObject *parent) override;
 
   private:
     std::mt19937 m_generator;

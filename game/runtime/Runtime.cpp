@@ -4,7 +4,7 @@ namespace Sardek
 {
 
 MsgBoxResult Runtime::MsgBox(const QString &prompt, MsgBoxStyle style, const QString &title,
-                             QWidget *parent)
+                             QObject *parent)
 {
     // Resolved here so that every implementation, the scripted one included, sees the title
     // the player would see.

@@ -6,7 +6,7 @@
 #include <optional>
 
 class QUrl;
-class QWidget;
+class QObject;
 
 namespace Sardek
 {
@@ -51,10 +51,11 @@ class Runtime
     /**
      * Shows prompt in a message box of the given style and blocks until it is answered; the
      * result is one of the style's buttons. An empty title shows ApplicationTitle. parent is
-     * the window the box is modal over (none: the active window).
+     * the window the box is modal over (none: the active window); the rules know windows only
+     * as objects to pass on, so every window parameter of this seam is a QObject.
      */
     MsgBoxResult MsgBox(const QString &prompt, MsgBoxStyle style, const QString &title = {},
-                        QWidget *parent = nullptr);
+                        QObject *parent = nullptr);
 
     /// Returns after about the given time (milliseconds) while windows keep repainting.
     virtual void Delay(std::uint32_t milliseconds) = 0;
@@ -67,10 +68,10 @@ class Runtime
      * in (empty: the dialog's choice). Returns the chosen path as given, or std::nullopt
      * when the player cancels.
      */
-    virtual std::optional<QString> GetOpenFileName(QWidget *parent, const QString &title,
+    virtual std::optional<QString> GetOpenFileName(QObject *parent, const QString &title,
                                                    const QString &filter,
                                                    const QString &initialPath) = 0;
-    virtual std::optional<QString> GetSaveFileName(QWidget *parent, const QString &title,
+    virtual std::optional<QString> GetSaveFileName(QObject *parent, const QString &title,
                                                    const QString &filter,
                                                    const QString &initialPath) = 0;
 
@@ -84,7 +85,7 @@ class Runtime
   protected:
     /// Shows the box; title is never empty here.
     virtual MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style,
-                                        const QString &title, QWidget *parent) = 0;
+                                        const QString &title, QObject *parent) = 0;
 };
 
 /// The number Rnd() makes of 32 random bits: the top 24 bits times 2^-24, so every value is

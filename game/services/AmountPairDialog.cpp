@@ -1,11 +1,11 @@
 #include "services/AmountPairDialog.h"
 
-#include "core/MainForm.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
 #include "runtime/MakeNumber.h"
 #include "ui/AmountComboBox.h"
 #include "ui/AmountKeyFilter.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
@@ -18,7 +18,7 @@
 namespace Sardek
 {
 
-AmountPairDialog::AmountPairDialog(MainForm &main, const Captions &captions)
+AmountPairDialog::AmountPairDialog(MainWindow &main, const Captions &captions)
     : QDialog(&main.window()), m_main(main)
 {
     setObjectName(QLatin1String(captions.objectName));

@@ -14,7 +14,7 @@ namespace Sardek
 
 class AmountComboBox;
 class Currency;
-class MainForm;
+class MainWindow;
 
 /**
  * What the bank and the money lender share: a frame "Select Amount " with two sides, each a
@@ -49,7 +49,7 @@ class AmountPairDialog : public QDialog
         int yTwips;             ///< and below its top
     };
 
-    AmountPairDialog(MainForm &main, const Captions &captions);
+    AmountPairDialog(MainWindow &main, const Captions &captions);
 
     QLabel *label(int side) const { return m_labels[side]; }
     AmountComboBox *box(int side) const { return m_boxes[side]; }
@@ -57,7 +57,7 @@ class AmountPairDialog : public QDialog
     virtual Currency listMaximum(int side) const = 0;
     virtual void cmdOK_Click() = 0;
 
-    MainForm &m_main;
+    MainWindow &m_main;
 
   private:
     void buildSide(int side, const char *name);

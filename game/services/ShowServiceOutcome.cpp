@@ -1,14 +1,14 @@
 #include "services/ShowServiceOutcome.h"
 
-#include "core/MainForm.h"
 #include "core/Refusals.h"
+#include "ui/MainWindow.h"
 
 #include <QDialog>
 
 namespace Sardek
 {
 
-void finishService(MainForm &main, QDialog &dialog, const Outcome &outcome)
+void finishService(MainWindow &main, QDialog &dialog, const Outcome &outcome)
 {
     main.moveLogCaretToEnd();
     for (const QString &entry : outcome.logEntries)

@@ -7,13 +7,13 @@ class QDialog;
 namespace Sardek
 {
 
-class MainForm;
+class MainWindow;
 
 /**
  * Shows outcome on the main window: moves the log's caret to the end (also for a refusal, which
  * logs nothing), appends its log entries, then either shows the refusal
  * ("Sorry", information icon) over dialog, which stays open, or closes dialog as accepted.
  */
-void finishService(MainForm &main, QDialog &dialog, const Outcome &outcome);
+void finishService(MainWindow &main, QDialog &dialog, const Outcome &outcome);
 
 } // namespace Sardek

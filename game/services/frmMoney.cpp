@@ -1,14 +1,14 @@
 #include "services/frmMoney.h"
 
-#include "core/MainForm.h"
 #include "services/MoneyLender.h"
 #include "services/ShowServiceOutcome.h"
 #include "ui/AmountComboBox.h"
+#include "ui/MainWindow.h"
 
 namespace Sardek
 {
 
-frmMoney::frmMoney(MainForm &main)
+frmMoney::frmMoney(MainWindow &main)
     : AmountPairDialog(main, {"frmMoney",
                               QStringLiteral("Elder Lam the Money Lender"),
                               {"Borrow", "Repay"},

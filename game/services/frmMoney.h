@@ -15,7 +15,7 @@ class frmMoney : public AmountPairDialog
     Q_OBJECT
 
   public:
-    explicit frmMoney(MainForm &main);
+    explicit frmMoney(MainWindow &main);
 
     QLabel *lblBorrow = nullptr;
     AmountComboBox *cboBorrow = nullptr;

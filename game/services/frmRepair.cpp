@@ -1,9 +1,9 @@
 #include "services/frmRepair.h"
 
-#include "core/MainForm.h"
 #include "runtime/Formats.h"
 #include "services/Repair.h"
 #include "services/ShowServiceOutcome.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
@@ -36,7 +36,7 @@ QString percent(int points)
 
 } // namespace
 
-frmRepair::frmRepair(MainForm &main) : QDialog(&main.window()), m_main(main)
+frmRepair::frmRepair(MainWindow &main) : QDialog(&main.window()), m_main(main)
 {
     setObjectName(QStringLiteral("frmRepair"));
     setWindowTitle(QStringLiteral("Repair Ship"));

@@ -11,7 +11,7 @@ class QSlider;
 namespace Sardek
 {
 
-class MainForm;
+class MainWindow;
 
 /**
  * Repair Ship: the slider picks a target condition between the current one and the highest the
@@ -25,7 +25,7 @@ class frmRepair : public QDialog
     Q_OBJECT
 
   public:
-    explicit frmRepair(MainForm &main);
+    explicit frmRepair(MainWindow &main);
 
     QSlider *sldRepair = nullptr; ///< 0 to 100; arrows step 1, page keys and track clicks 5
     QGroupBox *fraSelect = nullptr;
@@ -46,7 +46,7 @@ class frmRepair : public QDialog
     void cmdRepair_Click();
     void cmdRepairMax_Click();
 
-    MainForm &m_main;
+    MainWindow &m_main;
 };
 
 } // namespace Sardek

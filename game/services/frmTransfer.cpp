@@ -1,12 +1,12 @@
 #include "services/frmTransfer.h"
 
-#include "core/MainForm.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
 #include "services/ShowServiceOutcome.h"
 #include "services/Transfer.h"
 #include "ui/AmountComboBox.h"
 #include "ui/AmountKeyFilter.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -38,7 +38,7 @@ void fillAmountBox(AmountComboBox *box, Currency maximum)
 
 } // namespace
 
-frmTransfer::frmTransfer(MainForm &main) : QDialog(&main.window()), m_main(main)
+frmTransfer::frmTransfer(MainWindow &main) : QDialog(&main.window()), m_main(main)
 {
     setObjectName(QStringLiteral("frmTransfer"));
     setWindowTitle(QStringLiteral("Transfer Cargo"));

@@ -11,7 +11,7 @@ namespace Sardek
 {
 
 class AmountComboBox;
-class MainForm;
+class MainWindow;
 struct TransferOrder;
 
 /**
@@ -25,7 +25,7 @@ class frmTransfer : public QDialog
     Q_OBJECT
 
   public:
-    explicit frmTransfer(MainForm &main);
+    explicit frmTransfer(MainWindow &main);
 
     QGroupBox *Frame2 = nullptr; ///< Ship --> Warehouse
     QComboBox *cboShip = nullptr;
@@ -50,7 +50,7 @@ class frmTransfer : public QDialog
     void UpdateTransferButton();
     void cmdTransfer_Click();
 
-    MainForm &m_main;
+    MainWindow &m_main;
     QVBoxLayout *m_buttons = nullptr;
 };
 

@@ -1,14 +1,14 @@
 #include "services/frmVisit.h"
 
-#include "core/MainForm.h"
 #include "services/Bank.h"
 #include "services/ShowServiceOutcome.h"
 #include "ui/AmountComboBox.h"
+#include "ui/MainWindow.h"
 
 namespace Sardek
 {
 
-frmVisit::frmVisit(MainForm &main)
+frmVisit::frmVisit(MainWindow &main)
     : AmountPairDialog(main, {"frmVisit",
                               QStringLiteral("Visit Bank"),
                               {"Deposit", "Withdraw"},

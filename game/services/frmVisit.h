@@ -14,7 +14,7 @@ class frmVisit : public AmountPairDialog
     Q_OBJECT
 
   public:
-    explicit frmVisit(MainForm &main);
+    explicit frmVisit(MainWindow &main);
 
     QLabel *lblDeposit = nullptr;
     AmountComboBox *cboDeposit = nullptr;

@@ -1,6 +1,5 @@
 #include "trade/TradeDialog.h"
 
-#include "core/MainForm.h"
 #include "core/Refusals.h"
 #include "runtime/FillAmountList.h"
 #include "runtime/Formats.h"
@@ -8,6 +7,7 @@
 #include "trade/TradeOrder.h"
 #include "ui/AmountComboBox.h"
 #include "ui/AmountKeyFilter.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
@@ -36,7 +36,7 @@ template <typename Widget> Widget *named(Widget *widget, const QString &name)
 
 } // namespace
 
-TradeDialog::TradeDialog(MainForm &main, const Captions &captions)
+TradeDialog::TradeDialog(MainWindow &main, const Captions &captions)
     : QDialog(&main.window()), m_main(main)
 {
     setObjectName(QLatin1String(captions.objectName));

@@ -19,7 +19,7 @@ namespace Sardek
 class AmountComboBox;
 class Currency;
 class TradeOrder;
-class MainForm;
+class MainWindow;
 struct Outcome;
 
 /**
@@ -65,7 +65,7 @@ class TradeDialog : public QDialog
         QString placeCaption;   ///< "Destination "
     };
 
-    TradeDialog(MainForm &main, const Captions &captions);
+    TradeDialog(MainWindow &main, const Captions &captions);
 
     /// Lays the dialog out with buttons under the place frame; the last of them is the trade
     /// button. Derived constructors call it once their buttons exist.
@@ -78,7 +78,7 @@ class TradeDialog : public QDialog
     void finishTrade(const Outcome &outcome);
 
     QGroupBox *placeFrame() const { return m_placeFrame; }
-    MainForm &m_main;
+    MainWindow &m_main;
 
   private:
     void buildGoodsFrame(const QString &maxCaption);

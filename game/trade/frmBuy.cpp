@@ -1,17 +1,17 @@
 #include "trade/frmBuy.h"
 
-#include "core/MainForm.h"
 #include "runtime/Formats.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"
 #include "ui/AmountComboBox.h"
+#include "ui/MainWindow.h"
 
 #include <QPushButton>
 
 namespace Sardek
 {
 
-frmBuy::frmBuy(MainForm &main)
+frmBuy::frmBuy(MainWindow &main)
     : TradeDialog(main, {"frmBuy", QStringLiteral("Buy Merchandise"), QStringLiteral("Max"),
                          "fraDestination", QStringLiteral("Destination ")})
 {

@@ -15,7 +15,7 @@ class frmBuy : public TradeDialog
     Q_OBJECT
 
   public:
-    explicit frmBuy(MainForm &main);
+    explicit frmBuy(MainWindow &main);
 
     QGroupBox *fraDestination = nullptr;
     QPushButton *cmdBuy = nullptr;

@@ -1,17 +1,17 @@
 #include "trade/frmSell.h"
 
-#include "core/MainForm.h"
 #include "runtime/Formats.h"
 #include "trade/Trade.h"
 #include "trade/TradeOrder.h"
 #include "ui/AmountComboBox.h"
+#include "ui/MainWindow.h"
 
 #include <QPushButton>
 
 namespace Sardek
 {
 
-frmSell::frmSell(MainForm &main)
+frmSell::frmSell(MainWindow &main)
     : TradeDialog(main, {"frmSell", QStringLiteral("Sell Merchandise"), QStringLiteral("All"),
                          "fraSource", QStringLiteral("Source ")})
 {

@@ -15,7 +15,7 @@ class frmSell : public TradeDialog
     Q_OBJECT
 
   public:
-    explicit frmSell(MainForm &main);
+    explicit frmSell(MainWindow &main);
 
     QGroupBox *fraSource = nullptr;
     QPushButton *cmdSellAll = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/QtRuntime.h"
 
+#include "ui/OwnerWidget.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
@@ -135,16 +137,16 @@ std::uint32_t QtRuntime::TickCount()
     return static_cast<std::uint32_t>(m_clock.elapsed());
 }
 
-std::optional<QString> QtRuntime::GetOpenFileName(QWidget *parent, const QString &title,
+std::optional<QString> QtRuntime::GetOpenFileName(QObject *parent, const QString &title,
                                                   const QString &filter, const QString &initialPath)
 {
-    return runFileDialog(parent, title, filter, initialPath, QFileDialog::AcceptOpen);
+    return runFileDialog(ownerWidget(parent), title, filter, initialPath, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtRuntime::GetSaveFileName(QWidget *parent, const QString &title,
+std::optional<QString> QtRuntime::GetSaveFileName(QObject *parent, const QString &title,
                                                   const QString &filter, const QString &initialPath)
 {
-    return runFileDialog(parent, title, filter, initialPath, QFileDialog::AcceptSave);
+    return runFileDialog(ownerWidget(parent), title, filter, initialPath, QFileDialog::AcceptSave);
 }
 
 bool QtRuntime::OpenLink(const QUrl &url)
@@ -166,10 +168,11 @@ void QtRuntime::EndProgram()
 }
 
 MsgBoxResult QtRuntime::showMessageBox(const QString &prompt, MsgBoxStyle style,
-                                       const QString &title, QWidget *parent)
+                                       const QString &title, QObject *parent)
 {
+    QWidget *over = ownerWidget(parent);
     QMessageBox box(iconFor(style), title, prompt, buttonsFor(style),
-                    parent ? parent : QApplication::activeWindow());
+                    over ? over : QApplication::activeWindow());
     // Prompts are the game's own texts, trailing blanks included; never rich text.
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(hasOkOnly(style) ? QMessageBox::Ok : QMessageBox::Yes);

@@ -29,10 +29,10 @@ class QtRuntime final : public Runtime
     void Randomize(std::uint32_t seed) override;
     void Delay(std::uint32_t milliseconds) override;
     std::uint32_t TickCount() override;
-    std::optional<QString> GetOpenFileName(QWidget *parent, const QString &title,
+    std::optional<QString> GetOpenFileName(QObject *parent, const QString &title,
                                            const QString &filter,
                                            const QString &initialPath) override;
-    std::optional<QString> GetSaveFileName(QWidget *parent, const QString &title,
+    std::optional<QString> GetSaveFileName(QObject *parent, const QString &title,
                                            const QString &filter,
                                            const QString &initialPath) override;
     bool OpenLink(const QUrl &url) override;
@@ -44,7 +44,7 @@ class QtRuntime final : public Runtime
 
   protected:
     MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
-                                QWidget *parent) override;
+                                QObject *parent) override;
 
   private:
     std::mt19937 m_generator;

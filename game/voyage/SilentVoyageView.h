@@ -32,7 +32,7 @@ class SilentVoyageView : public VoyageView
     {
         m_orders[std::size_t(order)] = enabled;
     }
-    QWidget *battleOwner() override { return nullptr; }
+    QObject *battleOwner() override { return nullptr; }
 
   private:
     const GameState &m_state;

@@ -3,7 +3,7 @@
 #include "core/MainForm.h"
 
 class QString;
-class QWidget;
+class QObject;
 
 namespace Sardek
 {
@@ -29,7 +29,7 @@ class VoyageView
     virtual void setLogBackground(LogColour colour) = 0;
     virtual void setOrderEnabled(Order order, bool enabled) = 0;
     /// The window a battle is modal over: the hidden Leave Port window; null without windows.
-    virtual QWidget *battleOwner() = 0;
+    virtual QObject *battleOwner() = 0;
 };
 
 } // namespace Sardek

@@ -1,11 +1,13 @@
 #include "voyage/WindowVoyageView.h"
 
+#include "ui/MainWindow.h"
+
 #include <QWidget>
 
 namespace Sardek
 {
 
-WindowVoyageView::WindowVoyageView(MainForm &main, QWidget *leavePort)
+WindowVoyageView::WindowVoyageView(MainWindow &main, QWidget *leavePort)
     : m_main(main), m_leavePort(leavePort)
 {
 }

@@ -7,14 +7,14 @@
 namespace Sardek
 {
 
-class MainForm;
+class MainWindow;
 
 /// Shows a voyage on the main window, with leavePort as the window that steps aside and owns
 /// the battles. A Leave Port window already gone is skipped.
 class WindowVoyageView : public VoyageView
 {
   public:
-    WindowVoyageView(MainForm &main, QWidget *leavePort);
+    WindowVoyageView(MainWindow &main, QWidget *leavePort);
 
     void hideLeavePort() override;
     void logAppend(const QString &entry) override;
@@ -22,10 +22,10 @@ class WindowVoyageView : public VoyageView
     void setBusyPointer(bool busy) override;
     void setLogBackground(LogColour colour) override;
     void setOrderEnabled(Order order, bool enabled) override;
-    QWidget *battleOwner() override { return m_leavePort; }
+    QObject *battleOwner() override { return m_leavePort; }
 
   private:
-    MainForm &m_main;
+    MainWindow &m_main;
     QPointer<QWidget> m_leavePort;
 };
 

@@ -1,6 +1,6 @@
 #include "voyage/frmLeave.h"
 
-#include "core/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 #include "voyage/Ports.h"
 #include "voyage/Voyage.h"
@@ -17,7 +17,7 @@
 namespace Sardek
 {
 
-frmLeave::frmLeave(MainForm &main, PirateEncounter &encounter)
+frmLeave::frmLeave(MainWindow &main, PirateEncounter &encounter)
     : QDialog(&main.window()), m_main(main), m_encounter(encounter)
 {
     setObjectName(QStringLiteral("frmLeave"));

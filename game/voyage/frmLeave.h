@@ -11,7 +11,7 @@ class QRadioButton;
 namespace Sardek
 {
 
-class MainForm;
+class MainWindow;
 class PirateEncounter;
 
 /**
@@ -26,7 +26,7 @@ class frmLeave : public QDialog
     Q_OBJECT
 
   public:
-    frmLeave(MainForm &main, PirateEncounter &encounter);
+    frmLeave(MainWindow &main, PirateEncounter &encounter);
 
     QGroupBox *fraDestination = nullptr;
     QRadioButton *optHongKong = nullptr, *optShanghai = nullptr, *optNagasaki = nullptr,
@@ -47,7 +47,7 @@ class frmLeave : public QDialog
     void Form_Load();
     void cmdDepart_Click();
 
-    MainForm &m_main;
+    MainWindow &m_main;
     PirateEncounter &m_encounter;
     std::array<QRadioButton *, 7> m_options{};
 };

@@ -57,12 +57,12 @@ class ScriptedRuntime : public Runtime
             onDelay(milliseconds);
     }
     std::uint32_t TickCount() override { return m_ticks; }
-    std::optional<QString> GetOpenFileName(QWidget *, const QString &title, const QString &filter,
+    std::optional<QString> GetOpenFileName(QObject *, const QString &title, const QString &filter,
                                            const QString &) override
     {
         return answerFileDialog({false, title, filter});
     }
-    std::optional<QString> GetSaveFileName(QWidget *, const QString &title, const QString &filter,
+    std::optional<QString> GetSaveFileName(QObject *, const QString &title, const QString &filter,
                                            const QString &) override
     {
         return answerFileDialog({true, title, filter});
@@ -88,7 +88,7 @@ class ScriptedRuntime : public Runtime
 
   protected:
     MsgBoxResult showMessageBox(const QString &prompt, MsgBoxStyle style, const QString &title,
-                                QWidget *) override
+                                QObject *) override
     {
         m_messageBoxes.push_back({prompt, style, title});
         if (hasOkOnly(style))

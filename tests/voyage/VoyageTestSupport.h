@@ -14,7 +14,7 @@ namespace Sardek::Testing
 
 // Counts the battles a voyage starts; action plays the battle's part.
 struct EncounterDouble : PirateEncounter {
-    void MeetPirates(QWidget *) override
+    void MeetPirates(QObject *) override
     {
         ++calls;
         if (action)

@@ -301,7 +301,7 @@ WatchedBattles::WatchedBattles(GameState &game, Runtime &runtime, BattleStrategy
 {
 }
 
-void WatchedBattles::MeetPirates(QWidget *owner)
+void WatchedBattles::MeetPirates(QObject *owner)
 {
     const GameState before = m_game;
     m_volleys = m_seenSinking = 0;

@@ -38,7 +38,7 @@ class WatchedBattles final : public PirateEncounter, private SilentBattleView
   public:
     WatchedBattles(GameState &game, Runtime &runtime, BattleStrategy strategy, VoyageView &log);
 
-    void MeetPirates(QWidget *owner) override;
+    void MeetPirates(QObject *owner) override;
     const HeadlessBattle &battles() const { return m_battles; }
     /// The record as the last battle left it.
     const GameState &afterLastBattle() const { return m_afterLast; }

@@ -1,10 +1,13 @@
-# Fails when an include crosses the game's layers: a file outside game/app/ that includes a
-# header of game/app/, a subsystem folder that includes another subsystem's header, or a rule
-# file (RULES, the sources of sardek_rules) that names a header of Qt's widgets or drawing.
-# Usage: cmake -DGAME=<game folder> "-DRULES=<file;file...>" -P LayerCheck.cmake
+# Fails when code crosses the game's layers: a file outside game/app/ that includes a header of
+# game/app/, a subsystem folder that includes another subsystem's header, or a rule file (the
+# sources of sardek_rules, one a line in RULES_FILE) that names a widget, a dialog or a header
+# of Qt's widgets or drawing. Linking Qt Core alone does not stop <QtWidgets/...> from compiling, nor a forward
+# declaration of QWidget; this does. The game's build runs it (game/CMakeLists.txt).
+# Usage: cmake -DGAME=<game folder> -DRULES_FILE=<list of rule files> -P LayerCheck.cmake
 cmake_minimum_required(VERSION 3.25)
 set(subsystems battle info services trade voyage)
 set(problems "")
+file(STRINGS "${RULES_FILE}" RULES)
 file(GLOB_RECURSE sources "${GAME}/*.cpp" "${GAME}/*.h")
 foreach(source IN LISTS sources)
     file(RELATIVE_PATH relative "${GAME}" "${source}")
@@ -19,10 +22,16 @@ foreach(source IN LISTS sources)
                AND NOT included STREQUAL folder)
             list(APPEND problems "${relative}: ${line} (a subsystem includes another)")
         endif()
-        if(source IN_LIST RULES AND line MATCHES "<Qt(Widgets|Gui)/")
-            list(APPEND problems "${relative}: ${line} (a rule file names a widget header)")
+        if(source IN_LIST RULES AND line MATCHES "<QtGui/")
+            list(APPEND problems "${relative}: ${line} (a rule file names a drawing header)")
         endif()
     endforeach()
+    if(source IN_LIST RULES)
+        file(STRINGS "${source}" widgets REGEX "QWidget|QDialog|QtWidgets")
+        foreach(line IN LISTS widgets)
+            list(APPEND problems "${relative}: ${line} (a rule file names a widget)")
+        endforeach()
+    endif()
 endforeach()
 if(problems)
     list(JOIN problems "\n" report)

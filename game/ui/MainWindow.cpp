@@ -1,0 +1,13 @@
+#include "ui/MainWindow.h"
+
+#include <QWidget>
+
+namespace Sardek
+{
+
+QObject &MainWindow::messageOwner()
+{
+    return window();
+}
+
+} // namespace Sardek
