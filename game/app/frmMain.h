@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -110,7 +111,14 @@ class frmMain : public QMainWindow, public MainWindow
     void closeEvent(QCloseEvent *event) override;
 
   private:
+    /// The controls are built a frame at a time, then laid out as the game shows them.
     void buildControls();
+    void buildHouseFrame(QWidget *client);
+    void buildPricesFrame(QWidget *client);
+    QLayout *buildDateRow(QWidget *client);
+    void buildGaugeFrames(QWidget *client);
+    void buildOrdersFrame(QWidget *client);
+    void buildLogFrame(QWidget *client);
     void createMenus();
     void mnuNewItem_Click();
     void mnuLoadItem_Click();

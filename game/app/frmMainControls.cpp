@@ -135,7 +135,29 @@ void frmMain::buildControls()
 {
     auto *client = new EtchedClientArea(this);
     setCentralWidget(client);
+    buildHouseFrame(client);
+    buildPricesFrame(client);
+    QLayout *dateRow = buildDateRow(client);
+    buildGaugeFrames(client);
+    buildOrdersFrame(client);
+    buildLogFrame(client);
 
+    auto *right = new QGridLayout;
+    right->addWidget(fraPrices, 0, 0);
+    right->addLayout(dateRow, 1, 0);
+    right->addWidget(fraStatus, 2, 0);
+    right->addWidget(fraHold, 3, 0);
+    auto *grid = new QGridLayout(client);
+    grid->setContentsMargins(8, 10, 8, 8);
+    grid->addWidget(fraHouse, 0, 0);
+    grid->addLayout(right, 0, 1, 2, 1);
+    grid->addWidget(fraOrders, 1, 0);
+    grid->addWidget(fraLog, 2, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+}
+
+void frmMain::buildHouseFrame(QWidget *client)
+{
     fraHouse = frame("fraHouse", QStringLiteral("House of Sardek, Hong Kong"), client);
     auto *house = new QGridLayout(fraHouse);
     lblShip = new QLabel(QStringLiteral("- Ship -"), fraHouse);
@@ -161,7 +183,10 @@ void frmMain::buildControls()
     txtCash = addValue(house, 5, 2, QStringLiteral("Cash:"), "txtCash");
     txtBank = addValue(house, 6, 2, QStringLiteral("Bank:"), "txtBank");
     txtDebt = addValue(house, 7, 2, QStringLiteral("Debt:"), "txtDebt");
+}
 
+void frmMain::buildPricesFrame(QWidget *client)
+{
     fraPrices = frame("fraPrices", QStringLiteral("Prices at Hong Kong "), client);
     auto *prices = new QGridLayout(fraPrices);
     const QString price = QStringLiteral("%1 Price");
@@ -169,13 +194,21 @@ void frmMain::buildControls()
     txtPSilk = addValue(prices, 1, 0, QStringLiteral("Silk:"), "txtPSilk", price);
     txtPArms = addValue(prices, 2, 0, QStringLiteral("Arms:"), "txtPArms", price);
     txtPGeneral = addValue(prices, 3, 0, QStringLiteral("General:"), "txtPGeneral", price);
+}
+
+QLayout *frmMain::buildDateRow(QWidget *client)
+{
     auto *dateRow = new QGridLayout;
     txtDate = valueBox("txtDate", client);
     txtDate->setText(QStringLiteral("Jan 15, 1860"));
     txtDate->setAccessibleName(QStringLiteral("Date"));
     dateRow->addWidget(valueLabel(QStringLiteral("Date:"), client), 0, 0);
     dateRow->addWidget(txtDate, 0, 1);
+    return dateRow;
+}
 
+void frmMain::buildGaugeFrames(QWidget *client)
+{
     fraStatus = frame("fraStatus", QStringLiteral("Ship's Status - 100%"), client);
     prgStatus = createGauge("prgStatus", gaugeForm(255), fraStatus);
     prgStatus->setAccessibleName(QStringLiteral("Ship's Status"));
@@ -187,7 +220,10 @@ void frmMain::buildControls()
     prgHold = createGauge("prgHold", holdForm, fraHold);
     prgHold->setAccessibleName(QStringLiteral("Ship's Hold"));
     (new QGridLayout(fraHold))->addWidget(prgHold);
+}
 
+void frmMain::buildOrdersFrame(QWidget *client)
+{
     fraOrders = frame("fraOrders", QStringLiteral("Orders"), client);
     auto *orders = new QGridLayout(fraOrders);
     cmdBuy = orderButton("cmdBuy", QStringLiteral("Buy Merchandice"), fraOrders);
@@ -203,7 +239,10 @@ void frmMain::buildControls()
                                   cmdTransfer, cmdRepair, cmdCannon, cmdShip};
     for (int i = 0; i < 9; ++i)
         orders->addWidget(order[i], i / 3, i % 3);
+}
 
+void frmMain::buildLogFrame(QWidget *client)
+{
     fraLog = frame("fraLog", QStringLiteral("Comprador's Report"), client);
     txtLog = new QPlainTextEdit(fraLog);
     txtLog->setObjectName(QStringLiteral("txtLog"));
@@ -224,19 +263,6 @@ void frmMain::buildControls()
     logColours.setColor(QPalette::Text, QColor(255, 192, 128));
     txtLog->setPalette(logColours);
     (new QGridLayout(fraLog))->addWidget(txtLog);
-
-    auto *right = new QGridLayout;
-    right->addWidget(fraPrices, 0, 0);
-    right->addLayout(dateRow, 1, 0);
-    right->addWidget(fraStatus, 2, 0);
-    right->addWidget(fraHold, 3, 0);
-    auto *grid = new QGridLayout(client);
-    grid->setContentsMargins(8, 10, 8, 8);
-    grid->addWidget(fraHouse, 0, 0);
-    grid->addLayout(right, 0, 1, 2, 1);
-    grid->addWidget(fraOrders, 1, 0);
-    grid->addWidget(fraLog, 2, 0, 1, 2);
-    grid->setRowStretch(2, 1);
 }
 
 void frmMain::createMenus()
