@@ -21,6 +21,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 namespace
 {
 

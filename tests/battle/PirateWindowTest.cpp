@@ -16,6 +16,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 namespace
 {
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 using namespace Sardek;
+using namespace Sardek::Testing;
 
 namespace
 {

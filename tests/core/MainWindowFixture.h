@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace Sardek
+namespace Sardek::Testing
 {
 
 // A main window on the scripted runtime, and the player's ways of starting a game.
@@ -45,4 +45,4 @@ class MainWindowTest : public GameWindowTest
     }
 };
 
-} // namespace Sardek
+} // namespace Sardek::Testing

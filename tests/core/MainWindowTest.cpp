@@ -13,6 +13,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 TEST_F(MainWindowTest, BeforeAndAfterAStart_ShowsItsTexts_OrdersFollowThePort_LogKeepsALimit)
 {
     EXPECT_EQ(QStringList({main.windowTitle(), main.objectName(), main.fraHouse->title(),

@@ -12,6 +12,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 namespace
 {
 

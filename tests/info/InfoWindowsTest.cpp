@@ -21,6 +21,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 // The Instructions page is shown in fixed pitch, unwrapped: its columns must line up exactly.
 // The other pages are prose, wrapped by the window: one line per paragraph.
 TEST(HelpPages, InstructionsAreFortyColumnsOfUpperCaseAscii_ProseIsOneLineParagraphs)

@@ -20,7 +20,7 @@
 using Sardek::MsgBoxResult;
 using Sardek::MsgBoxStyle;
 using Sardek::QtRuntime;
-using Sardek::whenDialogOpens;
+using Sardek::Testing::whenDialogOpens;
 
 TEST(QtRuntimeRnd, Rolls_AreUniformOnZeroToOne)
 {

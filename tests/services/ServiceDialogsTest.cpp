@@ -18,6 +18,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 namespace
 {
 

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace Sardek
+namespace Sardek::Testing
 {
 
 // A main window on the scripted runtime, and the player's ways with a dialog's lists.
@@ -57,4 +57,4 @@ class GameWindowTest : public ::testing::Test
     frmMain main{runtime};
 };
 
-} // namespace Sardek
+} // namespace Sardek::Testing

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-namespace Sardek
+namespace Sardek::Testing
 {
 
 /// Runs action, as a player would, on the next modal dialog to open, from inside its own event
@@ -37,6 +37,6 @@ inline void whenDialogOpens(std::function<void(QDialog &)> action, int timeoutMs
 /// Finds the child of dialog with objectName name and type T; fails the test when missing.
 template <typename T> T *control(QDialog &dialog, const char *name);
 
-} // namespace Sardek
+} // namespace Sardek::Testing
 
 #include "ModalDialogs.inl"

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-namespace Sardek
+namespace Sardek::Testing
 {
 
 // The runtime of the tests: every answer scripted, every call recorded, no wait, no window.
@@ -141,9 +141,6 @@ inline void PrintTo(const ScriptedRuntime::MessageBoxCall &box, std::ostream *ou
          << box.title.toStdString() << '"';
 }
 
-namespace Testing
-{
-
 /// The first float r with r * n >= k, where Int(Rnd * n + m) first gives m + k: exact, for a
 /// float times a whole number below 2^29 is exact in double.
 inline float edgeRoll(long long k, long long n)
@@ -169,6 +166,4 @@ inline void expectBoxes(const ScriptedRuntime &runtime,
     EXPECT_EQ(runtime.messageBoxes(), expected);
 }
 
-} // namespace Testing
-
-} // namespace Sardek
+} // namespace Sardek::Testing

@@ -21,6 +21,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 using Testing::typeAsPlayer;
 
 // The dialog shown as the active window, so clicks give focus as on a desktop. It reads the

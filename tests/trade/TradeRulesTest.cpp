@@ -13,6 +13,8 @@
 namespace Sardek
 {
 
+using namespace Testing;
+
 using Testing::tradingState;
 
 namespace
