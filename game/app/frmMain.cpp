@@ -3,10 +3,10 @@
 #include "app/TurnLock.h"
 
 #include "app/frmNew.h"
+#include "core/EndOfGame.h"
 #include "core/NewGame.h"
 #include "core/PirateEncounter.h"
 #include "core/Purchases.h"
-#include "info/EndOfGame.h"
 #include "info/Links.h"
 #include "info/ScoreRank.h"
 #include "info/frmAbout.h"

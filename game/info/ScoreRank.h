@@ -41,9 +41,4 @@ QString timeTradingText(int months);
  */
 void updateNetWorthScoreRank(GameState &state);
 
-/// The worth that makes a millionaire (the statistics window once, and leave to retire) and a
-/// trillionaire (the window at every redraw); a debt of a trillion is bankruptcy.
-inline const Currency Million = 1'000'000;
-inline const Currency Trillion = 1'000'000'000'000;
-
 } // namespace Sardek

@@ -1,5 +1,6 @@
 #include "info/frmStats.h"
 
+#include "core/EndOfGame.h"
 #include "info/ScoreRank.h"
 #include "runtime/Formats.h"
 #include "runtime/Runtime.h"

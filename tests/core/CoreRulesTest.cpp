@@ -1,6 +1,6 @@
+#include "core/EndOfGame.h"
 #include "core/NewGame.h"
 #include "core/Purchases.h"
-#include "info/EndOfGame.h"
 #include "info/ScoreRank.h"
 
 #include "CoreTestSupport.h"

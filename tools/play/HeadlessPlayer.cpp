@@ -3,10 +3,10 @@
 #include "VoyageChecks.h"
 
 #include "battle/Battle.h"
+#include "core/EndOfGame.h"
 #include "core/GameState.h"
 #include "core/NewGame.h"
 #include "core/Purchases.h"
-#include "info/EndOfGame.h"
 #include "info/ScoreRank.h"
 #include "runtime/HeadlessRuntime.h"
 #include "services/Bank.h"

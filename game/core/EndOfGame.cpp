@@ -1,7 +1,6 @@
-#include "info/EndOfGame.h"
+#include "core/EndOfGame.h"
 
 #include "core/GameState.h"
-#include "info/ScoreRank.h"
 
 namespace Sardek
 {

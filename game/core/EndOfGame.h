@@ -1,9 +1,16 @@
 #pragma once
 
+#include "runtime/Currency.h"
+
 namespace Sardek
 {
 
 struct GameState;
+
+/// The worth that makes a millionaire (the statistics window once, and leave to retire) and a
+/// trillionaire (the window at every redraw); a debt of a trillion is bankruptcy.
+inline const Currency Million = 1'000'000;
+inline const Currency Trillion = 1'000'000'000'000;
 
 /// What a redraw must do once worth, score and rank are recomputed, in this order.
 struct EndOfGameDue {
