@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -45,7 +44,8 @@ struct RecordingView : SilentVoyageView {
     using SilentVoyageView::SilentVoyageView;
     void setLogBackground(LogColour colour) override
     {
-        flashes << QColor(colour.red, colour.green, colour.blue).name() + "@" +
+        const auto hex = [](int part) { return QStringLiteral("%1").arg(part, 2, 16, QChar('0')); };
+        flashes << "#" + hex(colour.red) + hex(colour.green) + hex(colour.blue) + "@" +
                        QString::number(log().text().count(QLatin1String(" - ")));
     }
     QStringList flashes;

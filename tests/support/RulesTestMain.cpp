@@ -1,0 +1,10 @@
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+// The rules' tests run without a window system: the rules never see one.
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
