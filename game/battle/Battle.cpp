@@ -165,7 +165,7 @@ void Battle::DumpCargo()
     m_game.HoldUsed = m_game.Cannons * 10;
     m_usable.dump = false;
     enableOrders(m_usable);
-    m_view.updateMainForm();
+    m_view.redrawMainWindow();
 }
 
 void Battle::say(const QString &text)

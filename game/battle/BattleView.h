@@ -41,9 +41,9 @@ class BattleView
     virtual void showHit(bool hit) = 0;
 
     /// A dated line in the main window's log.
-    virtual void logAppend(const QString &entry) = 0;
+    virtual void appendLogEntry(const QString &entry) = 0;
     /// Redraws the main window from the record.
-    virtual void updateMainForm() = 0;
+    virtual void redrawMainWindow() = 0;
     /// The window the battle's message boxes are modal over; none without windows.
     virtual QObject *messageParent() { return nullptr; }
 };

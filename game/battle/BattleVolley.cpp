@@ -63,8 +63,8 @@ void Battle::maybeLoseCannon()
     m_game.HoldUsed -= 10;
     m_view.showCannons(m_game.Cannons);
     // The log's line is plainer than the captain's cry.
-    m_view.logAppend(QStringLiteral(" - The buggers hit a Cannon, Sardek"));
-    m_view.updateMainForm();
+    m_view.appendLogEntry(QStringLiteral(" - The buggers hit a Cannon, Sardek"));
+    m_view.redrawMainWindow();
     pause(BattlePauses::Step, BattlePauses::StepToDeath);
 }
 
@@ -81,7 +81,7 @@ void Battle::victory()
     m_runtime.MsgBox(QStringLiteral("You got some booty worth ") + worth + QStringLiteral("     "),
                      MsgBoxStyle::InformationOk, {}, m_view.messageParent());
     m_game.Cash += booty;
-    m_view.logAppend(QStringLiteral(" - You got some booty worth ") + worth);
+    m_view.appendLogEntry(QStringLiteral(" - You got some booty worth ") + worth);
     m_outcome = BattleOutcome::Victory;
 }
 

@@ -88,7 +88,7 @@ BattleOutcome PlayBattle(GameState &game, Runtime &runtime, BattleView &view,
         dumpAsked = dumpAsked || order == BattleOrder::DumpCargo;
         give(battle, order);
     }
-    view.updateMainForm();
+    view.redrawMainWindow();
     return battle.outcome();
 }
 

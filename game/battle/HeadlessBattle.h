@@ -26,8 +26,8 @@ class SilentBattleView : public BattleView
     void showShip(int, bool) override {}
     void showSinkingFrame(int, int) override {}
     void showHit(bool) override {}
-    void logAppend(const QString &) override {}
-    void updateMainForm() override {}
+    void appendLogEntry(const QString &) override {}
+    void redrawMainWindow() override {}
 };
 
 /// The orders a player can give in battle.

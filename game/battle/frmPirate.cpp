@@ -191,12 +191,12 @@ void frmPirate::showHit(bool hit)
     picShips->showHit(hit);
 }
 
-void frmPirate::logAppend(const QString &entry)
+void frmPirate::appendLogEntry(const QString &entry)
 {
     m_main.LogAppend(entry);
 }
 
-void frmPirate::updateMainForm()
+void frmPirate::redrawMainWindow()
 {
     m_main.UpdateMainForm();
 }

@@ -69,8 +69,8 @@ class frmPirate : public QDialog, private BattleView
     void showShip(int index, bool afloat) override;
     void showSinkingFrame(int index, int frame) override;
     void showHit(bool hit) override;
-    void logAppend(const QString &entry) override;
-    void updateMainForm() override;
+    void appendLogEntry(const QString &entry) override;
+    void redrawMainWindow() override;
     QObject *messageParent() override { return this; }
 
     MainWindow &m_main;

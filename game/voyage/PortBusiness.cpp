@@ -24,14 +24,14 @@ bool tributeDue(const GameState &state)
 
 void LieutenantsWarning(const VoyageContext &voyage)
 {
-    voyage.view.logAppend(
+    voyage.view.appendLogEntry(
         QStringLiteral(" - Mok Sai has sent a lieutenant, Sardek.  He says his admiral wishes") +
         Continuation + QStringLiteral("to see you in Hong Kong, Posthaste!"));
 }
 
 void ShipyardVisit(const VoyageContext &voyage)
 {
-    voyage.view.logAppend(
+    voyage.view.appendLogEntry(
         QStringLiteral(" - Sardek, Dunmore from the Hong Kong Shipyards has arrived!  He says,") +
         Continuation +
         QStringLiteral(" 'I see ye've a wee bit of damage to yer ship.  I can repair your ship'"));
@@ -68,8 +68,8 @@ void TributeDemand(const VoyageContext &voyage)
                               MsgBoxStyle::InformationOk, QStringLiteral("Not Enough Cash"));
     }
     state.TributeCounter = 0;
-    voyage.view.logAppend(QStringLiteral(" - Payed ") + dollars(demand) +
-                          QStringLiteral(" in donation to the temple of Tin Hau"));
+    voyage.view.appendLogEntry(QStringLiteral(" - Payed ") + dollars(demand) +
+                               QStringLiteral(" in donation to the temple of Tin Hau"));
 }
 
 } // namespace

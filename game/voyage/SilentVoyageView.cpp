@@ -5,7 +5,7 @@
 namespace Sardek
 {
 
-void SilentVoyageView::logAppend(const QString &entry)
+void SilentVoyageView::appendLogEntry(const QString &entry)
 {
     m_log.append(m_state.GameDate, entry);
 }

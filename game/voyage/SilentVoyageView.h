@@ -24,8 +24,8 @@ class SilentVoyageView : public VoyageView
     bool isOrderEnabled(Order order) const { return m_orders[std::size_t(order)]; }
 
     void hideLeavePort() override {}
-    void logAppend(const QString &entry) override;
-    void logAppendRaw(const QString &text) override { m_log.appendRaw(text); }
+    void appendLogEntry(const QString &entry) override;
+    void appendLogText(const QString &text) override { m_log.appendRaw(text); }
     void setBusyPointer(bool) override {}
     void setLogBackground(LogColour) override {}
     void setOrderEnabled(Order order, bool enabled) override

@@ -29,7 +29,7 @@ void leavePort(const VoyageContext &voyage)
     for (Order order : AllOrders)
         voyage.view.setOrderEnabled(order, false);
     voyage.view.hideLeavePort();
-    voyage.view.logAppend(QStringLiteral(" - Departing ") + voyage.state.CurrentPort);
+    voyage.view.appendLogEntry(QStringLiteral(" - Departing ") + voyage.state.CurrentPort);
     voyage.view.setBusyPointer(true);
 }
 
@@ -37,7 +37,7 @@ void sail(const VoyageContext &voyage, PirateEncounter &encounter)
 {
     int encounters = 0;
     for (int step = 1; step <= VoyageSteps; ++step) {
-        voyage.view.logAppendRaw(QStringLiteral("."));
+        voyage.view.appendLogText(QStringLiteral("."));
         voyage.runtime.Delay(StepMilliseconds);
         if (rollWhole(voyage.runtime, 110, 1) == 5 && encounters < MostEncounters) {
             ++encounters;
@@ -62,7 +62,7 @@ void arrive(const VoyageContext &voyage, int destination)
     state.CurrentPort = portName(destination);
     BlownOffCourse(voyage);
     Storm(voyage);
-    voyage.view.logAppend(QStringLiteral(" - Arriving at ") + state.CurrentPort);
+    voyage.view.appendLogEntry(QStringLiteral(" - Arriving at ") + state.CurrentPort);
     addInterest(state);
     state.TributeCounter += rollWhole(voyage.runtime, 2, 1);
     ArrivalEvents(voyage);

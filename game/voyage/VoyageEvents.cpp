@@ -45,8 +45,8 @@ void CannonOffer(const VoyageContext &voyage)
         return;
     GameState &state = voyage.state;
     state.CannonPrice = rollWhole(voyage.runtime, 2601, 400);
-    voyage.view.logAppend(QStringLiteral(" - Sardek, a ship's cannon is available for ") +
-                          dollars(state.CannonPrice));
+    voyage.view.appendLogEntry(QStringLiteral(" - Sardek, a ship's cannon is available for ") +
+                               dollars(state.CannonPrice));
     voyage.view.setOrderEnabled(Order::Cannon, true);
 }
 
@@ -58,7 +58,7 @@ void ShipOffer(const VoyageContext &voyage)
     const double base = (state.HoldCapacity * 400).toDouble();
     const double r = voyage.runtime.Rnd();
     state.ShipPrice = Int((base - 5000 + 1) * r + 5000);
-    voyage.view.logAppend(
+    voyage.view.appendLogEntry(
         QStringLiteral(" - Sardek, you can trade in your ship for one with 50 more capacity") +
         Continuation + QStringLiteral(" by paying an additional ") + dollars(state.ShipPrice));
     voyage.view.setOrderEnabled(Order::Ship, true);
@@ -71,9 +71,10 @@ void OpiumSeizure(const VoyageContext &voyage)
     if (!rollHits(voyage, 25, 3) || state.ShipOpium <= 0)
         return;
     const Currency fine = state.Cash <= 0 ? Currency(0) : rollShare(voyage.runtime, state.Cash, 2);
-    voyage.view.logAppend(QStringLiteral(" - Bad Joss!  The local authorities have seized your "
-                                         "opium") +
-                          Continuation + QStringLiteral("and fined you ") + dollars(fine));
+    voyage.view.appendLogEntry(
+        QStringLiteral(" - Bad Joss!  The local authorities have seized your "
+                       "opium") +
+        Continuation + QStringLiteral("and fined you ") + dollars(fine));
     state.HoldUsed -= state.ShipOpium;
     state.ShipOpium = 0;
     state.Cash -= fine;
@@ -86,8 +87,8 @@ void Robbery(const VoyageContext &voyage)
     if (!rollHits(voyage, 25, 4) || state.Cash <= 9)
         return;
     const Currency stolen = rollShare(voyage.runtime, state.Cash, 2);
-    voyage.view.logAppend(QStringLiteral(" - Bad Joss!  You have been beaten up and robbed of ") +
-                          dollars(stolen));
+    voyage.view.appendLogEntry(
+        QStringLiteral(" - Bad Joss!  You have been beaten up and robbed of ") + dollars(stolen));
     state.Cash -= stolen;
     flashLog(voyage, LogRed);
 }
@@ -102,7 +103,7 @@ void WarehouseTheft(const VoyageContext &voyage)
     for (const GoodFields &good : Goods)
         if (stocked(good))
             state.*good.warehouse -= rollShare(voyage.runtime, state.*good.warehouse, 2);
-    voyage.view.logAppend(
+    voyage.view.appendLogEntry(
         QStringLiteral(" - Bad Joss!  Messanger reports large theft from warehouse, Sardek!"));
     flashLog(voyage, LogRed);
 }
@@ -123,7 +124,7 @@ void PriceJump(const VoyageContext &voyage)
         if (price < 1)
             price = 1;
     }
-    voyage.view.logAppend(
+    voyage.view.appendLogEntry(
         QStringLiteral(" - The price of ") + QLatin1String(good.name) +
         (rise ? QStringLiteral(" has risen to ") : QStringLiteral(" has dropped to ")) +
         dollars(price));
@@ -148,8 +149,8 @@ void BlownOffCourse(const VoyageContext &voyage)
     while (portName(port) == state.CurrentPort)
         port = rollPort(voyage.runtime);
     state.CurrentPort = portName(port);
-    voyage.view.logAppend(QStringLiteral(" - Sardek, we have been blown off course to ") +
-                          state.CurrentPort);
+    voyage.view.appendLogEntry(QStringLiteral(" - Sardek, we have been blown off course to ") +
+                               state.CurrentPort);
     flashLog(voyage, LogRed);
 }
 
@@ -159,8 +160,8 @@ void Storm(const VoyageContext &voyage)
     if (!rollHits(voyage, 50, 5) || state.ShipStatus <= 9)
         return;
     const Currency damage = rollShare(voyage.runtime, state.ShipStatus, 2);
-    voyage.view.logAppend(QStringLiteral(" - Sardek!, we have received ") + PlainNumber(damage) +
-                          QStringLiteral("% Damage from a storm"));
+    voyage.view.appendLogEntry(QStringLiteral(" - Sardek!, we have received ") +
+                               PlainNumber(damage) + QStringLiteral("% Damage from a storm"));
     state.ShipStatus -= damage;
     flashLog(voyage, LogRed);
 }

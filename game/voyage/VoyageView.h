@@ -20,9 +20,9 @@ class VoyageView
     /// The Leave Port window steps aside while the voyage runs (it keeps its selection).
     virtual void hideLeavePort() = 0;
     /// Appends a line break, the record's game date and entry (which begins " - ").
-    virtual void logAppend(const QString &entry) = 0;
+    virtual void appendLogEntry(const QString &entry) = 0;
     /// Appends text on the last line of the log (a dot of the passing voyage).
-    virtual void logAppendRaw(const QString &text) = 0;
+    virtual void appendLogText(const QString &text) = 0;
     /// The main window's busy pointer, on while the ship is at sea.
     virtual void setBusyPointer(bool busy) = 0;
     /// The log's background: black, or red or cyan while news flashes.

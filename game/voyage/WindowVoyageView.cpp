@@ -18,12 +18,12 @@ void WindowVoyageView::hideLeavePort()
         m_leavePort->hide();
 }
 
-void WindowVoyageView::logAppend(const QString &entry)
+void WindowVoyageView::appendLogEntry(const QString &entry)
 {
     m_main.LogAppend(entry);
 }
 
-void WindowVoyageView::logAppendRaw(const QString &text)
+void WindowVoyageView::appendLogText(const QString &text)
 {
     m_main.LogAppendRaw(text);
 }

@@ -17,8 +17,8 @@ class WindowVoyageView : public VoyageView
     WindowVoyageView(MainWindow &main, QWidget *leavePort);
 
     void hideLeavePort() override;
-    void logAppend(const QString &entry) override;
-    void logAppendRaw(const QString &text) override;
+    void appendLogEntry(const QString &entry) override;
+    void appendLogText(const QString &text) override;
     void setBusyPointer(bool busy) override;
     void setLogBackground(LogColour colour) override;
     void setOrderEnabled(Order order, bool enabled) override;

@@ -50,8 +50,8 @@ class TraceView : public BattleView
     }
     void showSinkingFrame(int i, int) override { trace << "frame " + QString::number(i); }
     void showHit(bool hit) override { trace << (hit ? "red" : "black"); }
-    void logAppend(const QString &entry) override { trace << "log" + entry; }
-    void updateMainForm() override { trace << "redraw"; }
+    void appendLogEntry(const QString &entry) override { trace << "log" + entry; }
+    void redrawMainWindow() override { trace << "redraw"; }
 
     /// The trace joined by " | ", each run of three or more repeats of one or two events
     /// written once, as "frame 2 x48" or "frame 2, delay 5 x48".

@@ -203,7 +203,7 @@ class PlayerGame
     void logAll(const QStringList &entries)
     {
         for (const QString &entry : entries)
-            m_view.logAppend(entry);
+            m_view.appendLogEntry(entry);
     }
 
     // Buys or sells a random share of what the rules allow.

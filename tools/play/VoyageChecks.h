@@ -49,7 +49,7 @@ class WatchedBattles final : public PirateEncounter, private SilentBattleView
     void showReport(const QString &text) override;
     void showEnemyShips(int count) override { m_afloat = count; }
     void showSinkingFrame(int index, int frame) override;
-    void logAppend(const QString &entry) override { m_log.logAppend(entry); }
+    void appendLogEntry(const QString &entry) override { m_log.appendLogEntry(entry); }
     QString battleProblem(const GameState &before) const;
 
     GameState &m_game;
