@@ -31,10 +31,11 @@ void RatioReporter::Finalize()
         const bool ok = ratio <= c.budget;
         m_withinBudget = m_withinBudget && ok;
         if (c.budget == NoBudget)
-            std::printf("ratio %-34s / %-34s = %6.3f  (for information)\n", c.subject.c_str(),
+            std::printf("ratio %-34s / %-34s = %8.4f  (for information)\n", c.subject.c_str(),
                         c.reference.c_str(), ratio);
         else
-            std::printf("ratio %-34s / %-34s = %6.3f  (budget %.2f) %s\n", c.subject.c_str(),
+            // Enough digits for a budget of a fraction of a percent (0.005 is not 0.01).
+            std::printf("ratio %-34s / %-34s = %8.4f  (budget %g) %s\n", c.subject.c_str(),
                         c.reference.c_str(), ratio, c.budget, ok ? "ok" : "OVER BUDGET");
     }
 }

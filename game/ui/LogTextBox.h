@@ -2,7 +2,11 @@
 
 #include "core/CompradorLog.h"
 
+#include <QRect>
+#include <QTextBlock>
+
 class QPlainTextEdit;
+class QTextLine;
 
 namespace Sardek
 {
@@ -23,7 +27,12 @@ class LogTextBox final : public LogDisplay
     void moveCaretToEnd() override;
 
   private:
+    QRect appendOnLastLine(const QString &text);
+    void repaintEnd(const QRect &caret, const QTextLine &line, qreal widthBefore);
+    void keepShaped(const QTextBlock &line);
+
     QPlainTextEdit &m_box;
+    QTextBlock m_shaped;
 };
 
 } // namespace Sardek

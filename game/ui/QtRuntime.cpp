@@ -3,13 +3,14 @@
 #include "ui/OwnerWidget.h"
 
 #include <QApplication>
+#include <QBasicTimer>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTime>
-#include <QTimer>
+#include <QTimerEvent>
 #include <QUrl>
 
 #include <algorithm>
@@ -68,23 +69,36 @@ MsgBoxResult resultFor(QMessageBox::StandardButton button, MsgBoxStyle style)
     return style == MsgBoxStyle::ExclamationYesNoCancel ? MsgBoxResult::Cancel : MsgBoxResult::No;
 }
 
-// One wait of at most INT_MAX ms (a QTimer's limit); false when the loop was ended from
-// outside, which happens when the application quits.
-bool waitOnTimer(int milliseconds)
+// A nested event loop that ends itself after a time. A basic timer on the loop itself costs
+// less at each wake than a QTimer, its signal and a connection: a voyage wakes 25 times.
+class TimedLoop final : public QEventLoop
 {
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    bool timedOut = false;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        loop.quit();
-    });
-    timer.start(milliseconds);
-    loop.exec();
-    return timedOut;
-}
+  public:
+    // One wait of at most INT_MAX ms (a timer's limit); false when the loop was ended from
+    // outside, which happens when the application quits.
+    bool wait(int milliseconds)
+    {
+        m_timer.start(milliseconds, Qt::PreciseTimer, this);
+        exec();
+        return m_timedOut;
+    }
+
+  protected:
+    void timerEvent(QTimerEvent *event) override
+    {
+        if (event->timerId() != m_timer.timerId()) {
+            QEventLoop::timerEvent(event);
+            return;
+        }
+        m_timer.stop();
+        m_timedOut = true;
+        quit();
+    }
+
+  private:
+    QBasicTimer m_timer;
+    bool m_timedOut = false;
+};
 
 std::optional<QString> runFileDialog(QWidget *parent, const QString &title, const QString &filter,
                                      const QString &initialPath, QFileDialog::AcceptMode mode)
@@ -126,7 +140,7 @@ void QtRuntime::Delay(std::uint32_t milliseconds)
     const QDeadlineTimer deadline(std::chrono::milliseconds(milliseconds), Qt::PreciseTimer);
     while (!deadline.hasExpired()) {
         const qint64 remaining = std::clamp<qint64>(deadline.remainingTime(), 0, INT_MAX);
-        if (!waitOnTimer(static_cast<int>(remaining)))
+        if (!TimedLoop().wait(static_cast<int>(remaining)))
             return;
     }
 }
