@@ -2,6 +2,8 @@
 
 #include "runtime/GameDate.h"
 
+#include "PaintWatch.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -16,17 +18,6 @@ namespace Sardek
 
 namespace
 {
-
-// Collects the regions the box's page is repainted in.
-struct PaintWatch : QObject {
-    QRegion painted;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-};
 
 // A shown, read-only box in the log's font (which kerns), narrow enough for a departure line
 // and its dots to wrap and low enough to scroll.
@@ -81,7 +72,7 @@ class LogTextBoxTest : public testing::Test
     QPlainTextEdit box;
     LogTextBox display{box};
     CompradorLog log{&display};
-    PaintWatch watch;
+    Testing::PaintWatch watch;
 };
 
 // Each dot repaints only the end of its line, yet the page shows what a whole repaint would:

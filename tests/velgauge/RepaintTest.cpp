@@ -1,6 +1,8 @@
 // Value changes redraw only the part of the picture that changed: the result must be the
 // picture a gauge drawn afresh shows, and the part repainted on screen must hold every pixel
 // that changed.
+#include "PaintWatch.h"
+
 #include <Velgauge/ProgressBar.h>
 #include <Velgauge/PropertyBag.h>
 
@@ -90,15 +92,7 @@ TEST_P(PartialRepaint, EveryPictureIsTheOneDrawnAfresh)
 // before lies in the painted region, which reaches no further along the bar than they do.
 TEST_P(PartialRepaint, ScreenRepaintsCoverEveryChangedPixelAndLittleElse)
 {
-    struct RegionRecorder : QObject {
-        QRegion painted;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint)
-                painted += static_cast<QPaintEvent *>(event)->region();
-            return false;
-        }
-    } recorder;
+    Sardek::Testing::PaintWatch recorder;
     bar.installEventFilter(&recorder);
     bar.show();
     QApplication::processEvents();
