@@ -273,17 +273,9 @@ void frmMain::closeEvent(QCloseEvent *event)
             m_runtime.EndProgram();
         return;
     }
-    if (m_state.GameInProgress && !m_state.GameSaved) {
-        switch (askToSave()) {
-        case MsgBoxResult::Cancel:
-            event->ignore();
-            return;
-        case MsgBoxResult::Yes:
-            SaveGame();
-            break;
-        default:
-            break;
-        }
+    if (m_state.GameInProgress && !m_state.GameSaved && !offerToSave()) {
+        event->ignore();
+        return;
     }
     event->accept();
     UnloadAllForms();

@@ -28,7 +28,6 @@ namespace Sardek
 class PirateEncounter;
 class TurnLock;
 class Runtime;
-enum class MsgBoxResult : int;
 
 /**
  * The main window: owner of the game record and the log for the program's life, showing the
@@ -125,7 +124,9 @@ class frmMain : public QMainWindow, public MainWindow
     void mnuStatsItem_Click();
     void cmdLeave_Click();
     std::unique_ptr<PirateEncounter> createPirateEncounter();
-    MsgBoxResult askToSave();
+    /// Asks whether to save the game in progress and saves on Yes; false when the player
+    /// cancels, and the order that asked goes no further.
+    bool offerToSave();
     void enableOrders();
     void showFields();
     void showGauges();

@@ -14,34 +14,30 @@ const QString FileFilter = QStringLiteral("Saved Game Files (*.srd);;All Files (
 
 } // namespace
 
-MsgBoxResult frmMain::askToSave()
+bool frmMain::offerToSave()
 {
-    return m_runtime.MsgBox(QStringLiteral("Do you want to save the current game?   "),
-                            MsgBoxStyle::ExclamationYesNoCancel, QString(), this);
+    const MsgBoxResult answer =
+        m_runtime.MsgBox(QStringLiteral("Do you want to save the current game?   "),
+                         MsgBoxStyle::ExclamationYesNoCancel, QString(), this);
+    if (answer == MsgBoxResult::Cancel)
+        return false;
+    if (answer == MsgBoxResult::Yes)
+        SaveGame();
+    return true;
 }
 
 // Asks even right after a save: starting afresh is the one order that always asks.
 void frmMain::mnuNewItem_Click()
 {
-    if (m_state.GameInProgress) {
-        const MsgBoxResult answer = askToSave();
-        if (answer == MsgBoxResult::Cancel)
-            return;
-        if (answer == MsgBoxResult::Yes)
-            SaveGame();
-    }
+    if (m_state.GameInProgress && !offerToSave())
+        return;
     showNewGame();
 }
 
 void frmMain::mnuLoadItem_Click()
 {
-    if (m_state.GameInProgress && !m_state.GameSaved) {
-        const MsgBoxResult answer = askToSave();
-        if (answer == MsgBoxResult::Cancel)
-            return;
-        if (answer == MsgBoxResult::Yes)
-            SaveGame();
-    }
+    if (m_state.GameInProgress && !m_state.GameSaved && !offerToSave())
+        return;
     LoadGame();
 }
 
