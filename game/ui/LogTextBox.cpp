@@ -113,15 +113,23 @@ void LogTextBox::keepShaped(const QTextBlock &line)
 {
     if (line == m_shaped)
         return;
-    if (m_shaped.isValid())
-        m_shaped.layout()->setCacheEnabled(false);
+    letGoShaped();
     line.layout()->setCacheEnabled(true);
     m_shaped = line;
 }
 
+// Before the text changes but at the end, so that no line stays shaped unseen: a line that
+// survives a cut would otherwise keep its glyphs for good.
+void LogTextBox::letGoShaped()
+{
+    if (m_shaped.isValid())
+        m_shaped.layout()->setCacheEnabled(false);
+    m_shaped = QTextBlock();
+}
+
 void LogTextBox::replaced(const QString &text)
 {
-    m_shaped = QTextBlock();
+    letGoShaped();
     m_box.setPlainText(text);
     moveCaretToEnd();
 }
@@ -135,8 +143,7 @@ void LogTextBox::droppedFront(QStringView dropped)
     QTextCursor cursor(m_box.document());
     cursor.setPosition(0);
     cursor.setPosition(int(boxCharacters), QTextCursor::KeepAnchor);
-    // The line kept shaped may go with the cut.
-    m_shaped = QTextBlock();
+    letGoShaped();
     cursor.removeSelectedText();
 }
 

@@ -30,6 +30,7 @@ class LogTextBox final : public LogDisplay
     QRect appendOnLastLine(const QString &text);
     void repaintEnd(const QRect &caret, const QTextLine &line, qreal widthBefore);
     void keepShaped(const QTextBlock &line);
+    void letGoShaped();
 
     QPlainTextEdit &m_box;
     QTextBlock m_shaped;
